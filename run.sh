@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the translator: ./run.sh "Tengo un perro."
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+mkdir -p build
+scripts/build.sh build
+if [ "${1:-}" = "--gui" ]; then
+  shift
+  exec build/quelvo-gui "$@"
+fi
+exec build/quelvo "$@"

@@ -1,0 +1,96 @@
+// quelvo: translates Spanish sentences into Swedish on the command line.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "quelvo/translator.h"
+
+namespace {
+
+constexpr int kExitRejected = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitData = 3;
+
+struct Options {
+    std::string dataDir;
+    bool tokens = false;
+    std::string explain;  // "", "table" or "json"
+    std::vector<std::string> words;
+};
+
+std::string Join(const std::vector<std::string>& words) {
+    std::string text;
+    for (const auto& w : words) text += (text.empty() ? "" : " ") + w;
+    return text;
+}
+
+void WarnReplaced(bool replaced, const std::string& where) {
+    if (replaced) std::cerr << where << "characters that cannot be translated were replaced by \"?\"\n";
+}
+
+// Handles one input; returns false when it was refused.
+bool RunOne(const quelvo::Translator& translator, const Options& opt, const std::string& text,
+            const std::string& where) {
+    if (!opt.explain.empty()) {
+        const auto format = opt.explain == "json" ? quelvo::ExplainFormat::Json : quelvo::ExplainFormat::Table;
+        std::cout << translator.Explain(text, format);
+        return true;
+    }
+    quelvo::Rejection rejection;
+    if (opt.tokens) {
+        const auto result = translator.Tokens(text);
+        rejection = result.rejection;
+        WarnReplaced(result.replacedCharacters, where);
+        for (std::size_t i = 0; i < result.segments.size(); ++i) {
+            if (i > 0) std::cout << '\n';
+            for (const auto& token : result.segments[i]) std::cout << token << '\n';
+        }
+    } else {
+        const auto result = translator.Translate(text);
+        rejection = result.rejection;
+        WarnReplaced(result.replacedCharacters, where);
+        std::cout << result.text << '\n';
+    }
+    if (rejection != quelvo::Rejection::None) std::cerr << where << quelvo::MessageOf(rejection) << '\n';
+    return rejection == quelvo::Rejection::None;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Translates Spanish sentences into Swedish, one sentence per input.", "quelvo"};
+    Options opt;
+    app.add_option("--data", opt.dataDir, "Directory of the seven dictionary files")->check(CLI::ExistingDirectory);
+    app.add_flag("--tokens", opt.tokens, "Print the tokens of each segment instead of a translation");
+    app.add_option("--explain", opt.explain, "Print every stage's result (table or json)")
+        ->expected(0, 1)
+        ->default_str("table")
+        ->check(CLI::IsMember({"table", "json"}));
+    app.add_option("text", opt.words, "The Spanish sentence; without it, each line of standard input");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int rc = app.exit(e);
+        return rc == 0 ? 0 : kExitUsage;
+    }
+    if (app.count("--explain") > 0 && opt.explain.empty()) opt.explain = "table";
+
+    const auto dataDir = opt.dataDir.empty() ? quelvo::DefaultDataDir(argv[0]) : std::filesystem::path(opt.dataDir);
+    auto opened = quelvo::Translator::Open(dataDir);
+    if (const auto* error = std::get_if<quelvo::DataError>(&opened)) {
+        std::cerr << "quelvo: " << error->Describe() << '\n';
+        return kExitData;
+    }
+    const auto& translator = std::get<quelvo::Translator>(opened);
+
+    if (!opt.words.empty()) return RunOne(translator, opt, Join(opt.words), "") ? 0 : kExitRejected;
+
+    bool allTranslated = true;
+    std::string line;
+    for (long lineNo = 1; std::getline(std::cin, line); ++lineNo) {
+        if (!RunOne(translator, opt, line, "line " + std::to_string(lineNo) + ": ")) allTranslated = false;
+    }
+    return allTranslated ? 0 : kExitRejected;
+}

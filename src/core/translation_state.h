@@ -1,0 +1,73 @@
+#pragma once
+// Everything one translation works on. A fresh state is made for every
+// translation, so nothing of an earlier sentence can leak into the next one,
+// and two translations on two threads share nothing but the dictionaries.
+#include <array>
+#include <memory_resource>
+#include <string>
+
+#include "core/fixed_string.h"
+#include "core/node_list.h"
+#include "core/records.h"
+#include "core/slots.h"
+
+namespace quelvo {
+
+class Lexicon;
+
+inline constexpr int kMaxSegmentWords = 20;
+inline constexpr int kOutWordSlots = 25;
+inline constexpr int kUnknownWordSlots = 25;
+
+struct TranslationState {
+    explicit TranslationState(const Lexicon& lexicon) : Dict(lexicon) {}
+    TranslationState(const TranslationState&) = delete;
+    TranslationState& operator=(const TranslationState&) = delete;
+
+    const Lexicon& Dict;
+    std::pmr::monotonic_buffer_resource Arena;
+
+    // Input preparation.
+    std::string InputText;  // code page 1252; characters addressed from 1
+    int ScanPos = 1;
+    int TextLen = 0;
+    int WordCount = 0;
+    int SlotCount = 1;
+
+    // The record lists and their cursors.
+    NodeList<TextNode> TokenList;
+    NodeList<WordNode> WordList;
+    NodeList<PhraseNode> PhraseList;
+    NodeList<PhraseNode> MergedPhraseList;
+    NodeList<OutWordNode> OutList;
+    NodeList<OutWordNode> OutListCopy;
+    WordNode* CurWord = nullptr;
+    PhraseNode* PhraseCursor = nullptr;
+    int CurPhraseNo = 1;
+    int CurWordNo = 1;
+    int OutPosCounter = 1;
+
+    // Word lookup.
+    WordFields StagedWord;
+    Str30 LookupWord;
+
+    // Per-word arrays of the segment, indexed by word position.
+    Slots<int> WordClassNos;
+    Slots<int> WordPersonNos;
+    Slots<Str30> WordClassTexts;
+    Slots<Str6> WordTags;
+    Slots<Str6> OutTags;
+    std::array<Str30, kUnknownWordSlots + 1> UnknownWords{};
+    int UnknownIndex = 1;
+
+    // Record of the emitted words of the segment.
+    std::array<Str30, kOutWordSlots + 1> OutWords{};
+    int OutCount = 1;
+    bool KeepOutWords = false;
+
+    void AddUnknownWord(std::string_view word) {
+        if (UnknownIndex <= kUnknownWordSlots) UnknownWords[UnknownIndex++] = word;
+    }
+};
+
+}  // namespace quelvo

@@ -1,0 +1,124 @@
+#include "core/word_classes.h"
+
+
+
+namespace quelvo {
+namespace {
+
+constexpr WordClassRow kWordClasses[] = {
+    {0, "x", "x", "x"},
+    {1, "n", "n", "n"},
+    {2, "adj", "adj", "adj"},
+    {3, "v", "v", "v"},
+    {4, "hjv", "hjv", "hjv"},
+    {5, "adv", "adv", "adv"},
+    {6, "rord", "rord", "rord"},
+    {7, "prep", "prep", "prep"},
+    {8, "konj", "konj", "konj"},
+    {9, "int", "int", "int"},
+    {10, "ppsu", "ppsu", "ppsu"},
+    {11, "ppob", "ppob", "ppob"},
+    {12, "poss", "poss", "poss"},
+    {13, "indf", "indf", "indf"},
+    {14, "rel", "rel", "rel"},
+    {15, "det", "det", "det"},
+    {16, "egnm", "egnm", "egnm"},
+    {17, "neg", "neg", "neg"},
+    {18, "refl", "refl", "refl"},
+    {20, "SbAdj", "n", "n"},
+    {21, "SbAdv", "n", "n"},
+    {22, "SbAdjVb", "n", "n"},
+    {24, "SbPoss", "n", "n"},
+    {25, "HvbFras", "vfrs", "vfrs"},
+    {26, "AdjAdv", "adj", "adj"},
+    {27, "AdjAdvSb", "adj", "adj"},
+    {28, "null", "null", "null"},
+    {32, "AdvSubAdj", "adv", "adv"},
+    {33, "AdvKonj", "adv", "adv"},
+    {34, "AdvPrepSub", "adv", "adv"},
+    {35, "AdvIndfpron", "adv", "adv"},
+    {36, "AdvSub", "adv", "adv"},
+    {37, "Interr", "intr", "intr"},
+    {39, "YKonj", "ykon", "ykon"},
+    {40, "HvbAdjSub", "v", "v"},
+    {41, "HvbSub", "v", "v"},
+    {42, "HvbHjvb", "v", "v"},
+    {43, "HvbAdj", "v", "v"},
+    {45, "PsuRrd", "ppsu", "ppsu"},
+    {47, "DetDem", "det", "det"},
+    {48, "DetPpob", "det", "det"},
+    {49, "RKIF", "rkif", "rkif"},
+    {51, "RelprKonj", "rel", "rel"},
+    {52, "RelprAdv", "rel", "rel"},
+    {53, "Mer", "mer", "mer"},
+    {55, "PrepSub", "prep", "prep"},
+    {56, "PrepAdvKonj", "prep", "prep"},
+    {57, "PrInfmFrasP", "prin", "prin"},
+    {59, "IAdv", "indf", "indf"},
+    {60, "IAAS", "indf", "indf"},
+    {61, "PpsuRefl", "ppsu", "ppsu"},
+    {63, "NIX", "nix", "nix"},
+    {89, "Adjx", "adjx", "adjx"},
+    {90, "Advx", "advx", "advx"},
+    {91, "Subx", "subx", "subx"},
+    {92, "Prpx", "prpx", "prpx"},
+    {93, "Relx", "relx", "relx"},
+    {94, "Konx", "konx", "konx"},
+    {95, "Egnx", "egnx", "egnx"},
+    {96, "Indx", "indx", "indx"},
+    {97, "Null", "null", "null"},
+    {98, "FrasP", "FrsP", "FrsP"},
+    {99, "Inf", "inf", "inf"},
+    {100, "Sklj", "sklj", "sklj"},
+    {101, "VPres", "vpres", "vpres"},
+    {102, "VPerf", "vperf", "vperf"},
+    {103, "Komma", "komma", "komma"},
+    {104, "VAdj", "vadj", "vadj"},
+    {120, "sppva", "n", "komma"},
+    {130, "AdvVb", "adv", "adv"},
+};
+
+struct RuleRange {
+    int first;
+    int last;
+    std::string_view tag;
+};
+
+constexpr RuleRange kPhraseNames[] = {
+    {1, 4, "NP"},       {11, 16, "NP"},     {18, 25, "NP"},     {27, 38, "NP"},     {40, 59, "NP"},
+    {65, 72, "NP"},     {75, 85, "NP"},     {87, 94, "NP"},     {96, 110, "NP"},    {113, 116, "NP"},
+    {131, 132, "NP"},   {134, 146, "NP"},   {148, 149, "NP"},   {153, 154, "NP"},   {218, 218, "NP"},
+    {223, 223, "NP"},   {244, 244, "NP"},   {257, 257, "NP"},   {159, 163, "VP"},   {165, 168, "VP"},
+    {172, 175, "VP"},   {177, 205, "VP"},   {207, 208, "VP"},   {210, 215, "VP"},   {219, 220, "VP"},
+    {225, 225, "VP"},   {227, 228, "VP"},   {125, 125, "OPers"}, {130, 130, "VPrNP"}, {133, 133, "MAdj"},
+    {147, 147, "MAdv"}, {206, 206, "PVP"},  {222, 222, "XAdj"}, {229, 229, "VPerf"}, {230, 230, "VAdj"},
+    {232, 232, "Inf"},  {233, 233, "Intr"}, {234, 234, "Ppfm"}, {235, 235, "Indx"}, {236, 236, "Konx"},
+    {237, 237, "Relx"}, {238, 238, "Prin"}, {239, 239, "Prpx"}, {240, 240, "Subx"}, {241, 241, "Egnx"},
+    {242, 242, "Advx"}, {245, 245, "Qinf"}, {246, 246, "Int"},  {247, 247, "Infm"}, {248, 248, "Neg"},
+    {249, 249, "Ppob"}, {250, 250, "Prep"}, {251, 251, "Konj"}, {252, 252, "Adv"},  {253, 253, "Rel"},
+    {254, 254, "Rord"}, {255, 255, "Adj"},  {256, 256, "Indf"}, {259, 259, "Det"},  {260, 260, "ST"},
+    {261, 261, "X"},    {264, 264, "Refl"}, {265, 265, "Rkif"}, {266, 266, "Mer"},  {267, 267, "YKon"},
+    {268, 268, "SKon"}, {269, 269, "KT"},   {270, 270, "dN"},   {271, 271, "deN"},
+};
+
+}  // namespace
+
+const WordClassRow* FindWordClass(int number) {
+    for (const auto& row : kWordClasses)
+        if (row.number == number) return &row;
+    return nullptr;
+}
+
+std::optional<int> WordClassByLabel(std::string_view label) {
+    for (const auto& row : kWordClasses)
+        if (row.label == label) return row.number;
+    return std::nullopt;
+}
+
+std::optional<std::string_view> PhraseNameOfRule(int ruleNo) {
+    for (const auto& r : kPhraseNames)
+        if (ruleNo >= r.first && ruleNo <= r.last) return r.tag;
+    return std::nullopt;
+}
+
+}  // namespace quelvo

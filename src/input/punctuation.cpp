@@ -1,0 +1,77 @@
+#include "input/punctuation.h"
+
+#include <string_view>
+
+namespace quelvo {
+namespace {
+
+// How a mark is rewritten; "M" stands for the mark itself, "_" for a blank.
+// TextLen grows by the blanks actually added: counting fewer would leave the
+// end of the text beyond TextLen, and the last token of the sentence unread.
+struct MarkRule {
+    char mark;
+    std::string_view afterBlank;  // when the mark opens the text or follows a blank
+    std::string_view otherwise;
+};
+
+constexpr MarkRule kMarkRules[] = {
+    {'\xBF', "M_", "M_"},      // ¿ (and the capital after it is lowered)
+    {'"', "M_", "_M"},
+    {'\'', "M_", "_M"},
+    {'_', "M_", "_M"},
+    {'.', "_M", "_M"},
+    {',', "_M", "_M"},
+    {'%', "_M", "_M"},
+    {':', "_M", "_M"},
+    {';', "_M", "_M"},
+    {'!', "_M", "_M"},
+    {')', "_M", "_M"},
+    {']', "_M", "_M"},
+    {'\xBB', "_M", "_M"},      // »
+    {'?', "_M_", "_M_"},
+    {'[', "_M_", "_M_"},
+    {'\xA1', "M__", "M__"},    // ¡
+    {'(', "M_", "M_"},
+    {'\xAB', "M_", "M_"},      // «
+    {'\x93', "M_", "M_"},      // “
+    {'-', "_M__", "_M__"},
+    {'\x94', "_M__", "_M__"},  // ”
+};
+
+const MarkRule* RuleFor(char c) {
+    for (const auto& rule : kMarkRules)
+        if (rule.mark == c) return &rule;
+    return nullptr;
+}
+
+bool IsCapital(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') || (u >= 192 && u <= 222 && u != 215);
+}
+
+}  // namespace
+
+void SpacePunctuation(TranslationState& s) {
+    const std::string& in = s.InputText;
+    std::string out;
+    out.reserve(in.size() * 2);
+    bool lowerNext = false;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        char c = in[i];
+        if (lowerNext) c = static_cast<char>(static_cast<unsigned char>(c) + 32);
+        lowerNext = false;
+        const MarkRule* rule = RuleFor(in[i]);
+        if (rule == nullptr) {
+            out += c;
+            continue;
+        }
+        const bool afterBlank = i == 0 || in[i - 1] == ' ';
+        const std::string_view steps = afterBlank ? rule->afterBlank : rule->otherwise;
+        for (char step : steps) out += step == 'M' ? c : ' ';
+        s.TextLen += static_cast<int>(steps.size()) - 1;
+        if (c == '\xBF' && i + 1 < in.size() && IsCapital(in[i + 1])) lowerNext = true;
+    }
+    s.InputText = std::move(out);
+}
+
+}  // namespace quelvo

@@ -1,0 +1,66 @@
+#include "translate/translate_command.h"
+
+#include "input/punctuation.h"
+#include "input/split_segment.h"
+
+namespace quelvo {
+namespace {
+
+bool IsTrailingBlank(char c) { return c == '\n' || c == '\r' || c == ' '; }
+
+// A "." anywhere before the last two characters means a second sentence.
+bool HoldsSeveralSentences(std::string_view text) {
+    return text.size() > 2 && text.substr(0, text.size() - 2).find('.') != std::string_view::npos;
+}
+
+void ResetSegmentCounters(TranslationState& s) {
+    s.CurPhraseNo = 1;
+    s.CurWordNo = 1;
+}
+
+}  // namespace
+
+Rejection PrepareInput(TranslationState& s, std::string_view text) {
+    s.UnknownIndex = 1;
+    s.ScanPos = 1;
+    s.SlotCount = 1;
+    // Trailing blanks and line breaks go first, so that a sentence followed
+    // by a line break is still one sentence, and blank input is empty input.
+    while (!text.empty() && IsTrailingBlank(text.back())) text.remove_suffix(1);
+    if (text.empty()) return Rejection::EmptyText;
+    if (HoldsSeveralSentences(text)) return Rejection::SeveralSentences;
+    s.InputText = std::string(text);
+    s.TextLen = static_cast<int>(text.size());
+    const char last = text.back();
+    if (last != '!' && last != '.' && last != '?') {
+        s.InputText += '.';
+        ++s.TextLen;  // the added stop is part of the text to read
+    }
+    SpacePunctuation(s);
+    return Rejection::None;
+}
+
+Rejection RunSegmentLoop(TranslationState& s, const SegmentWork& segmentWork) {
+    while (s.ScanPos < s.TextLen) {
+        s.OutPosCounter = 1;
+        if (s.ScanPos > static_cast<int>(s.InputText.size())) break;
+        ResetSegmentCounters(s);
+        SplitSegment(s);
+        if (s.WordCount > kMaxSegmentWords) return Rejection::TooManyWords;
+        if (s.WordCount < 1) break;
+        segmentWork(s);
+    }
+    return Rejection::None;
+}
+
+std::string OutputLine(const TranslationState& s) {
+    std::string line;
+    for (const OutWordNode* n = s.OutListCopy.Head; n != nullptr; n = n->Next) {
+        line += n->SvText.view();
+        line += ' ';
+    }
+    if (!line.empty()) line.pop_back();
+    return line;
+}
+
+}  // namespace quelvo

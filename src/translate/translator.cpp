@@ -1,0 +1,71 @@
+#include "quelvo/translator.h"
+
+#include "core/text_codec.h"
+#include "lexicon/lexicon.h"
+#include "translate/translate_command.h"
+
+namespace quelvo {
+
+std::string_view MessageOf(Rejection rejection) {
+    switch (rejection) {
+        case Rejection::EmptyText: return "Ingen text!";
+        case Rejection::SeveralSentences: return "Flera meningar!";
+        case Rejection::TooManyWords: return "För många ord!";
+        case Rejection::None: break;
+    }
+    return "";
+}
+
+std::string DataError::Describe() const {
+    std::string out = file;
+    if (line > 0) out += ":" + std::to_string(line);
+    out += ": " + reason;
+    if (!text.empty()) out += ": " + text;
+    return out;
+}
+
+std::filesystem::path DefaultDataDir(const std::filesystem::path& executable) {
+    return executable.parent_path() / "data";
+}
+
+Translator::Translator(std::shared_ptr<const Lexicon> lexicon) : lexicon_(std::move(lexicon)) {}
+
+std::variant<Translator, DataError> Translator::Open(const std::filesystem::path& dataDir) {
+    auto loaded = Lexicon::Load(dataDir);
+    if (auto* error = std::get_if<DataError>(&loaded)) return *error;
+    return Translator(std::get<std::shared_ptr<const Lexicon>>(std::move(loaded)));
+}
+
+Translation Translator::Translate(std::string_view utf8Text) const {
+    Translation result;
+    const Cp1252Text input = ToCp1252(utf8Text);
+    result.replacedCharacters = input.replaced;
+    TranslationState s(*lexicon_);
+    result.rejection = PrepareInput(s, input.bytes);
+    if (result.rejection == Rejection::None) result.rejection = RunSegmentLoop(s, [](TranslationState&) {});
+    if (result.rejection == Rejection::None) result.text = ToUtf8(OutputLine(s));
+    return result;
+}
+
+TokenSegments Translator::Tokens(std::string_view utf8Text) const {
+    TokenSegments result;
+    const Cp1252Text input = ToCp1252(utf8Text);
+    result.replacedCharacters = input.replaced;
+    TranslationState s(*lexicon_);
+    result.rejection = PrepareInput(s, input.bytes);
+    if (result.rejection != Rejection::None) return result;
+    result.rejection = RunSegmentLoop(s, [&result](TranslationState& st) {
+        auto& tokens = result.segments.emplace_back();
+        for (const TextNode* t = st.TokenList.Head; t != nullptr; t = t->Next) tokens.push_back(ToUtf8(t->Text));
+    });
+    if (result.rejection != Rejection::None) result.segments.clear();
+    return result;
+}
+
+std::string Translator::Explain(std::string_view utf8Text, ExplainFormat format) const {
+    (void)utf8Text;
+    (void)format;
+    return {};
+}
+
+}  // namespace quelvo
