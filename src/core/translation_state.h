@@ -51,6 +51,21 @@ struct TranslationState {
     WordFields StagedWord;
     Str30 LookupWord;
 
+    // Multi-word expressions: the record last compared and the one matched.
+    unsigned PhraseWordCount = 0;
+    Str30 PhraseSv;
+    Str30 PhraseSp;
+    Str10 PhraseClassWord;
+    Str6 PhraseNumber;
+
+    // Sentence construction and the sentence passes.
+
+    // Phrase grammar, clauses and roles.
+
+    // Swedish word forms.
+
+    // Renderers.
+
     // Per-word arrays of the segment, indexed by word position.
     Slots<int> WordClassNos;
     Slots<int> WordPersonNos;
