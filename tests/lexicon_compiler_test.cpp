@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -396,12 +399,36 @@ TEST_F(SourceDirectory, ReadsKnownSourcesAndRefusesOthers) {
     EXPECT_EQ(diagnostics.All()[0].Describe(), "extra.tsv: error: not a lexicon source file");
 }
 
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+int RunCompiler(const std::filesystem::path& sources, const std::filesystem::path& output) {
+    const std::string command = std::string(QUELVO_LEXICON_COMPILER) + " '" + sources.string() + "' '" +
+                                output.string() + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 TEST_F(SourceDirectory, WritesTheCompiledFiles) {
     const CompileResult result = CompileLexicon(BaseSources());
     ASSERT_EQ(WriteOutputDirectory(dir_ / "out", result.files), "");
-    std::ifstream in(dir_ / "out" / "SvFile.txt", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "1\thund\t1\t4100\t0\t0\r\n!\r\n");
+    EXPECT_EQ(ReadFile(dir_ / "out" / "SvFile.txt"), "1\thund\t1\t4100\t0\t0\r\n!\r\n");
+}
+
+TEST_F(SourceDirectory, CompilerProgramWritesTheFilesOfGoodSources) {
+    for (const auto& [name, text] : BaseSources()) Write(name, text);
+    EXPECT_EQ(RunCompiler(dir_ / "in", dir_ / "out"), 0);
+    EXPECT_EQ(ReadFile(dir_ / "out" / "SpOrd.txt"), "1\tperro\t1\t65\t0\t0\r\n!\r\n");
+}
+
+TEST_F(SourceDirectory, CompilerProgramFailsOnAnErrorAndWritesNothing) {
+    for (const auto& [name, text] : BaseSources()) Write(name, text);
+    Write("spanish.tsv", std::string(kSpanishHeader) + "perro\tgato\tn\n");
+    EXPECT_EQ(RunCompiler(dir_ / "in", dir_ / "out"), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "out"));
 }
 
 TEST(ShippedLexicon, CompilesWithoutErrors) {
@@ -411,6 +438,14 @@ TEST(ShippedLexicon, CompilesWithoutErrors) {
     const CompileResult result = CompileLexicon(sources);
     ASSERT_FALSE(result.files.empty()) << DescribeAll(result.diagnostics);
     EXPECT_TRUE(result.diagnostics.empty()) << DescribeAll(result.diagnostics);
+}
+
+TEST(ShippedLexicon, BuildDataIsCompiledFromTheSources) {
+    Diagnostics readProblems;
+    const CompileResult result = CompileLexicon(ReadSourceDirectory(QUELVO_LEXICON_SOURCES, readProblems));
+    ASSERT_EQ(result.files.size(), 7u);
+    for (const CompiledFile& file : result.files)
+        EXPECT_EQ(ReadFile(std::filesystem::path(QUELVO_BUILD_DATA) / file.name), file.bytes) << file.name;
 }
 
 TEST(ShippedLexicon, HoldsTheEntriesTheRulesNameByNumber) {
