@@ -1,5 +1,6 @@
 #include "translate/translate_command.h"
 
+#include "analysis/build_sentence.h"
 #include "input/punctuation.h"
 #include "input/split_segment.h"
 
@@ -51,6 +52,12 @@ Rejection RunSegmentLoop(TranslationState& s, const SegmentWork& segmentWork) {
         segmentWork(s);
     }
     return Rejection::None;
+}
+
+void TranslateSegment(TranslationState& s, const SegmentWork& inspect) {
+    BuildSentence(s);
+    if (inspect) inspect(s);
+    // TODO(merge): the phrase dispatch and ReorderOutput run here.
 }
 
 std::string OutputLine(const TranslationState& s) {
