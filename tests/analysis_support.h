@@ -61,6 +61,8 @@ struct WordCase {
     std::string expected;
 };
 
+inline void PrintTo(const WordCase& c, std::ostream* os) { *os << c.sentence << " @" << c.position; }
+
 inline std::string CaseName(const testing::TestParamInfo<WordCase>& info) { return info.param.name; }
 
 }  // namespace quelvo::testing_support
