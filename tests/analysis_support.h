@@ -65,4 +65,8 @@ inline void PrintTo(const WordCase& c, std::ostream* os) { *os << c.sentence << 
 
 inline std::string CaseName(const testing::TestParamInfo<WordCase>& info) { return info.param.name; }
 
+// One word of a built sentence against its compact view; each concern
+// instantiates it with its own cases.
+class BuiltWord : public testing::TestWithParam<WordCase> {};
+
 }  // namespace quelvo::testing_support

@@ -8,24 +8,11 @@
 namespace quelvo {
 namespace {
 
-using testing_support::AnalysisLexicon;
-using testing_support::Built;
-using testing_support::CaseName;
-using testing_support::Compact;
-using testing_support::Utf;
-using testing_support::WordAt;
-using testing_support::WordCase;
-
-class ClassResolvers : public testing::TestWithParam<WordCase> {};
-
-TEST_P(ClassResolvers, SettleTheReadingByTheNeighbours) {
-    const auto s = Built(GetParam().sentence);
-    EXPECT_EQ(Compact(*s, GetParam().position), GetParam().expected);
-}
+using namespace testing_support;  // the analysis helpers
 
 // "SpWord SvWord SpClass FormCode PersonNo WordTag".
 INSTANTIATE_TEST_SUITE_P(
-    NounsAndAdjectives, ClassResolvers,
+    ClassResolversNounsAndAdjectives, BuiltWord,
     testing::Values(WordCase{"sbadj_after_noun_is_adjective", "El perro viejo.", 3, "viejo gammal 2 1 0 adj"},
                     WordCase{"sbadj_without_form_entry_keeps_its_word", "El perro joven.", 3, "joven ung 2 1 0 adj"},
                     WordCase{"sbadj_alone_stays", "Viejo.", 1, "viejo gammal 20 1 0 n"},
@@ -37,7 +24,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    DeterminersAndPronouns, ClassResolvers,
+    ClassResolversDeterminersAndPronouns, BuiltWord,
     testing::Values(WordCase{"lo_veo", "Lo veo.", 1, "lo honom/den/det 48 1 0 ppob"},
                     WordCase{"la_before_noun", "La casa.", 1, "la den/det 48 1 0 det"},
                     WordCase{"los_before_plural", "Los perros.", 1, "los de 48 1 0 det"},
@@ -52,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Relatives, ClassResolvers,
+    ClassResolversRelatives, BuiltWord,
     testing::Values(WordCase{"mas_que", "Más que nada.", 2, "que än 49 1 0 konj"},
                     WordCase{"lo_mismo_que", "Lo mismo que tú.", 3, "que som 49 1 0 konj"},
                     WordCase{"que_after_verb", "Veo que come.", 2, "que att 49 1 0 qinf"},
@@ -60,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Prepositions, ClassResolvers,
+    ClassResolversPrepositions, BuiltWord,
     testing::Values(WordCase{"sobre_after_article", "El sobre.", 2, "sobre kuvert 55 1 0 n"},
                     WordCase{"sobre_before_name", "Sobre Juan.", 1, "sobre om 55 1 0 prep"},
                     WordCase{"para_before_infinitive", "Para comer.", 1, "para för att 57 1 0 infm"},

@@ -7,23 +7,11 @@
 namespace quelvo {
 namespace {
 
-using testing_support::Built;
-using testing_support::CaseName;
-using testing_support::Compact;
-using testing_support::Utf;
-using testing_support::WordAt;
-using testing_support::WordCase;
-
-class CorrectionPasses : public testing::TestWithParam<WordCase> {};
-
-TEST_P(CorrectionPasses, ReadTheWordByItsNeighbours) {
-    const auto s = Built(GetParam().sentence);
-    EXPECT_EQ(Compact(*s, GetParam().position), GetParam().expected);
-}
+using namespace testing_support;  // the analysis helpers
 
 // "SpWord SvWord SpClass FormCode PersonNo WordTag".
 INSTANTIATE_TEST_SUITE_P(
-    Participles, CorrectionPasses,
+    CorrectionPassesParticiples, BuiltWord,
     testing::Values(WordCase{"participle_alone_is_adjective", "Cansada.", 1, "cansar trötta 104 10 0 vadj"},
                     WordCase{"participle_after_haber_is_perfect", "Ha cansado.", 2, "cansar trötta 102 10 0 vperf"},
                     WordCase{"ha_dicho", "Él ha dicho.", 3, "dicho sagt 23 1 3 vperf"},
@@ -36,7 +24,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    VerbsAndAdjectives, CorrectionPasses,
+    CorrectionPassesVerbsAndAdjectives, BuiltWord,
     testing::Values(WordCase{"noun_in_verbal_context_is_verb", "No paseo.", 2, "pasear promenera 3 4 1 v"},
                     WordCase{"noun_after_determiner_stays", "El paseo.", 2, "paseo promenad 22 1 3 n"},
                     WordCase{"typed_plural_in_os_is_noun", "Los paseos.", 2, "paseo promenad 1 3 3 n"},
@@ -45,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    SentenceTags, CorrectionPasses,
+    CorrectionPassesSentenceTags, BuiltWord,
     testing::Values(WordCase{"fue_a_infinitive_is_ir", "Fue a comprar.", 1, "ir gå 3 6 3 hjv"},
                     WordCase{"era_is_auxiliary", "Era grande.", 1, "ser var 1 1 0 hjv"},
                     WordCase{"la_era_is_noun", "La era grande.", 2, "era epok 1 1 0 n"},

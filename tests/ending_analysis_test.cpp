@@ -6,9 +6,7 @@
 namespace quelvo {
 namespace {
 
-using testing_support::AnalysisLexicon;
-using testing_support::Cp;
-using testing_support::Utf;
+using namespace testing_support;  // the analysis helpers
 
 using Analyser = void (*)(TranslationState&, const Str30&, bool&);
 

@@ -6,25 +6,11 @@
 namespace quelvo {
 namespace {
 
-using testing_support::AnalysisLexicon;
-using testing_support::Built;
-using testing_support::CaseName;
-using testing_support::Compact;
-using testing_support::CompactSentence;
-using testing_support::Utf;
-using testing_support::WordAt;
-using testing_support::WordCase;
-
-class PhraseReplacement : public testing::TestWithParam<WordCase> {};
-
-TEST_P(PhraseReplacement, TurnsTheExpressionIntoOneWord) {
-    const auto s = Built(GetParam().sentence);
-    EXPECT_EQ(Compact(*s, GetParam().position), GetParam().expected);
-}
+using namespace testing_support;  // the analysis helpers
 
 // "SpWord SvWord SpClass FormCode PersonNo WordTag".
 INSTANTIATE_TEST_SUITE_P(
-    Records, PhraseReplacement,
+    PhraseReplacementRecords, BuiltWord,
     testing::Values(WordCase{"three_words", "Comemos a pesar de la casa.", 2, "a pesar de trots 92 1 0 prpx"},
                     WordCase{"two_words", "A menudo.", 1, "a menudo ofta 90 1 0 advx"},
                     WordCase{"indf_class_word", "A todo.", 1, "a todo helt 96 1 0 indx"},

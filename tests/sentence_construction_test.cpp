@@ -5,24 +5,16 @@
 namespace quelvo {
 namespace {
 
-using testing_support::Built;
-using testing_support::CaseName;
-using testing_support::Compact;
-using testing_support::CompactSentence;
-using testing_support::Utf;
-using testing_support::WordAt;
-using testing_support::WordCase;
+using namespace testing_support;  // the analysis helpers
 
-class WordLookup : public testing::TestWithParam<WordCase> {};
-
-TEST_P(WordLookup, GivesTheWordItsEntryAndCodes) {
+TEST_P(BuiltWord, HasItsEntryCodesAndTag) {
     const auto s = Built(GetParam().sentence);
     EXPECT_EQ(Compact(*s, GetParam().position), GetParam().expected);
 }
 
 // "SpWord SvWord SpClass FormCode PersonNo WordTag".
 INSTANTIATE_TEST_SUITE_P(
-    Dictionary, WordLookup,
+    LookupDictionary, BuiltWord,
     testing::Values(WordCase{"infinitive", "Comer.", 1, "comer äta 99 19 0 inf"},
                     WordCase{"hay_is_present", "Hay perro.", 1, "hay finnas 3 4 0 v"},
                     WordCase{"noun", "El perro.", 2, "perro hund 1 1 0 n"},
@@ -34,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    VerbForms, WordLookup,
+    LookupVerbForms, BuiltWord,
     testing::Values(WordCase{"hablamos", "Hablamos.", 1, "hablar tala 3 7 4 v"},
                     WordCase{"comemos", "Comemos.", 1, "comer äta 3 4 4 v"},
                     WordCase{"comimos", "Comimos.", 1, "comer äta 3 6 4 v"},
@@ -49,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    BuiltInWords, WordLookup,
+    LookupBuiltInWords, BuiltWord,
     testing::Values(WordCase{"mente_table", "Rápidamente.", 1, "rápidamente snabbt 5 0 0 adv"},
                     WordCase{"mente_by_ending", "Lentamente.", 1, "lentamente långsam 5 55 0 adv"},
                     WordCase{"special_word", "Carrobomba.", 1, "carrobomba bilbomb 1 1 0 n"},
@@ -61,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
-    NumbersMarksAndUnknownWords, WordLookup,
+    LookupNumbersMarksAndUnknownWords, BuiltWord,
     testing::Values(WordCase{"year", "En 2005.", 2, "2005 2005 6 1 0 rord"},
                     WordCase{"letter_and_digit", "Es A4.", 2, "A4 A4 6 1 0 rord"},
                     WordCase{"digit_and_letter_is_unknown", "Es 4x.", 2, "4x < 4x > 0 1 0 x"},
