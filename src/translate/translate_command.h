@@ -20,6 +20,16 @@ Rejection PrepareInput(TranslationState& s, std::string_view text);
 using SegmentWork = std::function<void(TranslationState&)>;
 Rejection RunSegmentLoop(TranslationState& s, const SegmentWork& segmentWork);
 
+// Looks at a segment as the analysis left it and once its words are out.
+struct SegmentInspector {
+    SegmentWork afterAnalysis;
+    SegmentWork afterOutput;
+};
+
+// The work of one segment: the analysed sentence, then its Swedish words in
+// Swedish order.
+void TranslateSegment(TranslationState& s, const SegmentInspector& inspect = {});
+
 // Every word of OutListCopy followed by a blank, without the last blank.
 std::string OutputLine(const TranslationState& s);
 
