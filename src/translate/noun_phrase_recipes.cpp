@@ -27,6 +27,27 @@ constexpr StepSpec NounPart{Step::NounParticiple};
 constexpr StepSpec Name{Step::Plain, "egnm"};
 constexpr StepSpec Numeral{Step::Plain, "rord"};
 constexpr StepSpec Sub{Step::Plain, "subx"};
+constexpr StepSpec IndfWord{Step::Plain, "indf"};
+constexpr StepSpec MeraPartNoun{Step::MeraParticipleNoun};
+constexpr StepSpec Quantifier{Step::Quantifier};
+constexpr StepSpec NameArt{Step::NameArticle};
+constexpr StepSpec OwnName{Step::Plain, "egnm", "egen"};
+constexpr StepSpec Compound{Step::Compound};
+constexpr StepSpec PossNoun{Step::PossessiveNoun};
+constexpr StepSpec PossAdjNoun{Step::PossessiveAdjectiveNoun};
+constexpr StepSpec Pronoun{Step::SubjectPronoun};
+constexpr StepSpec MoreAdv{Step::MoreAdverb};
+constexpr StepSpec NounDet{Step::NounDeterminer};
+constexpr StepSpec PrepWord{Step::Plain, "prep"};
+constexpr StepSpec PrepPronoun{Step::Plain, "ppfm"};
+constexpr StepSpec ObjectPronoun{Step::Plain, "ppob", "pppb"};
+constexpr StepSpec ParticipleWord{Step::Plain, "vadj"};
+constexpr StepSpec NameExpression{Step::Plain, "egnm", "egnx"};
+constexpr StepSpec PossWord{Step::Plain, "poss"};
+constexpr StepSpec Interjection{Step::Plain, "int"};
+constexpr StepSpec NameForm{Step::PlainForm, "egnm"};
+constexpr StepSpec Unknown{Step::Plain, "x"};
+constexpr StepSpec Comma{Step::Plain, "sklj"};
 
 struct StepWords {
     Step kind;
@@ -62,7 +83,7 @@ constexpr Recipe Recipes[] = {
     {{14, 23}, {Art, Hold, Adj, Ykon, Adj}},
     {{15}, {Art, Cmp, Ykon, Adj}},
     {{16, 19}, {Art, Hold, Adj, Cmp}},
-    {{18}, {{Step::Plain, "indf"}, Prep, Art, AdjNoun}},
+    {{18}, {IndfWord, Prep, Art, AdjNoun}},
     {{20}, {Art, Adj, Adj, Hold, Adj}},
     {{22}, {Art, Hold, Adj, Adv, Adj}},
     {{24}, {Art, Adj, Ykon, Adj, Noun}},
@@ -81,28 +102,28 @@ constexpr Recipe Recipes[] = {
     {{39}, {Art, Adj, Adj, Noun}},
     {{40}, {Det, Adj, Hold, Adj}},
     {{41}, {Poss, Hold, Cmp}},
-    {{43}, {Art, {Step::MeraParticipleNoun}}},
+    {{43}, {Art, MeraPartNoun}},
     {{45}, {ArtForm, Cmp, Noun}},
     {{46}, {Adj, Hold, Adj, Adj}},
     {{47}, {ArtForm, Sub, Cmp}},
     {{48, 51}, {Art, Hold, Adv, Adj}},
     {{49}, {Hold, Adj, Ykon, Adj}},
     {{50}, {Det, Poss, Hold, Adj}},
-    {{52}, {{Step::Quantifier}, Art, NounAdj}},
+    {{52}, {Quantifier, Art, NounAdj}},
     {{53}, {Det, Hold, Adv, Adj}},
     {{54}, {ArtNoun, Name, Name}},
-    {{56}, {{Step::NameArticle}, Adj, {Step::Plain, "egnm", "egen"}, {Step::Plain, "egnm", "egen"}}},
+    {{56}, {NameArt, Adj, OwnName, OwnName}},
     {{57}, {Whole, Art, NounAdj}},
-    {{58}, {Dropped, {Step::Compound}}},
-    {{59}, {Poss, {Step::Compound}}},
+    {{58}, {Dropped, Compound}},
+    {{59}, {Poss, Compound}},
     {{65}, {Adv, Numeral, Noun}},
     {{66, 72, 106, 115, 910}, {Art, NounAdj}},
     {{67, 84}, {ArtForm, Cmp}},
     {{68}, {Det, Adj, Noun}},
     {{69, 79, 104, 107}, {Adj, Hold, Adj}},
-    {{70, 75}, {{Step::PossessiveNoun}}},
+    {{70, 75}, {PossNoun}},
     {{71, 91}, {Art, AdjNoun}},
-    {{76}, {{Step::PossessiveAdjectiveNoun}}},
+    {{76}, {PossAdjNoun}},
     {{80}, {Poss, Numeral, Noun}},
     {{81}, {Art, Numeral, Noun}},
     {{82}, {Det, AdjNoun}},
@@ -115,7 +136,7 @@ constexpr Recipe Recipes[] = {
     {{94}, {Det, Poss, Noun}},
     {{96}, {Hold, Adv, Adj}},
     {{97}, {Art, Det, Noun}},
-    {{98}, {{Step::SubjectPronoun}, ArtNoun}},
+    {{98}, {Pronoun, ArtNoun}},
     {{99, 110, 113}, {Hold, Adj, Adj}},
     {{100}, {Adj, Adj, Noun}},
     {{101}, {Det, Numeral, Noun}},
@@ -123,7 +144,7 @@ constexpr Recipe Recipes[] = {
     {{103}, {Dropped, Hold, Adj}},
     {{105}, {Dropped, Name, Name}},
     {{109}, {Det, NounPart}},
-    {{114}, {{Step::Compound}}},
+    {{114}, {Compound}},
     {{116}, {NounPart, Prep}},
     {{130}, {Adj, Prep}},
     {{131}, {Dropped, Name}},
@@ -138,22 +159,22 @@ constexpr Recipe Recipes[] = {
     {{141}, {Det, Noun}},
     {{144}, {Det, Name}},
     {{146}, {Art, Sub}},
-    {{147}, {{Step::MoreAdverb}}},
-    {{148}, {{Step::NounDeterminer}}},
+    {{147}, {MoreAdv}},
+    {{148}, {NounDet}},
     {{153}, {Noun}},
-    {{154}, {{Step::SubjectPronoun}}},
-    {{218}, {{Step::Plain, "prep"}, {Step::Plain, "ppfm"}}},
-    {{223}, {{Step::Plain, "ppob", "pppb"}}},
-    {{231}, {{Step::Plain, "vadj"}}},
-    {{234}, {{Step::Plain, "ppfm"}}},
+    {{154}, {Pronoun}},
+    {{218}, {PrepWord, PrepPronoun}},
+    {{223}, {ObjectPronoun}},
+    {{231}, {ParticipleWord}},
+    {{234}, {PrepPronoun}},
     {{240}, {Sub}},
-    {{241}, {{Step::Plain, "egnm", "egnx"}}},
-    {{244}, {{Step::Plain, "poss"}}},
-    {{246}, {{Step::Plain, "int"}}},
-    {{256}, {{Step::Plain, "indf"}}},
-    {{257}, {{Step::PlainForm, "egnm"}}},
-    {{261}, {{Step::Plain, "x"}}},
-    {{269}, {{Step::Plain, "sklj"}}},
+    {{241}, {NameExpression}},
+    {{244}, {PossWord}},
+    {{246}, {Interjection}},
+    {{256}, {IndfWord}},
+    {{257}, {NameForm}},
+    {{261}, {Unknown}},
+    {{269}, {Comma}},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "swedish/word_output.h"
 #include "translate/phrase_progress.h"
 #include "translate/renderers.h"
+#include "translate/verb_word.h"
 
 namespace quelvo {
 namespace {
