@@ -21,9 +21,9 @@ struct PrepositionCase {
 
 void PrintTo(const PrepositionCase& c, std::ostream* os) { *os << c.name; }
 
-class Prepositions : public testing::TestWithParam<PrepositionCase> {};
+class RenderedPrepositions : public testing::TestWithParam<PrepositionCase> {};
 
-TEST_P(Prepositions, RenderByTheirNeighbours) {
+TEST_P(RenderedPrepositions, RenderByTheirNeighbours) {
     const PrepositionCase& c = GetParam();
     Scene t(c.words, {Ph{"Prep", 250, {"prep"}}});
     t.StartAt(c.at);
@@ -42,7 +42,7 @@ const Wd Juan{.sp = "Juan", .sv = "Juan", .spClass = 16};
 const Wd Pedro{.sp = "Pedro", .sv = "Pedro", .spClass = 16};
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, Prepositions,
+    Rules, RenderedPrepositions,
     testing::Values(
         PrepositionCase{"por_agent_after_participle", {Hecho, {.sp = "por", .sv = "genom"}, Juan}, 2, {"Av"}},
         PrepositionCase{"por_before_infinitive", {{.sp = "por", .sv = "genom"}, Comer}, 1, {"För att"}},
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Till"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Prepositions, KeepTheNamesAroundDeAsTyped) {
+TEST(RenderedPrepositions, KeepTheNamesAroundDeAsTyped) {
     Scene t({{.sp = "Juan", .sv = "Johan", .spClass = 16}, {.sp = "de", .sv = "av"},
              {.sp = "Dios", .sv = "Gud", .spClass = 16}},
             {Ph{"Prep", 250, {"prep"}}});
@@ -104,9 +104,9 @@ struct PrepInfinitiveCase {
 
 void PrintTo(const PrepInfinitiveCase& c, std::ostream* os) { *os << c.name; }
 
-class PrepInfinitives : public testing::TestWithParam<PrepInfinitiveCase> {};
+class PrepInfinitiveRenderer : public testing::TestWithParam<PrepInfinitiveCase> {};
 
-TEST_P(PrepInfinitives, TakeTheInfinitiveAsSupine) {
+TEST_P(PrepInfinitiveRenderer, TakeTheInfinitiveAsSupine) {
     const PrepInfinitiveCase& c = GetParam();
     Scene t({{.sp = c.spanish, .sv = "efter"}, {.sp = "hablar", .sv = "tala", .formCode = kInfinitive, .svCode3 = 1},
              {.sp = ".", .sv = "."}},
@@ -121,14 +121,14 @@ TEST_P(PrepInfinitives, TakeTheInfinitiveAsSupine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Constructions, PrepInfinitives,
+    Constructions, PrepInfinitiveRenderer,
     testing::Values(PrepInfinitiveCase{"despues_de", "después de", {"Efter att ha", "talat"}, 3, 3},
                     PrepInfinitiveCase{"antes_de", "antes de", {"Innan man har", "talat"}, 3, 3},
                     // Another preposition is put out and the infinitive left to its phrase.
                     PrepInfinitiveCase{"other", "hasta", {"Efter"}, 2, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PrepInfinitives, LeaveAnInfinitiveInsideALongerPhraseToThatPhrase) {
+TEST(PrepInfinitiveRenderer, LeaveAnInfinitiveInsideALongerPhraseToThatPhrase) {
     Scene t({{.sp = "después de", .sv = "efter"}, {.sp = "hablar", .sv = "tala", .formCode = kInfinitive},
              {.sp = "lo", .sv = "det"}},
             {Ph{"Prpx", 239, {"prpx"}}, Ph{"VP", 205, {"inf", "ppob"}}});

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"Bättre"}, {"adj"}, {"adj"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SingleWords, TakeAtMostFourLettersOfTheTagAndKeepTheWordInTheRecord) {
+TEST(SingleWordRenderer, TakeAtMostFourLettersOfTheTagAndKeepTheWordInTheRecord) {
     Scene t({{.sp = "y", .sv = "och"}}, {Ph{"Konj", 251, {"konj"}}});
     TranslateSingleWord(t.s, "konjx");
     EXPECT_EQ(t.RecordTags(), std::vector<std::string>{"konj"});
@@ -134,7 +134,7 @@ TEST(SingleWords, TakeAtMostFourLettersOfTheTagAndKeepTheWordInTheRecord) {
     EXPECT_EQ(testing_support::Utf(t.Word(1)->SvForm), "och");
 }
 
-TEST(SentenceMarks, OpeningMarksGiveNoWordAndLeaveTheScanPosition) {
+TEST(SentenceMarkRenderer, OpeningMarksGiveNoWordAndLeaveTheScanPosition) {
     Scene t({{.sp = "¿", .sv = "¿"}, {.sp = "qué", .sv = "vad"}}, {Ph{"ST", 260, {"sklj"}}, Ph{"Intr", 233, {"intr"}}});
     t.s.ScanPos = 12;
     t.s.TextLen = 20;
@@ -146,7 +146,7 @@ TEST(SentenceMarks, OpeningMarksGiveNoWordAndLeaveTheScanPosition) {
     EXPECT_EQ(t.s.CurWordNo, 2);
 }
 
-TEST(SentenceMarks, WithoutAWordShowTheFault) {
+TEST(SentenceMarkRenderer, WithoutAWordShowTheFault) {
     Scene t({{.sp = ",", .sv = ","}}, {Ph{"KT", 269, {"komma"}}});
     t.s.CurWord = nullptr;
     TranslateSentenceMark(t.s);
@@ -154,7 +154,7 @@ TEST(SentenceMarks, WithoutAWordShowTheFault) {
     EXPECT_EQ(t.s.CurWordNo, 1);
 }
 
-TEST(InfMarkers, ParaGivesForAndAnAddedAtt) {
+TEST(InfMarkerRenderer, ParaGivesForAndAnAddedAtt) {
     Scene t({{.sp = "para", .sv = "för"}, {.sp = "comer", .sv = "äta"}}, {Ph{"Infm", 247, {"infm"}}});
     TranslateInfMarker(t.s);
     EXPECT_EQ(t.Out(), (std::vector<std::string>{"För", "att"}));
@@ -163,13 +163,13 @@ TEST(InfMarkers, ParaGivesForAndAnAddedAtt) {
     EXPECT_EQ(t.s.CurWordNo, 2);
 }
 
-TEST(InfMarkers, PlainAttMarksTheNextSlot) {
+TEST(InfMarkerRenderer, PlainAttMarksTheNextSlot) {
     Scene t({{.sp = "que", .sv = "att"}, {.sp = "comer", .sv = "äta"}}, {Ph{"Infm", 247, {"infm"}}});
     TranslateInfMarker(t.s);
     EXPECT_EQ(t.s.OutTags.Get(2).str(), "infm");
 }
 
-TEST(DetWords, AnArticleBeforeANumeralGivesTheNumeral) {
+TEST(DetWordRenderer, AnArticleBeforeANumeralGivesTheNumeral) {
     Scene t({{.sp = "los", .sv = "de"}, {.sp = "dos", .sv = "två", .spClass = 6}, {.sp = ".", .sv = "."}},
             {Ph{"Det", 259, {"det"}}, Ph{"Rord", 254, {"rord"}}, Ph{"ST", 260, {"sklj"}}});
     TranslateDetWord(t.s);
@@ -180,7 +180,7 @@ TEST(DetWords, AnArticleBeforeANumeralGivesTheNumeral) {
     EXPECT_EQ(t.s.CurWordNo, 3);
 }
 
-TEST(DetWords, AnArticleBeforeANumeralInsideALongerPhraseStays) {
+TEST(DetWordRenderer, AnArticleBeforeANumeralInsideALongerPhraseStays) {
     Scene t({{.sp = "los", .sv = "de"}, {.sp = "dos", .sv = "två", .spClass = 6}, {.sp = "casa", .sv = "hus"}},
             {Ph{"Det", 259, {"det"}}, Ph{"NP", 0, {"rord", "n"}}});
     TranslateDetWord(t.s);
