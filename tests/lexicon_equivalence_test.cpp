@@ -196,6 +196,15 @@ public:
         }
     }
 
+    void EveryLookup() {
+        SpanishWords();
+        SwedishEntries();
+        FormEntries();
+        VerbForms();
+        Phrases();
+        IrregularForms();
+    }
+
     const Hits& Found() const { return hits_; }
 
 private:
@@ -233,18 +242,10 @@ TEST_P(LexiconEquivalence, EveryLookupGivesWhatTheScanGives) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         Generator g(GetParam(), seed);
         const reference::Files files = g.Files();
-        const auto dir = generated::FreshDir(std::string(GetParam().name) + std::to_string(seed));
-        generated::WriteFiles(dir, files);
-        auto loaded = Lexicon::Load(dir);
-        std::filesystem::remove_all(dir);
+        auto loaded = generated::LoadFiles(std::string(GetParam().name) + std::to_string(seed), files);
         if (const auto* error = std::get_if<DataError>(&loaded)) FAIL() << error->Describe();
         Comparison c(*std::get<std::shared_ptr<const Lexicon>>(loaded), files, g);
-        c.SpanishWords();
-        c.SwedishEntries();
-        c.FormEntries();
-        c.VerbForms();
-        c.Phrases();
-        c.IrregularForms();
+        c.EveryLookup();
         total.spanish += c.Found().spanish;
         total.swedish += c.Found().swedish;
         total.form += c.Found().form;
@@ -258,6 +259,32 @@ TEST_P(LexiconEquivalence, EveryLookupGivesWhatTheScanGives) {
     EXPECT_GT(total.verb, 0);
     EXPECT_GT(total.phrase, 0);
     EXPECT_GT(total.irregular, 0);
+}
+
+// Files of which one is a random run of words, TABs, line ends and the
+// characters that end fields and files: the lexicon either refuses the file,
+// naming it, or answers every lookup as the scan does.
+TEST(LexiconNoise, RefusedOrReadAsTheScanReadsIt) {
+    static const char* const names[] = {"SpOrd.txt", "SvFile.txt", "SbAdj.txt", "FrasText.txt",
+                                        "Spvb.dat", "SvVerb1.pek", "OregSubs.pek"};
+    const Profile profile{"noise", 40, 8, false, false, true, false, false};
+    int loaded = 0;
+    for (unsigned seed = 1; seed <= 350; ++seed) {
+        Generator g(profile, seed);
+        const int which = static_cast<int>(seed % 7);
+        const reference::Files files = g.FilesWithNoise(which);
+        auto result = generated::LoadFiles("noise", files);
+        if (const auto* error = std::get_if<DataError>(&result)) {
+            EXPECT_NE(error->file.find(names[which]), std::string::npos) << error->Describe();
+            EXPECT_FALSE(error->reason.empty());
+            continue;
+        }
+        ++loaded;
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Comparison c(*std::get<std::shared_ptr<const Lexicon>>(result), files, g);
+        c.EveryLookup();
+    }
+    EXPECT_GT(loaded, 100);
 }
 
 // name, records, vocabulary, bareCr, blankLines, terminator, earlyStop, awkward

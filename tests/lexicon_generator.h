@@ -5,13 +5,16 @@
 // numbers such as 12a, missing terminators, over-long fields, "!" inside a
 // later field, chains of irregular forms.
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <random>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <unistd.h>
 
+#include "lexicon/lexicon.h"
 #include "lexicon_reference.h"
 
 namespace quelvo::generated {
@@ -41,6 +44,17 @@ public:
     reference::Files Files() {
         return {SpOrd(), SvFile(), SbAdj(), FrasText(), Spvb(), Pek(136, {20, 20, 20, 20, 20, 30}),
                 Pek(132, {30, 30, 30, 30})};
+    }
+
+    // The files with the one numbered `which` (in the order of reference::Files)
+    // replaced by a random run of words and the characters that structure the files.
+    reference::Files FilesWithNoise(int which) {
+        reference::Files files = Files();
+        std::string* texts[] = {&files.spOrd, &files.svFile, &files.sbAdj, &files.frasText, &files.spvb};
+        if (which < 5) *texts[which] = Noise();
+        if (which == 5) files.svVerb1 = NoisyPek(136, {20, 20, 20, 20, 20, 30});
+        if (which == 6) files.oregSubs = NoisyPek(132, {30, 30, 30, 30});
+        return files;
     }
 
     // A word that may hold letters of code page 1252, now and then too long for its field.
@@ -195,6 +209,19 @@ private:
         return t;
     }
 
+    std::string Noise() {
+        static const char* const marks[] = {"\t", "\r", "\n", "\r\n", "!", ",", "/", ".", "+", "#", "&", " ", "12a", "007"};
+        std::string t;
+        for (std::size_t n = Pick(120); n > 0; --n) t += Chance(40) ? Word() : marks[Pick(std::size(marks))];
+        return t;
+    }
+
+    std::string NoisyPek(std::size_t recordSize, const std::vector<std::size_t>& capacities) {
+        std::string t = Pek(recordSize, capacities);
+        for (std::size_t n = Pick(3); n > 0 && !t.empty(); --n) t[Pick(t.size())] = static_cast<char>(Pick(256));
+        return t;
+    }
+
     Profile p_;
     std::mt19937 rng_;
     std::vector<std::string> words_;
@@ -221,6 +248,24 @@ inline std::filesystem::path FreshDir(const std::string& name) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;
+}
+
+// Writes `files` to a fresh directory, loads it and removes the directory.
+inline std::variant<std::shared_ptr<const Lexicon>, DataError> LoadFiles(const std::string& name,
+                                                                          const reference::Files& files) {
+    const auto dir = FreshDir(name);
+    WriteFiles(dir, files);
+    auto loaded = Lexicon::Load(dir);
+    std::filesystem::remove_all(dir);
+    return loaded;
+}
+
+// A length-prefixed string of `capacity` characters, for ".pek" records.
+inline std::string PekString(const std::string& text, std::size_t capacity) {
+    std::string field(1, static_cast<char>(text.size()));
+    field += text;
+    field.resize(capacity + 1, '\0');
+    return field;
 }
 
 }  // namespace quelvo::generated
