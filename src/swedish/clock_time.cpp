@@ -1,0 +1,77 @@
+#include "swedish/clock_time.h"
+
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+constexpr int kNumberClass = 6;
+
+bool IsNumber(const WordNode* word) { return word != nullptr && word->SpClass == kNumberClass; }
+
+bool IsArticle(const WordNode* word) { return word != nullptr && (word->SpClass == 15 || word->SpClass == 48); }
+
+// A noun, adjective or the like after the number makes it something else
+// than an hour (son las tres casas).
+bool EndsTheTime(const WordNode* word) {
+    return word == nullptr ||
+           !(word->SpClass == 1 || word->SpClass == 2 || word->SpClass == 20 || word->SpClass == 100);
+}
+
+void EmitAndAdvancePhrase(TranslationState& s, std::string_view word, std::string_view tag) {
+    EmitAndRecord(s, word, tag);
+    AdvancePhrase(s);
+}
+
+// "y media": the conjunction and "trettio".
+void EmitHalfPast(TranslationState& s) {
+    EmitAndAdvancePhrase(s, s.CurWord->SvWord, "konj");
+    EmitAndAdvancePhrase(s, "trettio", "rord");
+}
+
+void EmitMinutesPast(TranslationState& s) {
+    EmitAndAdvancePhrase(s, s.CurWord->SvWord, "konj");
+    EmitAndAdvancePhrase(s, s.CurWord->SvWord, "rord");
+}
+
+// "menos diez": Swedish says the minutes, "i", the hour. The hour already
+// went out last; its place takes the minutes and it follows after "i".
+void EmitMinutesTo(TranslationState& s, const Str30& hour) {
+    const WordNode* minutes = s.CurWord->Next;
+    if (s.OutList.Tail != nullptr) s.OutList.Tail->SvText = minutes->SvWord;
+    if (s.KeepOutWords && s.OutCount >= 2 && s.OutCount - 1 <= kOutWordSlots) s.OutWords[s.OutCount - 1] = minutes->SvWord;
+    AdvancePhrase(s);
+    EmitCounted(s, minutes->SpWord, "i", "konj");
+    AdvancePhrase(s);
+    EmitCounted(s, minutes->SpWord, hour, "rord");
+    s.CurWord = minutes->Next;
+}
+
+}  // namespace
+
+void DetectClockTime(TranslationState& s, bool& handled) {
+    handled = false;
+    const WordNode* word = s.CurWord;
+    if (word == nullptr || word->SpWord != "ser") return;
+    const WordNode* article = word->Next;
+    const WordNode* hour = article != nullptr ? article->Next : nullptr;
+    if (!IsArticle(article) || !IsNumber(hour) || !EndsTheTime(hour->Next)) return;
+    EmitClockTime(s);
+    handled = true;
+}
+
+void EmitClockTime(TranslationState& s) {
+    EmitAndRecord(s, "klockan \xE4r", "v");
+    AdvanceWord(s);
+    AdvancePhrase(s);
+    if (s.CurWord == nullptr) return;
+    const Str30 hour = s.CurWord->SvWord;
+    EmitAndAdvancePhrase(s, hour, "rord");
+    const WordNode* word = s.CurWord;
+    if (word == nullptr || word->Next == nullptr) return;
+    if (word->SpWord == "y" && word->Next->SpWord == "mediar") EmitHalfPast(s);
+    else if (word->SpWord == "y" && IsNumber(word->Next)) EmitMinutesPast(s);
+    else if (word->SpWord == "menos" && IsNumber(word->Next)) EmitMinutesTo(s, hour);
+}
+
+}  // namespace quelvo

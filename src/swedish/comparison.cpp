@@ -1,0 +1,140 @@
+#include "swedish/comparison.h"
+
+#include <array>
+#include <string_view>
+
+#include "swedish/adjectives.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+struct WordPair {
+    std::string_view from, to;
+};
+
+constexpr std::array<WordPair, 3> SuperlativesOf3{{
+    {"gammal", "\xE4ldst"},
+    {"liten", "minst"},
+    {"h\xF6g", "h\xF6gst"},
+}};
+
+constexpr std::array<WordPair, 9> DefiniteSuperlatives{{
+    {"h\xF6g", "h\xF6gst"},
+    {"liten", "minst"},
+    {"d\xE5lig", "s\xE4mst"},
+    {"n\xE4sta", "n\xE4rmast"},
+    {"gammal", "\xE4ldst"},
+    {"tung", "tyngst"},
+    {"stor", "st\xF6rst"},
+    {"l\xE5ng", "l\xE4ngst"},
+    {"ung", "yngst"},
+}};
+
+constexpr std::array<WordPair, 7> IrregularComparatives{{
+    {"h\xF6g", "h\xF6gre"},
+    {"liten", "mindre"},
+    {"d\xE5lig", "s\xE4mre"},
+    {"n\xE4sta", "n\xE4rmre"},
+    {"gammal", "\xE4ldre"},
+    {"n\xE4ra", "n\xE4rmre"},
+    {"stor", "st\xF6rre"},
+}};
+
+// The endings "en", "er", "el" and what replaces them in the comparative and
+// in the contracted form.
+struct UnstressedEnding {
+    std::string_view ending, comparative, contracted;
+};
+
+constexpr std::array<UnstressedEnding, 3> UnstressedEndings{{
+    {"en", "nare", "na"},
+    {"er", "rare", "ra"},
+    {"el", "lare", "la"},
+}};
+
+template <std::size_t N>
+const WordPair* Find(const std::array<WordPair, N>& table, std::string_view word) {
+    for (const WordPair& row : table)
+        if (row.from == word) return &row;
+    return nullptr;
+}
+
+const UnstressedEnding* UnstressedEndingOf(std::string_view word) {
+    for (const UnstressedEnding& row : UnstressedEndings)
+        if (word.ends_with(row.ending)) return &row;
+    return nullptr;
+}
+
+Str30 WithoutEnding(std::string_view word, std::size_t count) {
+    return word.substr(0, word.size() >= count ? word.size() - count : 0);
+}
+
+void EmitAdjective(TranslationState& s, std::string_view form) { EmitAndRecord(s, form, "adj"); }
+
+}  // namespace
+
+std::uint32_t ComparisonGroupOf(std::uint16_t code) {
+    const std::uint32_t group = (code >> 7) & 7U;
+    return group == 0 ? 3 : group;
+}
+
+void SuperlativeOf3(Str30& form, int number) {
+    const WordPair* row = Find(SuperlativesOf3, form);
+    if (row == nullptr) return;
+    form = row->to;
+    if (number == 3) form += "a";
+}
+
+void EmitSuperlativeAste(TranslationState& s, const Str30& adjective, std::uint16_t code) {
+    const int adjClass = AdjClassOf(code);
+    if (adjClass == 0 || adjClass == 1 || adjClass == 7 || adjClass == 11) EmitAdjective(s, adjective + "aste");
+}
+
+void EmitAdjectivePlain(TranslationState& s, const Str30& adjective) { EmitAdjective(s, adjective); }
+
+void EmitMestForm(TranslationState& s) {
+    Str30 form("mest ");
+    if (s.CurWord != nullptr) form += s.CurWord->SvWord;
+    form += "a";
+    EmitAdjective(s, form);
+}
+
+void EmitDefiniteSuperlative(TranslationState& s, const Str30& adjective) {
+    const WordPair* row = Find(DefiniteSuperlatives, adjective);
+    if (row == nullptr) {
+        EmitAdjective(s, adjective);
+        return;
+    }
+    Str30 form(row->to);
+    form += row->from == "n\xE4sta" ? "e" : "a";
+    EmitAdjective(s, form);
+}
+
+void FyllIAdjSup_4(TranslationState& s, const Str30& adjective) {
+    const UnstressedEnding* row = UnstressedEndingOf(adjective);
+    EmitAdjective(s, row != nullptr ? WithoutEnding(adjective, row->ending.size()) + row->comparative
+                                    : Str30("mer ") + adjective.view());
+}
+
+void EmitComparativeAre(TranslationState& s, const Str30& adjective) {
+    EmitAdjective(s, adjective + (adjective.back() == 'm' ? "mare" : "are"));
+}
+
+void EmitMuchoOrShortened(TranslationState& s, const Str30& adjective) {
+    if (SpWordOf(s.CurWord) == "mucho") {
+        EmitAndRecord(s, "mest", "mer");
+        return;
+    }
+    const UnstressedEnding* row = UnstressedEndingOf(adjective);
+    EmitAdjective(s, row != nullptr ? WithoutEnding(adjective, row->ending.size()) + row->contracted
+                                    : Str30("mest ") + adjective.view());
+}
+
+void EmitIrregularComparative(TranslationState& s, char mark, char gender) {
+    Str30 form = s.CurWord != nullptr ? s.CurWord->SvWord : Str30();
+    if (const WordPair* row = Find(IrregularComparatives, form)) form = row->to;
+    EmitAndRecord(s, form, "adj", mark, gender);
+}
+
+}  // namespace quelvo

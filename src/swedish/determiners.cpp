@@ -1,0 +1,113 @@
+#include "swedish/determiners.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "swedish/nouns.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+// Quantifiers after which the noun is indefinite.
+constexpr std::array<std::string_view, 6> IndefiniteQuantifiers{"unos",  "unas",    "pocos",
+                                                                "pocas", "algunos", "algunas"};
+constexpr std::array<std::string_view, 9> IndefiniteAfter{"muchos", "muchas", "varios", "varias", "unos",
+                                                          "unas",   "alg\xFAn", "tal",  "cada"};
+
+template <std::size_t N>
+bool Contains(const std::array<std::string_view, N>& table, std::string_view word) {
+    return std::find(table.begin(), table.end(), word) != table.end();
+}
+
+void HereByGender(char gender, Str30& form) {
+    if (gender == 't') form = "det h\xE4r";
+    else if (IsCommonGender(gender)) form = "den h\xE4r";
+}
+
+void ThereByGender(char gender, Str30& form, int number) {
+    if (number == 3) form = "de d\xE4r";
+    else if (gender == 't') form = "det d\xE4r";
+    else if (IsCommonGender(gender)) form = "den d\xE4r";
+}
+
+char GenderLetterOf(std::uint16_t code) {
+    char gender = ' ';
+    GenderOfCode(code, gender);
+    return gender;
+}
+
+// The quantifiers and "eso" that are emitted and recorded whole; false when
+// CurWord is none of them.
+bool TranslateQuantifier(TranslationState& s, char& definiteness) {
+    const WordNode* word = s.CurWord;
+    const WordNode* next = word->Next;
+    const std::string_view spWord = word->SpWord.view();
+    if (spWord == "cualquier" && next != nullptr && next->ClassTag == "n") {
+        definiteness = 'o';
+        EmitAndRecord(s, "vilken", "indf");
+        s.CurWord->SvWord = Str30("som helst ") + s.CurWord->SvWord.view();
+        return true;
+    }
+    Str30 form = word->SvWord;
+    if (spWord == "tal") {
+        definiteness = 'o';
+        form = next != nullptr && next->FormCode == 3 ? "s\xE5" "dana" : "s\xE5" "dan";
+    } else if (spWord == "todo" && next != nullptr) {
+        definiteness = 'b';
+        if (next->SpClass == 3) form = "allt";
+        else if (word->FormCode == 1) form = "hela";
+        else if (word->FormCode == 3) form = "alla";
+    } else if (spWord == "eso") {
+        form = word->FormCode == 3 ? "de" : "detta";
+    } else {
+        return false;
+    }
+    EmitAndRecord(s, form, "indf");
+    return true;
+}
+
+}  // namespace
+
+void DemonstrativeHere(std::uint16_t code, Str30& form) { HereByGender(GenderLetterOf(code), form); }
+
+void DemonstrativeThere(std::uint16_t code, Str30& form, int number) {
+    ThereByGender(GenderLetterOf(code), form, number);
+}
+
+void TranslateAllWhole(const TranslationState& s, Str30& form, char gender, int number) {
+    const WordNode* next = s.CurWord != nullptr ? s.CurWord->Next : nullptr;
+    if (next == nullptr) return;
+    if ((next->SpWord == "un" || next->SpWord == "una") && number == 1) {
+        if (gender == 't') form = "helt";
+        else if (IsCommonGender(gender)) form = "hel";
+    } else if (next->SpWord == "el" || next->SpWord == "la") {
+        form = "hela";
+    } else {
+        form = "alla";
+    }
+}
+
+void TranslateDeterminer(TranslationState& s, char& definiteness, char gender) {
+    WordNode* word = s.CurWord;
+    if (word == nullptr || TranslateQuantifier(s, definiteness)) return;
+    Str30 form = word->SvWord;
+    if (form == "den d\xE4r" || form == "det d\xE4r") {
+        ThereByGender(gender, form, word->FormCode);
+        definiteness = 'b';
+    } else if (form == "denna" || form == "den h\xE4r" || form == "det h\xE4r") {
+        HereByGender(gender, form);
+        definiteness = 'b';
+        word->SvWord = form;
+        word->ClassTag = "indf";
+        word->DefMark = definiteness;
+    } else {
+        definiteness = Contains(IndefiniteQuantifiers, word->SpWord) ? 'o' : 'b';
+    }
+    EmitCounted(s, word->SpWord, form, "indf");
+    s.CurWord = word->Next;
+    if (Contains(IndefiniteAfter, word->SpWord)) definiteness = 'o';
+}
+
+}  // namespace quelvo

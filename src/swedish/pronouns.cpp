@@ -1,0 +1,126 @@
+#include "swedish/pronouns.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "swedish/nouns.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+// Phrase rules whose phrases never receive a subject pronoun.
+constexpr std::array<int, 18> NoSubjectRules{174, 192, 193, 195, 199, 203, 204, 205, 213,
+                                             214, 215, 219, 220, 228, 229, 230, 231, 232};
+
+// Phrase rules whose verb is the second word (after a clitic or auxiliary).
+constexpr std::array<int, 4> VerbSecondRules{159, 161, 183, 206};
+
+constexpr std::array<std::string_view, 3> SubjectPhraseTags{"NPS/VPI", "NPS/VPT", "NPS/PVPT"};
+
+struct SubjectPronoun {
+    int person;
+    std::string_view swedish, spanish;
+};
+
+// The third person singular is chosen by ThirdPersonPronoun.
+constexpr std::array<SubjectPronoun, 5> SubjectPronouns{{
+    {1, "jag", "yo"},
+    {2, "du", "t\xFA"},
+    {4, "vi", "nosotros"},
+    {5, "ni", "vosotros"},
+    {6, "de", "ellos"},
+}};
+
+struct Possessive {
+    std::string_view spWord, common, neuter, plural;
+};
+
+constexpr std::array<Possessive, 4> Possessives{{
+    {"mi", "min", "mitt", "mina"},
+    {"tu", "din", "ditt", "dina"},
+    {"nuestro", "v\xE5r", "v\xE5rt", "v\xE5ra"},
+    {"vuestro", "er", "ert", "era"},
+}};
+
+template <typename Table, typename Value>
+bool Contains(const Table& table, const Value& value) {
+    return std::find(table.begin(), table.end(), value) != table.end();
+}
+
+bool IsAdjectiveClass(const WordNode* word) { return word != nullptr && (word->SpClass == 2 || word->SpClass == 27); }
+
+// The word after "ser" makes it describe a thing: an article with a noun
+// after it, or an adjective next or after next.
+bool DescribesAThing(const WordNode* next) {
+    if (next == nullptr) return false;
+    const bool article = next->SpClass == 15 || next->SpClass == 48;
+    return (article && next->Next != nullptr) || IsAdjectiveClass(next) || IsAdjectiveClass(next->Next);
+}
+
+// Picks the pronoun for `person`; false when the person has none.
+bool PronounOf(const TranslationState& s, int person, Str30& pronoun, Str30& spanish) {
+    if (person == 3) {
+        ThirdPersonPronoun(s, pronoun, spanish);
+        return true;
+    }
+    for (const SubjectPronoun& row : SubjectPronouns) {
+        if (row.person != person) continue;
+        pronoun = row.swedish;
+        spanish = row.spanish;
+        return true;
+    }
+    return false;
+}
+
+const std::string_view* PossessiveFormFor(const Possessive& row, char gender, int number) {
+    if (number == 3) return &row.plural;
+    if (number != 1 && number != 2) return nullptr;
+    if (gender == 't') return &row.neuter;
+    return IsCommonGender(gender) ? &row.common : nullptr;
+}
+
+}  // namespace
+
+void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish) {
+    const WordNode* word = s.CurWord;
+    if (word != nullptr && word->SpWord == "ser" && DescribesAThing(word->Next)) {
+        pronoun = "det";
+        spanish = "ello";
+    } else {
+        pronoun = "han";
+        spanish = "\xE9l";
+    }
+}
+
+void InsertSubjectPronoun(TranslationState& s) {
+    const PhraseNode* phrase = s.PhraseCursor;
+    if (phrase == nullptr || s.CurWord == nullptr) return;
+    if (Contains(NoSubjectRules, phrase->RuleNo) || s.CurWord->SpWord == "hay") return;
+    const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
+    if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
+    if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
+    Str30 pronoun;
+    Str30 spanish;
+    if (!PronounOf(s, verb->PersonNo, pronoun, spanish)) return;
+    EmitCounted(s, verb->SpWord, pronoun, "ppsu");
+    s.StagedWord.SpWord = spanish;
+}
+
+void TranslatePossessive(TranslationState& s, char gender, int number) {
+    WordNode* word = s.CurWord;
+    if (word == nullptr) return;
+    Str30 form = word->SvWord;
+    for (const Possessive& row : Possessives) {
+        if (word->SpWord != row.spWord) continue;
+        if (const std::string_view* chosen = PossessiveFormFor(row, gender, number)) form = *chosen;
+        break;
+    }
+    EmitCounted(s, word->SpWord, form, "poss");
+    word->SvWord = form;
+    word->ClassTag = "poss";
+    s.CurWord = word->Next;
+}
+
+}  // namespace quelvo

@@ -1,0 +1,21 @@
+#pragma once
+// Swedish pronouns: the subject pronoun that Spanish leaves out, and the
+// possessive determiners.
+#include "core/translation_state.h"
+
+namespace quelvo {
+
+// Emits the subject pronoun before a verb phrase that carries its own subject
+// (tags "NPS/VPI", "NPS/VPT", "NPS/PVPT"), chosen by the verb's person.
+// Works on PhraseCursor with CurWord at its first word; CurWord stays.
+void InsertSubjectPronoun(TranslationState& s);
+
+// "han", or "det" when CurWord is "ser" describing a thing; `spanish` gets
+// the Spanish pronoun it stands for.
+void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish);
+
+// Emits the Swedish possessive for CurWord ("mi", "tu", "nuestro",
+// "vuestro"), agreeing with a noun of `gender` and `number`, and moves on.
+void TranslatePossessive(TranslationState& s, char gender, int number);
+
+}  // namespace quelvo

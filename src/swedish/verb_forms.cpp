@@ -1,0 +1,222 @@
+#include "swedish/verb_forms.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/emit.h"
+#include "lexicon/lookups.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+constexpr int kIrregularGroup = 9;
+constexpr int kSVerbGroup = 12;
+
+// An ending added after cutting characters off the infinitive; a negative
+// cut means the group has no such form and the infinitive stays.
+struct Affix {
+    int cut = -1;
+    std::string_view suffix;
+};
+
+struct VerbGroupEndings {
+    int group;
+    Affix present;  // PresentEnding
+    int jointCut;   // the present and the past joined by "/"
+    std::string_view presentEnding2, pastEnding;
+    Affix past, supine, participlePlural, pastParticiple, presentParticiple;
+};
+
+// The regular groups; group 0 stands for a verb without a group.
+constexpr std::array<VerbGroupEndings, 12> VerbEndings{{
+    {0, {}, -1, "", "", {}, {}, {}, {}, {0, "nde"}},
+    {1, {1, "ar"}, 1, "ar", "ade", {0, "de"}, {0, "t"}, {0, "de"}, {0, "d"}, {0, "nde"}},
+    {2, {1, "er"}, 1, "er", "te", {1, "te"}, {1, "t"}, {}, {1, "t"}, {0, "nde"}},
+    {3, {1, "er"}, 1, "er", "de", {1, "de"}, {1, "t"}, {1, "da"}, {1, "d"}, {0, "nde"}},
+    {4, {0, "r"}, 0, "r", "dde", {0, "dde"}, {0, "tt"}, {}, {}, {0, "ende"}},
+    {5, {1, "er"}, 1, "er", "", {2, "dde"}, {1, "it"}, {}, {}, {0, "nde"}},
+    {6, {1, "er"}, 2, "der", "de", {2, "de"}, {2, "t"}, {}, {}, {0, "nde"}},
+    {7, {1, "er"}, 2, "der", "dde", {1, "de"}, {2, "tt"}, {}, {}, {0, "nde"}},
+    {8, {1, "er"}, 2, "ter", "tte", {2, "te"}, {1, "t"}, {}, {}, {0, "nde"}},
+    {10, {1, ""}, 1, "", "de", {1, "de"}, {1, "t"}, {}, {}, {0, "nde"}},
+    {11, {2, "mer"}, 2, "mer", "de", {2, "de"}, {2, "t"}, {2, "da"}, {}, {0, "nde"}},
+    {13, {1, "er"}, 1, "er", "e", {2, "te"}, {1, ""}, {}, {}, {0, "nde"}},
+}};
+
+enum class FormKind {
+    Infinitive,
+    Present,
+    Past,
+    PresentAndPast,
+    Future,
+    Conditional,
+    Supine,
+    ParticiplePlural,
+    Unchanged,
+    PresentParticiple,
+    PastParticiple,
+    Auxiliary,
+};
+
+// The verb form each form code of the Spanish analysis asks for; codes not
+// listed leave the verb as it is.
+struct FormCodeKind {
+    int formCode;
+    FormKind kind;
+};
+
+constexpr std::array<FormCodeKind, 26> FormKinds{{
+    {1, FormKind::Infinitive},         {19, FormKind::Infinitive},
+    {4, FormKind::Present},            {20, FormKind::Present},
+    {450, FormKind::Present},          {455, FormKind::Present},
+    {5, FormKind::Past},               {6, FormKind::Past},
+    {460, FormKind::Past},             {470, FormKind::Past},
+    {7, FormKind::PresentAndPast},     {8, FormKind::Future},
+    {475, FormKind::Future},           {9, FormKind::Conditional},
+    {476, FormKind::Conditional},      {10, FormKind::Supine},
+    {13, FormKind::Supine},            {12, FormKind::ParticiplePlural},
+    {14, FormKind::ParticiplePlural},  {480, FormKind::Unchanged},
+    {11, FormKind::PresentParticiple}, {15, FormKind::PastParticiple},
+    {21, FormKind::Auxiliary},         {22, FormKind::Auxiliary},
+    {462, FormKind::Auxiliary},        {463, FormKind::Auxiliary},
+}};
+
+FormKind KindOf(int formCode) {
+    for (const FormCodeKind& row : FormKinds)
+        if (row.formCode == formCode) return row.kind;
+    return FormKind::Unchanged;
+}
+
+const VerbGroupEndings& EndingsOf(int group) {
+    for (const VerbGroupEndings& row : VerbEndings)
+        if (row.group == group) return row;
+    return VerbEndings.front();
+}
+
+Str30 Cut(const Str30& form, int count) {
+    const std::string_view text = form.view();
+    return text.substr(0, text.size() > static_cast<std::size_t>(count) ? text.size() - count : 0);
+}
+
+void Apply(Str30& form, const Affix& affix) {
+    if (affix.cut >= 0) form = Cut(form, affix.cut) + affix.suffix;
+}
+
+std::string_view PrevSpWord(const TranslationState& s) {
+    return s.CurWord != nullptr ? SpWordOf(s.CurWord->Prev) : std::string_view();
+}
+
+void PresentAndPast(Str30& form, const VerbGroupEndings& row) {
+    if (row.jointCut < 0) return;
+    const Str30 stem = Cut(form, row.jointCut);
+    form = stem + row.presentEnding2;
+    form += "/";
+    form += stem.view();
+    form += row.pastEnding;
+}
+
+// Future and conditional: the auxiliary goes out as a word of its own.
+void EmitAuxiliary(TranslationState& s, std::string_view auxiliary, std::string_view tag) {
+    EmitCounted(s, SpWordOf(s.CurWord), auxiliary, tag);
+}
+
+void Infinitive(const TranslationState& s, Str30& form) {
+    const std::string_view prev = PrevSpWord(s);
+    if (prev == "para" || prev == "a") form = s.CurWord->SvWord;
+}
+
+void PresentParticiple(const TranslationState& s, Str30& form, int group, int formCode) {
+    if (PrevSpWord(s) == "seguir") form = Str30("att ") + form.view();
+    else if (group == kIrregularGroup) LookupIrregularVerb(s, form, formCode);
+    else Apply(form, EndingsOf(group).presentParticiple);
+}
+
+// The forms a group-9 verb finds in "SvVerb1.pek".
+bool IsLookedUp(FormKind kind) {
+    return kind == FormKind::Present || kind == FormKind::Past || kind == FormKind::PresentAndPast ||
+           kind == FormKind::Supine || kind == FormKind::ParticiplePlural || kind == FormKind::PastParticiple;
+}
+
+}  // namespace
+
+int VerbGroupOf(std::uint16_t code) {
+    const int group = code & 31;
+    return group >= 1 && group <= 13 ? group : 0;
+}
+
+void SVerbForm(Str30& form, int formCode) {
+    const Str30 stem = Cut(form, 1);
+    switch (KindOf(formCode)) {
+        case FormKind::Present:
+        case FormKind::PresentParticiple: form = stem + "s"; break;
+        case FormKind::Supine: form = stem + "ts"; break;
+        case FormKind::Past: form = stem + "des"; break;
+        case FormKind::Future: form = Str30("kommer att ") + stem.view() + "s"; break;
+        case FormKind::Conditional: form = Str30("skulle ") + form.view(); break;
+        default: break;
+    }
+}
+
+void PresentVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
+    if (group == kIrregularGroup) LookupIrregularVerb(s, form, formCode);
+    else Apply(form, EndingsOf(group).present);
+}
+
+void PastVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
+    if (group == kIrregularGroup) LookupIrregularVerb(s, form, formCode);
+    else Apply(form, EndingsOf(group).past);
+}
+
+void MakeSwedishVerbForm(TranslationState& s, Str30& form, std::uint16_t code, int formCode) {
+    const int group = VerbGroupOf(code);
+    if (group == kSVerbGroup) {
+        SVerbForm(form, formCode);
+        return;
+    }
+    const FormKind kind = KindOf(formCode);
+    if (group == kIrregularGroup && IsLookedUp(kind)) {
+        LookupIrregularVerb(s, form, formCode);
+        return;
+    }
+    const VerbGroupEndings& row = EndingsOf(group);
+    switch (kind) {
+        case FormKind::Infinitive: Infinitive(s, form); break;
+        case FormKind::Present: Apply(form, row.present); break;
+        case FormKind::Past: Apply(form, row.past); break;
+        case FormKind::PresentAndPast: PresentAndPast(form, row); break;
+        case FormKind::Future:
+            if (form != "m\xE5ste") EmitAuxiliary(s, "kommer att", "hjv");
+            break;
+        case FormKind::Conditional:
+            if (SpWordOf(s.CurWord) == "deber") form = "borde";
+            else EmitAuxiliary(s, "skulle", "hjv");
+            break;
+        case FormKind::Supine: Apply(form, row.supine); break;
+        case FormKind::ParticiplePlural: Apply(form, row.participlePlural); break;
+        case FormKind::PresentParticiple: PresentParticiple(s, form, group, formCode); break;
+        case FormKind::PastParticiple: Apply(form, row.pastParticiple); break;
+        case FormKind::Auxiliary:
+            if (SpWordOf(s.CurWord) == "ser") EmitAuxiliary(s, "blev", "hjv");
+            else EmitAuxiliary(s, "skulle", "v");
+            break;
+        case FormKind::Unchanged: break;
+    }
+}
+
+void EmitParticleVerb(TranslationState& s) {
+    WordNode* word = s.CurWord;
+    if (word == nullptr) return;
+    const std::string_view whole = word->SvWord.view();
+    const std::size_t blank = whole.find(' ');
+    const Str30 particle = blank == std::string_view::npos ? std::string_view() : whole.substr(blank + 1);
+    Str30 verb = whole.substr(0, blank);
+    const Str30 spWord = word->SpWord;
+    s.OutTags.Set(s.OutCount, Str6("v"));
+    word->SvWord = verb;
+    MakeSwedishVerbForm(s, verb, word->SvCode3, word->FormCode);
+    EmitAndRecord(s, verb, "v");
+    if (!particle.empty()) EmitCounted(s, spWord, particle, "part");
+}
+
+}  // namespace quelvo

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "core/emit.h"
+#include "swedish/nouns.h"
+#include "swedish_test_support.h"
+
+namespace quelvo {
+namespace {
+
+using testing_support::Form;
+using testing_support::Sentence;
+using testing_support::Utf;
+using testing_support::W;
+
+struct NounCase {
+    const char* name;
+    const char* spanish;
+    const char* swedish;
+    std::uint16_t code;
+    int number;
+    char definiteness;
+    const char* expected;
+};
+
+void PrintTo(const NounCase& c, std::ostream* os) { *os << c.name; }
+
+std::string Inflected(const NounCase& c) {
+    Sentence t({W{.sp = c.spanish, .sv = c.swedish}});
+    Str30 form = Form(c.swedish);
+    ChkKatForm(t.s, form, c.code, c.number, c.definiteness);
+    return Utf(form);
+}
+
+class RegularNouns : public testing::TestWithParam<NounCase> {};
+
+TEST_P(RegularNouns, TakeTheEndingOfTheirClass) { EXPECT_EQ(Inflected(GetParam()), GetParam().expected); }
+
+constexpr std::uint16_t kCommon = 2 << 11;
+constexpr std::uint16_t kNeuter = 3 << 11;
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, RegularNouns,
+    testing::Values(NounCase{"bil_indefinite", "coche", "bil", kCommon | 4, 1, 'o', "bil"},
+                    NounCase{"bil_definite", "coche", "bil", kCommon | 4, 1, 'b', "bilen"},
+                    NounCase{"bil_plural", "coche", "bil", kCommon | 4, 3, 'o', "bilar"},
+                    NounCase{"bil_definite_plural", "coche", "bil", kCommon | 4, 3, 'b', "bilarna"},
+                    NounCase{"bil_number_30", "coche", "bil", 4, 30, 'b', "bilen"},
+                    NounCase{"flicka_indefinite", "chica", "flicka", 1, 2, 'o', "flicka"},
+                    NounCase{"flicka_definite", "chica", "flicka", 1, 2, 'b', "flickan"},
+                    NounCase{"flicka_plural", "chica", "flicka", 1, 3, 'o', "flickor"},
+                    NounCase{"flicka_definite_plural", "chica", "flicka", 1, 3, 'b', "flickorna"},
+                    NounCase{"hus_neuter_class_11", "casa", "hus", kNeuter | 11, 3, 'b', "husen"},
+                    NounCase{"man_class_38_plural", "hombre", "man", 38, 3, 'o', "män"},
+                    NounCase{"man_class_38_definite_plural", "hombre", "man", 38, 3, 'b', "männen"},
+                    NounCase{"fagel_class_21", "pájaro", "fågel", 21, 3, 'b', "fåglarna"},
+                    NounCase{"class_0_no_ending", "x", "bil", 0, 3, 'b', "bil"},
+                    NounCase{"class_50_no_row", "x", "bil", 50, 3, 'b', "bil"},
+                    NounCase{"no_definiteness", "coche", "bil", 4, 3, ' ', "bil"},
+                    NounCase{"cut_longer_than_word", "x", "a", 18, 3, 'b', "ren"},
+                    NounCase{"result_cut_to_30", "x", "abcdefghijklmnopqrstuvwxyzåäö", 4, 3, 'b',
+                             "abcdefghijklmnopqrstuvwxyzåäöa"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class SpecialNouns : public testing::TestWithParam<NounCase> {};
+
+TEST_P(SpecialNouns, AreChosenByTheSpanishWord) { EXPECT_EQ(Inflected(GetParam()), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Class41, SpecialNouns,
+    testing::Values(NounCase{"eleccion", "elección", "val", 41, 1, 'o', "val"},
+                    NounCase{"eleccion_plural", "elección", "val", 41, 3, 'o', "valen"},
+                    NounCase{"comicio_definite", "comicio", "val", 41, 2, 'b', "valet"},
+                    NounCase{"comicio_definite_plural", "comicio", "val", 41, 3, 'b', "valen"},
+                    NounCase{"desplome", "desplome", "ras", 41, 30, 'o', "ras"},
+                    NounCase{"desplome_plural", "desplome", "ras", 41, 3, 'o', "ras"},
+                    NounCase{"desplome_definite", "desplome", "ras", 41, 1, 'b', "raset"},
+                    NounCase{"desplome_definite_plural", "desplome", "ras", 41, 3, 'b', "rasen"},
+                    NounCase{"other_word_unchanged", "casa", "hus", 41, 3, 'b', "hus"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class IrregularNouns : public testing::TestWithParam<NounCase> {};
+
+TEST_P(IrregularNouns, ComeFromTheRecordFile) { EXPECT_EQ(Inflected(GetParam()), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(
+    OregSubs, IrregularNouns,
+    testing::Values(NounCase{"man", "hombre", "man", 15, 1, 'o', "man"},
+                    NounCase{"man_definite", "hombre", "man", 15, 2, 'b', "mannen"},
+                    NounCase{"man_plural", "hombre", "man", 15, 3, 'o', "män"},
+                    NounCase{"man_definite_plural", "hombre", "man", 15, 3, 'b', "männen"},
+                    NounCase{"class_22_is_irregular", "ratón", "mus", 22, 3, 'b', "mössen"},
+                    NounCase{"number_30_unchanged", "hombre", "man", 15, 30, 'b', "man"},
+                    NounCase{"not_in_file", "perro", "hund", 15, 3, 'b', "hund"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Diminutive, EmitsLitenBeforeTheSingularNoun) {
+    Sentence t({W{.sp = "cochecito", .sv = "bil"}});
+    EmitOutWord(t.s, "un", "en", "", "det");
+    Str30 form = Form("bil");
+    ChkKatForm(t.s, form, 4, 51, 'b');
+    EXPECT_EQ(Utf(form), "bilen");
+    EXPECT_EQ(t.Out(), (std::vector<std::string>{"En", "liten/litet/lilla"}));
+    EXPECT_EQ(t.s.OutCount, 2);
+    EXPECT_EQ(Utf(t.s.OutWords[1]), "liten/litet/lilla");
+    EXPECT_EQ(t.s.CurWord, t.Word(1));
+}
+
+struct ArticleCase {
+    const char* name;
+    const char* spanish;
+    char gender;
+    int number;
+    const char* expected;
+    char definiteness;
+};
+
+void PrintTo(const ArticleCase& c, std::ostream* os) { *os << c.name; }
+
+class Articles : public testing::TestWithParam<ArticleCase> {};
+
+TEST_P(Articles, AgreeWithTheNoun) {
+    const ArticleCase& c = GetParam();
+    Sentence t({W{.sp = c.spanish, .sv = "?"}});
+    Str30 form = "-";
+    char definiteness = ' ';
+    TranslateArticle(t.s, c.gender, c.number, definiteness, form);
+    EXPECT_EQ(Utf(form), c.expected);
+    EXPECT_EQ(definiteness, c.definiteness);
+    EXPECT_EQ(Utf(t.Word(1)->SvWord), c.expected);
+    EXPECT_EQ(t.Word(1)->ClassTag.view(), "det");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SpanishArticles, Articles,
+    testing::Values(ArticleCase{"un_neuter", "un", 't', 1, "ett", 'o'}, ArticleCase{"una_feminine", "una", 'f', 2, "en", 'o'},
+                    ArticleCase{"un_no_gender", "un", ' ', 1, "-", 'o'}, ArticleCase{"el_common", "el", 'n', 1, "den", 'b'},
+                    ArticleCase{"el_neuter", "el", 't', 2, "det", 'b'}, ArticleCase{"la_diminutive", "la", 'f', 51, "den", 'b'},
+                    ArticleCase{"la_plural_keeps_text", "la", 'f', 3, "-", 'b'},
+                    ArticleCase{"los", "los", 'm', 3, "de", 'b'}, ArticleCase{"las_any_gender", "las", 't', 1, "de", 'b'},
+                    ArticleCase{"other_word", "de", 'm', 1, "-", ' '}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ArticleWithoutWord, ChangesNothing) {
+    Sentence t;
+    Str30 form = "-";
+    char definiteness = ' ';
+    TranslateArticle(t.s, 't', 1, definiteness, form);
+    EXPECT_EQ(form.view(), "-");
+    EXPECT_EQ(definiteness, ' ');
+}
+
+struct GenderCase {
+    const char* name;
+    std::uint16_t code;
+    char expected;
+};
+
+void PrintTo(const GenderCase& c, std::ostream* os) { *os << c.name; }
+
+class Genders : public testing::TestWithParam<GenderCase> {};
+
+TEST_P(Genders, ComeFromBits11To13) {
+    char gender = '?';
+    GenderOfCode(GetParam().code, gender);
+    EXPECT_EQ(gender, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, Genders,
+                         testing::Values(GenderCase{"masculine", 0x07FF, 'm'}, GenderCase{"feminine", 1 << 11, 'f'},
+                                         GenderCase{"common", (2 << 11) | 4, 'n'}, GenderCase{"neuter", 3 << 11, 't'},
+                                         GenderCase{"value_4_unchanged", 4 << 11, '?'},
+                                         GenderCase{"bit_14_ignored", (1 << 14) | (1 << 11), 'f'}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace quelvo
