@@ -2,6 +2,7 @@
 
 #include "core/bits.h"
 #include "swedish/verb_forms.h"
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"
@@ -9,34 +10,23 @@
 namespace quelvo {
 namespace {
 
-constexpr int kSVerbBit = 7;         // set in SvCode3 of a verb whose dictionary form ends in "s"
-constexpr std::uint16_t kSVerbGroup = 12;
-constexpr std::uint16_t kGroupBits = 31;
-
-// The present or past of a regular or irregular group; verbs without a group
-// and s-verbs keep the form they have.
-void FormTense(TranslationState& s, Str30& form, std::uint16_t code, int formCode) {
-    const int group = VerbGroupOf(code);
-    if (group == 0 || group == kSVerbGroup) return;
-    MakeSwedishVerbForm(s, form, code, formCode);
-}
+constexpr int kSVerbBit = 7;  // set in SvCode3 of a verb whose dictionary form ends in "s"
 
 Str30 FormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNode& verb) {
     Str30 form = verb.SvWord;
     if (BitSet(verb.SvCode3, kSVerbBit)) {
-        // The s-verb rule, whatever group the low bits name.
-        MakeSwedishVerbForm(s, form, static_cast<std::uint16_t>((verb.SvCode3 & ~kGroupBits) | kSVerbGroup),
-                            verb.FormCode);
+        SVerbForm(form, verb.FormCode);
         return form;
     }
+    const int group = VerbGroupOf(verb.SvCode3);
     if (IsPresentCode(auxiliary.FormCode)) {
         verb.FormCode = 4;
-        FormTense(s, form, verb.SvCode3, 4);
+        PresentVerbForm(s, form, group, verb.FormCode);
     } else if (auxiliary.FormCode == 460 || auxiliary.FormCode == 5) {
         verb.FormCode = 5;
-        FormTense(s, form, verb.SvCode3, 5);
+        PastVerbForm(s, form, group, verb.FormCode);
     } else if (auxiliary.FormCode == 476) {
-        EmitAddedWord(s, "skulle", "hjv");
+        EmitAdded(s, "skulle", "hjv");
     }
     return form;
 }
@@ -44,11 +34,8 @@ Str30 FormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNod
 }  // namespace
 
 void EmitAuxiliaryAndVerb(TranslationState& s) {
-    const WordNode* auxiliary = s.CurWord;
-    if (auxiliary == nullptr) return;
-    Str30 form = auxiliary->SvWord;
-    MakeSwedishVerbForm(s, form, auxiliary->SvCode3, auxiliary->FormCode);
-    EmitForWord(s, form, "hjv");
+    if (s.CurWord == nullptr) return;
+    EmitAndRecord(s, ConjugatedForm(s), "hjv");
     TranslateVerbWord(s);
 }
 
@@ -59,7 +46,7 @@ void EmitVerbAfterAuxiliary(TranslationState& s) {
     if (auxiliary->Next == nullptr) return EmitConjugatedVerb(s);
     s.CurWord = auxiliary->Next;
     const Str30 form = FormAfterAuxiliary(s, *auxiliary, *s.CurWord);
-    EmitForWord(s, form, "v");
+    EmitAndRecord(s, form, "v");
 }
 
 }  // namespace quelvo

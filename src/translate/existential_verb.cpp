@@ -1,6 +1,7 @@
 #include "translate/existential_verb.h"
 
 #include "core/capitalise.h"
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word_tests.h"
 
@@ -26,7 +27,7 @@ void EmitFormalSubject(TranslationState& s) {
         if (previous >= 1 && previous <= kOutWordSlots && !s.OutWords[previous].empty()) s.OutWords[previous] = "det";
         return;
     }
-    EmitAddedWord(s, "det", "ppsu");
+    EmitAdded(s, "det", "ppsu");
 }
 
 }  // namespace
@@ -40,15 +41,15 @@ void EmitExistential(TranslationState& s) {
     const WordNode* w = s.CurWord;
     if (w == nullptr) return;
     switch (w->FormCode) {
-        case 19: EmitForWord(s, "finnas", "v"); return;
-        case 475: EmitForWord(s, "kommer att finnas", "v"); return;
+        case 19: EmitAndRecord(s, "finnas", "v"); return;
+        case 475: EmitAndRecord(s, "kommer att finnas", "v"); return;
         case 460:
             EmitFormalSubject(s);
-            EmitForWord(s, "fanns", "v");
+            EmitAndRecord(s, "fanns", "v");
             return;
         default:
             EmitFormalSubject(s);
-            EmitForWord(s, w->SpWord.back() == 'y' ? "finns" : "fanns", "v");
+            EmitAndRecord(s, w->SpWord.back() == 'y' ? "finns" : "fanns", "v");
             return;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "swedish/verb_forms.h"
 #include "translate/auxiliary_verbs.h"
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"
@@ -15,7 +16,7 @@ void EmitPassive(TranslationState& s, std::string_view tag) {
     if (s.CurWord == nullptr) return;
     Str30 form = ConjugatedForm(s);
     MakeSPassive(s, form);
-    EmitForWord(s, form, tag);
+    EmitAndRecord(s, form, tag);
 }
 
 // A particle verb takes the passive on its verb: "tas fram".
@@ -27,26 +28,26 @@ void EmitPassiveParticleVerb(TranslationState& s) {
     const Str30 particle(whole.substr(blank + 1));
     MakeSwedishVerbForm(s, form, w.SvCode3, w.FormCode);
     MakeSPassive(s, form);
-    EmitForWord(s, form, "v");
-    EmitAddedWord(s, particle, "part");
+    EmitAndRecord(s, form, "v");
+    EmitAdded(s, particle, "part");
 }
 
 // The reflexive pronoun said as the impersonal subject.
-void EmitMan(TranslationState& s) { EmitForWord(s, "man", "ppsu"); }
+void EmitMan(TranslationState& s) { EmitAndRecord(s, "man", "ppsu"); }
 
 // The reflexive pronoun that Swedish says as "sig", "mig", ...
 void EmitReflexivePronoun(TranslationState& s) { EmitOwnWord(s, "refl"); }
 
 void GoingToPassive(TranslationState& s) {  // se va a hacer: kommer att göras
-    SkipWord(s);
+    AdvanceWord(s);
     if (s.CurWord == nullptr) return;
-    EmitForWord(s, s.CurWord->FormCode == 9 ? "skulle" : "kommer att", "hjv");
-    SkipWord(s);
+    EmitAndRecord(s, s.CurWord->FormCode == 9 ? "skulle" : "kommer att", "hjv");
+    AdvanceWord(s);
     EmitPassive(s, "inf");
 }
 
 void PerfectPassive(TranslationState& s) {  // se ha hecho: har gjorts
-    SkipWord(s);
+    AdvanceWord(s);
     EmitFormedVerb(s, "v");
     EmitPassive(s, "v");
 }
@@ -71,44 +72,44 @@ void ManVerbInfinitive(TranslationState& s) {
 void AuxiliaryPassiveInfinitive(TranslationState& s) {  // puede hacerse: kan göras
     EmitFormedVerb(s, "hjv");
     EmitPassive(s, "inf");
-    SkipWord(s);
+    AdvanceWord(s);
 }
 
 void VerbInfinitiveReflexive(TranslationState& s) {
     const bool querer = IsSpanish(s.CurWord, "querer");
     EmitFormedVerb(s, "v");
-    if (querer) EmitAddedWord(s, "att", "infm");
+    if (querer) EmitAdded(s, "att", "infm");
     EmitFormedVerb(s, "inf");
     EmitReflexivePronoun(s);
 }
 
 void ReflexiveObjectVerb(TranslationState& s) {  // se lo dio: gav det
-    SkipWord(s);
+    AdvanceWord(s);
     const WordNode* pronoun = s.CurWord;
-    SkipWord(s);
+    AdvanceWord(s);
     EmitFormedVerb(s, "v");
-    if (pronoun != nullptr) EmitAddedWord(s, pronoun->SvWord, "ppob");
+    if (pronoun != nullptr) EmitAdded(s, pronoun->SvWord, "ppob");
 }
 
 // The progressive made passive: the gerund takes the tense of the auxiliary
 // before it (está haciéndose: görs).
 void ProgressivePassive(TranslationState& s) {
     const WordNode* auxiliary = s.CurWord;
-    SkipWord(s);
+    AdvanceWord(s);
     if (auxiliary == nullptr || s.CurWord == nullptr) return;
     if (IsPresentCode(auxiliary->FormCode)) s.CurWord->FormCode = 4;
     if (IsPastCode(auxiliary->FormCode)) s.CurWord->FormCode = 5;
     EmitPassive(s, "v");
-    SkipWord(s);
+    AdvanceWord(s);
 }
 
 void PassiveVerb(TranslationState& s) {  // hacerse: göras
     EmitPassive(s, "v");
-    SkipWord(s);
+    AdvanceWord(s);
 }
 
 void ReflexivePassive(TranslationState& s) {  // se dice: sägs
-    SkipWord(s);
+    AdvanceWord(s);
     if (s.CurWord == nullptr) return;
     if (IsParticleVerb(*s.CurWord))
         EmitPassiveParticleVerb(s);
@@ -117,14 +118,14 @@ void ReflexivePassive(TranslationState& s) {  // se dice: sägs
 }
 
 void OtherVerbInfinitive(TranslationState& s) {
-    SkipWord(s);
+    AdvanceWord(s);
     EmitFormedVerb(s, "v");
-    if (s.CurWord != nullptr) EmitForWord(s, "att", "infm");
+    if (s.CurWord != nullptr) EmitAndRecord(s, "att", "infm");
     EmitFormedVerb(s, "inf");
 }
 
 void HaveToReflexive(TranslationState& s) {  // se tiene que hacer: måste göra
-    SkipWord(s);
+    AdvanceWord(s);
     TranslateVerbWord(s);
 }
 

@@ -1,7 +1,8 @@
 #include "translate/special_verbs.h"
 
-#include "analysis/time_expressions.h"
+#include "morphology/verb_routines.h"
 #include "swedish/clock_time.h"
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"
@@ -15,12 +16,12 @@ bool EmitGoingTo(TranslationState& s, int formCode) {
     switch (formCode) {
         case 8:
         case 450:
-            EmitAddedWord(s, "kommer", "hjv");
-            EmitAddedWord(s, "att", "infm");
+            EmitAdded(s, "kommer", "hjv");
+            EmitAdded(s, "att", "infm");
             return true;
         case 9:
-        case 460: EmitAddedWord(s, "skulle", "hjv"); return true;
-        case 470: EmitAddedWord(s, "gick f\xF6r att", "hjv"); return true;
+        case 460: EmitAdded(s, "skulle", "hjv"); return true;
+        case 470: EmitAdded(s, "gick f\xF6r att", "hjv"); return true;
         default: return false;
     }
 }
@@ -29,6 +30,12 @@ std::string_view MustText(const WordNode& w) {
     if (IsSpanish(w.Prev, "no"))
         return w.FormCode == 10 || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
     return w.FormCode == 10 ? "m\xE5st" : "m\xE5ste";
+}
+
+// The construction takes in the next phrase. The last phrase of the list
+// stays current, so the dispatch never steps from a missing phrase.
+void TakeInNextPhrase(TranslationState& s) {
+    if (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) s.PhraseCursor = s.PhraseCursor->Next;
 }
 
 bool IsYears(const WordNode* w) { return IsSpanish(w, "a\xF1o") || IsSpanish(w, "a\xF1os"); }
@@ -40,22 +47,22 @@ void VerbAcabar(TranslationState& s) {
     if (w == nullptr) return;
     const WordNode* next = w->Next;
     if (IsSpanish(next, "con")) {
-        EmitForWord(s, w->SvWord, "v");
+        EmitAndRecord(s, w->SvWord, "v");
         return;
     }
     if (IsSpanish(next, "de") && IsInfinitive(next->Next) && (IsPresentCode(w->FormCode) || IsPastCode(w->FormCode))) {
-        EmitAddedWord(s, IsPresentCode(w->FormCode) ? "har just" : "hade just", "v");
-        SkipWord(s);
-        SkipWord(s);
+        EmitAdded(s, IsPresentCode(w->FormCode) ? "har just" : "hade just", "v");
+        AdvanceWord(s);
+        AdvanceWord(s);
         s.CurWord->FormCode = 10;
         EmitConjugatedVerb(s);
         return;
     }
     if (HasFormCode(next, {11})) {
-        EmitForWord(s, "till slut", "adv");
+        EmitAndRecord(s, "till slut", "adv");
         s.CurWord->FormCode = 6;
         EmitConjugatedVerb(s);
-        AdvancePhrase(s);
+        TakeInNextPhrase(s);
         return;
     }
     EmitConjugatedVerb(s);
@@ -66,13 +73,13 @@ void VerbTener(TranslationState& s) {
     if (w == nullptr) return;
     const WordNode* next = w->Next;
     if (HasSpanishClass(next, {6}) && IsYears(next->Next)) {
-        if (IsPresentCode(w->FormCode)) return EmitForWord(s, "\xE4r", "v");
-        if (IsPastCode(w->FormCode)) return EmitForWord(s, "var", "v");
+        if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
+        if (IsPastCode(w->FormCode)) return EmitAndRecord(s, "var", "v");
     }
     if (IsSpanish(next, "que") && IsInfinitive(next->Next)) {
-        EmitAddedWord(s, MustText(*w), "hjv");
-        SkipWord(s);
-        SkipWord(s);
+        EmitAdded(s, MustText(*w), "hjv");
+        AdvanceWord(s);
+        AdvanceWord(s);
         s.CurWord->FormCode = 19;
     }
     EmitConjugatedVerb(s);
@@ -83,24 +90,24 @@ void VerbIr(TranslationState& s) {
     if (w == nullptr) return;
     const WordNode* next = w->Next;
     if (IsSpanish(next, "a") && IsInfinitive(next->Next) && EmitGoingTo(s, w->FormCode)) {
-        SkipWord(s);
-        SkipWord(s);
+        AdvanceWord(s);
+        AdvanceWord(s);
         EmitConjugatedVerb(s);
         return;
     }
     if (HasFormCode(next, {11})) {
-        SkipWord(s);
-        AdvancePhrase(s);
+        AdvanceWord(s);
+        TakeInNextPhrase(s);
         s.CurWord->FormCode = w->FormCode;
         EmitConjugatedVerb(s);
         return;
     }
     if (HasFormCode(next, {10, 12, 14})) {
-        if (IsPresentCode(w->FormCode)) return EmitForWord(s, "\xE4r", "v");
-        if (IsPastCode(w->FormCode) || w->FormCode == 21) return EmitForWord(s, "var", "v");
+        if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
+        if (IsPastCode(w->FormCode) || w->FormCode == 21) return EmitAndRecord(s, "var", "v");
     }
     if (w->FormCode == 470 && HasSpanishClass(next, {1, 8, 16, 20, 21, 22, 23, 24}))
-        return EmitForWord(s, "var", "hjv");
+        return EmitAndRecord(s, "var", "hjv");
     EmitConjugatedVerb(s);
 }
 
@@ -109,7 +116,7 @@ void VerbSer(TranslationState& s) {
     bool handled = false;
     DetectClockTime(s, handled);
     if (handled) return;
-    if (s.CurWord->FormCode == 21) return EmitForWord(s, "skulle vara", "hjv");
+    if (s.CurWord->FormCode == 21) return EmitAndRecord(s, "skulle vara", "hjv");
     EmitConjugatedVerb(s);
 }
 
@@ -121,16 +128,16 @@ void VerbHacer(TranslationState& s) {
     if (done) return;
     Str30 sinceText;
     SedanCheck(s, done, sinceText);
-    if (done) return EmitForWord(s, "f\xF6r sedan", "prep");
+    if (done) return EmitAndRecord(s, "f\xF6r sedan", "prep");
     const WordNode* next = w->Next;
     if (HasSpanishClass(next, {2}) && IsInfinitive(next->Next)) {
-        EmitForWord(s, IsPresentCode(w->FormCode) ? "g\xF6r" : "gjorde", "v");
-        EmitAddedWord(s, "det", "ppsu");
+        EmitAndRecord(s, IsPresentCode(w->FormCode) ? "g\xF6r" : "gjorde", "v");
+        EmitAdded(s, "det", "ppsu");
         return;
     }
     if (IsInfinitive(next)) {
-        if (IsPresentCode(w->FormCode)) return EmitForWord(s, "kommer att", "v");
-        return EmitForWord(s, w->FormCode == 476 ? "skulle komma att" : "kom att", "v");
+        if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "kommer att", "v");
+        return EmitAndRecord(s, w->FormCode == 476 ? "skulle komma att" : "kom att", "v");
     }
     EmitConjugatedVerb(s);
 }
@@ -138,8 +145,8 @@ void VerbHacer(TranslationState& s) {
 // The Spanish tense is not reflected: "parecer" is always "verkar".
 void VerbParecer(TranslationState& s) {
     if (s.CurWord == nullptr) return;
-    EmitAddedWord(s, "verkar", "v");
-    SkipWord(s);
+    EmitAdded(s, "verkar", "v");
+    AdvanceWord(s);
 }
 
 }  // namespace quelvo

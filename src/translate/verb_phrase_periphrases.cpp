@@ -1,9 +1,11 @@
 // The verb-phrase recipes for the Spanish periphrases that Swedish says with
 // a construction of its own.
-#include "analysis/time_expressions.h"
+#include "morphology/verb_routines.h"
 #include "swedish/adjectives.h"
+#include "swedish/verb_forms.h"
 #include "translate/auxiliary_verbs.h"
 #include "translate/reflexive_passive.h"
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_phrase_recipes.h"
 #include "translate/verb_word.h"
@@ -13,13 +15,13 @@ namespace quelvo {
 namespace {
 
 void EmitHeldPronoun(TranslationState& s, const WordNode* pronoun) {
-    if (pronoun != nullptr) EmitAddedWord(s, pronoun->SvWord, "ppob");
+    if (pronoun != nullptr) EmitAdded(s, pronoun->SvWord, "ppob");
 }
 
 // The Swedish for the "después de" of a construction, any other word as itself.
 void EmitAfterWord(TranslationState& s) {
     if (s.CurWord == nullptr) return;
-    EmitForWord(s, IsSpanish(s.CurWord, "despu\xE9s de") ? std::string_view("efter att") : s.CurWord->SvWord.view(),
+    EmitAndRecord(s, IsSpanish(s.CurWord, "despu\xE9s de") ? std::string_view("efter att") : s.CurWord->SvWord.view(),
                 "prpx");
 }
 
@@ -42,7 +44,7 @@ void EasyToDo(TranslationState& s, const PhraseWalk& walk, int) {
         Str30 form = adjective.SvWord;
         InflectAdjective(s, form, 't', 1, adjective.SvCode2, 'o');
         form += " att";
-        EmitForWord(s, form, "adj");
+        EmitAndRecord(s, form, "adj");
     }
     if (walk.At(3)) TranslateVerbWord(s);
 }
@@ -51,18 +53,18 @@ void EasyToDo(TranslationState& s, const PhraseWalk& walk, int) {
 void HaveToProgressive(TranslationState& s, const PhraseWalk& walk, int) {
     const WordNode* verb = s.CurWord;
     if (!IsSpanish(verb, "tener") || !IsSpanish(verb->Next, "que")) return RenderRestWordByWord(s, walk);
-    EmitForWord(s, verb->FormCode == 10 ? "m\xE5st" : "m\xE5ste", "hjv");
-    SkipWord(s);
+    EmitAndRecord(s, verb->FormCode == 10 ? "m\xE5st" : "m\xE5ste", "hjv");
+    AdvanceWord(s);
     if (walk.At(3)) EmitVerbAfterAuxiliary(s);
 }
 
 // ppob v qinf inf: "lo voy a hacer" is "ska göra det".
 void PronounGoingTo(TranslationState& s, const PhraseWalk& walk, int) {
     const WordNode* pronoun = s.CurWord;
-    SkipWord(s);
+    AdvanceWord(s);
     if (IsSpanish(s.CurWord, "ir")) {
-        EmitForWord(s, "ska", "hjv");
-        if (walk.At(3)) SkipWord(s);
+        EmitAndRecord(s, "ska", "hjv");
+        if (walk.At(3)) AdvanceWord(s);
         if (walk.At(4)) EmitOwnWord(s, "inf");
         return EmitHeldPronoun(s, pronoun);
     }
@@ -98,8 +100,8 @@ void PerfectToInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     TranslateVerbWord(s);
     if (!walk.At(2)) return;
     if (IsSpanish(s.CurWord, "acabar")) {
-        EmitForWord(s, "nyss", "adv");
-        if (walk.At(3)) SkipWord(s);
+        EmitAndRecord(s, "nyss", "adv");
+        if (walk.At(3)) AdvanceWord(s);
         if (!walk.At(4)) return;
         s.CurWord->FormCode = 10;
         return TranslateVerbWord(s);
@@ -112,21 +114,21 @@ void PerfectToInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
 // prep det inf: "al llegar" is "när är/var" + the verb.
 void WhenInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     if (IsSpanish(s.CurWord, "a") && IsSpanish(s.CurWord->Next, "el")) {
-        EmitForWord(s, "n\xE4r", "konj");
-        EmitForWord(s, "\xE4r/var", "v");
+        EmitAndRecord(s, "n\xE4r", "konj");
+        EmitAndRecord(s, "\xE4r/var", "v");
         if (!walk.At(3)) return;
         s.CurWord->FormCode = 14;
         return EmitFormedVerb(s, "n");
     }
     EmitOwnWord(s, "prep");
-    if (walk.At(2)) EmitForWord(s, "att", "infm");
+    if (walk.At(2)) EmitAndRecord(s, "att", "infm");
     if (walk.At(3)) EmitFormedVerb(s, "inf");
 }
 
 // prep inf: "tras comer" is "efter att ha ätit", "sin saber" "utan att veta".
 void PrepositionInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     if (IsSpanish(s.CurWord, "tras")) {
-        EmitForWord(s, "efter att ha", "prep");
+        EmitAndRecord(s, "efter att ha", "prep");
         if (!walk.At(2)) return;
         s.CurWord->FormCode = 10;
         return TranslateVerbWord(s);
@@ -135,20 +137,20 @@ void PrepositionInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     EmitOwnWord(s, "prep");
     if (!walk.At(2)) return;
     const Str30 form = ConjugatedForm(s);
-    EmitForWord(s, without ? Str30("att ") + form.view() : form, "inf");
+    EmitAndRecord(s, without ? Str30("att ") + form.view() : form, "inf");
 }
 
 // prpx inf: "después de comer" is "efter att ha ätit", "antes de salir"
 // "innan man har gått".
 void PrepositionalInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     if (IsSpanish(s.CurWord, "despu\xE9s de")) {
-        EmitForWord(s, "efter att ha", "prep");
+        EmitAndRecord(s, "efter att ha", "prep");
         if (!walk.At(2)) return;
         s.CurWord->FormCode = 13;
         return EmitFormedVerb(s, "v");
     }
     if (IsSpanish(s.CurWord, "antes de")) {
-        EmitForWord(s, "innan man har", "prpx");
+        EmitAndRecord(s, "innan man har", "prpx");
         if (!walk.At(2)) return;
         s.CurWord->FormCode = 13;
         if (IsParticleVerb(*s.CurWord)) return EmitParticleVerb(s);
@@ -173,7 +175,7 @@ void Gerund(TranslationState& s, const PhraseWalk&, int) {
         return EmitFormedVerb(s, "vprs");
     }
     if (IsSpanish(w->Prev, "ir")) {
-        EmitAddedWord(s, "och", "ykon");
+        EmitAdded(s, "och", "ykon");
         Str30 form;
         bool done = false;
         IrGerund(s, form, done);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_phrase_recipes.h"
 
@@ -79,9 +80,9 @@ const VerbRule* FindVerbRule(int rule) {
 void RunRecipe(TranslationState& s, const VerbRule& rule, const PhraseWalk& walk) {
     if (!rule.holdsPronoun) return rule.render(s, walk, rule.rule);
     const WordNode* pronoun = s.CurWord;
-    SkipWord(s);
+    AdvanceWord(s);
     if (s.CurWord != nullptr) rule.render(s, walk.Rest(), rule.rule);
-    EmitAddedWord(s, pronoun->SvWord, "ppob");
+    EmitAdded(s, pronoun->SvWord, "ppob");
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // The verb-phrase recipes for verbs in a row: auxiliaries with their verbs,
 // participles, infinitives and the words that stand between them.
 #include "swedish/adjectives.h"
+#include "swedish/participles.h"
 #include "swedish/verb_forms.h"
 #include "translate/auxiliary_verbs.h"
 #include "translate/renderers.h"
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_phrase_recipes.h"
 #include "translate/verb_word.h"
@@ -25,7 +27,7 @@ void EmitVerbalAdjective(TranslationState& s, std::string_view tag) {
         InflectAdjective(s, form, gender, w->FormCode, w->SvCode2, 'o');
     else
         AgreeParticiple(s, form, VerbGroupOf(w->SvCode3), w->FormCode, gender, 'o');
-    EmitForWord(s, form, tag);
+    EmitAndRecord(s, form, tag);
 }
 
 void EmitFormedOrParticle(TranslationState& s, std::string_view tag) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word.h"
 
@@ -53,7 +54,7 @@ void RenderLoneWord(TranslationState& s, std::string_view tag) {
     const std::string_view wordTag = tag.empty() ? w->ClassTag.view() : tag;
     if (IsVerbTag(wordTag)) TranslateVerbWord(s);
     // A verb routine that left the word alone must not stall the walk.
-    if (s.CurWord == w) EmitForWord(s, w->SvWord, wordTag);
+    if (s.CurWord == w) EmitAndRecord(s, w->SvWord, wordTag);
 }
 
 void RenderRestWordByWord(TranslationState& s, const PhraseWalk& walk) {

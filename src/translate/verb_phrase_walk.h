@@ -23,7 +23,7 @@ public:
     // The position of CurWord in the phrase, 1 for its first word; one past
     // the last word once CurWord has left the phrase or the list has ended.
     int Index() const;
-    bool At(int index) const { return s_.CurWord != nullptr && Index() == index; }
+    bool At(int index) const { return index <= count_ && s_.CurWord != nullptr && Index() == index; }
     bool Inside() const { return s_.CurWord != nullptr && Index() <= count_; }
     std::string_view MemberTag(int index) const { return MemberTagAt(phrase_, memberOffset_ + index); }
     // The rest of the phrase from CurWord on, as a phrase of its own.

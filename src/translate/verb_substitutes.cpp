@@ -20,7 +20,7 @@ void VerbTratar(TranslationState& s) {
 void VerbConseguir(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    if (HasSpanishClass(w->Next, {3, 102})) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
+    if (IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
     EmitConjugatedVerb(s);
 }
 

@@ -6,6 +6,7 @@
 #include "swedish/verb_forms.h"
 #include "translate/existential_verb.h"
 #include "translate/special_verbs.h"
+#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word_tests.h"
 
@@ -49,7 +50,7 @@ void TranslateVerbWord(TranslationState& s) {
         EmitExistential(s);
         return;
     }
-    if (w->SpWord == "lograr" && HasSpanishClass(w->Next, {3, 102})) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
+    if (w->SpWord == "lograr" && IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
     if (IsParticleVerb(*w)) {
         EmitParticleVerb(s);
         return;
@@ -66,7 +67,7 @@ void EmitConjugatedAs(TranslationState& s, std::string_view svWord, std::uint16_
     if (s.CurWord == nullptr) return;
     Str30 form(svWord);
     MakeSwedishVerbForm(s, form, code, s.CurWord->FormCode);
-    EmitForWordKeepingMarks(s, form, "v");
+    EmitWithWordMarks(s, form, "v");
 }
 
 Str30 ConjugatedForm(TranslationState& s) {
@@ -78,7 +79,7 @@ Str30 ConjugatedForm(TranslationState& s) {
 
 void EmitFormedVerb(TranslationState& s, std::string_view tag) {
     if (s.CurWord == nullptr) return;
-    EmitForWord(s, ConjugatedForm(s), tag);
+    EmitAndRecord(s, ConjugatedForm(s), tag);
 }
 
 void SetSwedishVerb(WordNode& w, std::string_view svWord, std::uint16_t code1, std::uint16_t code2,
@@ -94,10 +95,6 @@ void SetSwedishVerb(WordNode& w, std::string_view svWord, std::uint16_t code1, s
 // one is an ordinary verb whatever its class says.
 bool IsParticleVerb(const WordNode& w) {
     return w.SvClass == 25 && w.SvWord.view().find(' ') != std::string_view::npos;
-}
-
-void AdvancePhrase(TranslationState& s) {
-    if (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) s.PhraseCursor = s.PhraseCursor->Next;
 }
 
 }  // namespace quelvo

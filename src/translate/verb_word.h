@@ -33,8 +33,4 @@ void SetSwedishVerb(WordNode& w, std::string_view svWord, std::uint16_t code1, s
 // A particle verb whose Swedish form holds the verb and the particle.
 bool IsParticleVerb(const WordNode& w);
 
-// Moves the phrase cursor on, for the constructions that take in the next
-// phrase; the last phrase of the list stays current.
-void AdvancePhrase(TranslationState& s);
-
 }  // namespace quelvo

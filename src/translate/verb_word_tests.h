@@ -37,6 +37,10 @@ inline bool HasClassTag(const WordNode* w, std::initializer_list<std::string_vie
 
 inline bool IsInfinitive(const WordNode* w) { return HasFormCode(w, {19}); }
 
+// The verb after "lograr" or "conseguir" ("logró abrir": lyckades öppna):
+// a verb form, a participle or an infinitive, which the analysis classes 99.
+inline bool IsVerbAfterLograr(const WordNode* w) { return HasSpanishClass(w, {3, 99, 102}); }
+
 // The form codes of one tense, as the Spanish analysis gives them: the
 // regular ending analysis and the verb-form file use different numbers.
 inline bool IsPresentCode(int code) { return code == 4 || code == 450; }
