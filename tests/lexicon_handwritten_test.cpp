@@ -152,19 +152,5 @@ TEST(EmptyLexicon, FindsNothing) {
     EXPECT_EQ(noun.view(), "man");
 }
 
-TEST(Acronyms, TranslateByTable) {
-    static const Lexicon lexicon;
-    TranslationState s(lexicon);
-    s.LookupWord = "ONU";
-    bool found = false;
-    LookupAcronym(s, found);
-    EXPECT_TRUE(found);
-    EXPECT_EQ(s.StagedWord.SvWord.view(), "FN");
-    found = false;
-    s.LookupWord = "onu";
-    LookupAcronym(s, found);
-    EXPECT_FALSE(found);
-}
-
 }  // namespace
 }  // namespace quelvo

@@ -47,7 +47,8 @@ private:
                 break;
             }
             if (!last && IsLineEnd(bytes_[pos_])) {
-                Fail("the line ends after field " + std::to_string(k) + " of " + std::to_string(capacities_.size()));
+                Fail("the line has " + std::to_string(k + 1) + " of its " + std::to_string(capacities_.size()) +
+                     " fields");
                 break;
             }
         }
