@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/emit.h"
 #include "core/translation_state.h"
 #include "lexicon/lexicon.h"
 #include "test_support.h"
@@ -72,9 +73,20 @@ public:
         return *node;
     }
 
+    // Puts a word into the output first, so that the words under test do not
+    // open the segment (and are not capitalised); Out() leaves it out.
+    void ContinueSentence() {
+        EmitOutWord(s, "", "-", "", "x");
+        lead_ = true;
+    }
+
     // The i-th word, from 1.
     WordNode* Word(int i) const { return words_.at(static_cast<std::size_t>(i - 1)); }
-    std::vector<std::string> Out() const { return OutTexts(s); }
+    std::vector<std::string> Out() const {
+        std::vector<std::string> out = OutTexts(s);
+        if (lead_ && !out.empty()) out.erase(out.begin());
+        return out;
+    }
     std::vector<std::string> Tags() const {
         std::vector<std::string> tags;
         for (int i = 1; i < s.OutCount; ++i) tags.push_back(s.OutTags.Get(i).str());
@@ -90,6 +102,7 @@ public:
 
 private:
     std::vector<WordNode*> words_;
+    bool lead_ = false;
 };
 
 // A form in code page 1252 from UTF-8, as the routines take it.

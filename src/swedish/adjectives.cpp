@@ -5,6 +5,7 @@
 
 #include "swedish/nouns.h"
 #include "swedish/word_output.h"
+#include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
@@ -95,7 +96,8 @@ bool RestApplies(RestWhen when, int number, char definiteness) {
             return (definite && (InSingularSet(number) || number == 3)) ||
                    (number == 14 && (definite || definiteness == 'o')) || number == 3;
         case RestWhen::DefiniteOr14OrPlural: return definite || number == 3 || (definiteness == 'o' && number == 14);
-        case RestWhen::DefiniteSingularOrPlural: return (definite && InSingularSet(number)) || number == 3 || number == 450;
+        case RestWhen::DefiniteSingularOrPlural:
+            return (definite && InSingularSet(number)) || number == 3 || number == 450;
     }
     return false;
 }
@@ -107,18 +109,20 @@ const AdjClassEndings* EndingsOf(int adjClass) {
 }
 
 Str30 StemOf(const Str30& form, int cut) {
-    std::string_view text = form.view();
-    if (cut == kDropFinalD) return !text.empty() && text.back() == 'd' ? text.substr(0, text.size() - 1) : text;
-    return text.substr(0, text.size() > static_cast<std::size_t>(cut) ? text.size() - cut : 0);
+    if (cut == kDropFinalD) return form.back() == 'd' ? WithoutLast(form, 1) : form;
+    return WithoutLast(form, static_cast<std::size_t>(cut));
 }
 
 void InflectRegular(const AdjClassEndings& row, Str30& form, char gender, int number, char definiteness) {
     const bool indefinite = definiteness == 'o' || (row.blankIsIndefinite && definiteness != 'b');
     const bool singular = InSingularSet(number);
     const Str30 stem = StemOf(form, row.cut);
-    if (indefinite && singular && IsCommonGender(gender)) form = stem + row.common;
-    else if (definiteness == 'o' && singular && gender == 't') form = stem + row.neuter;
-    else if (RestApplies(row.restWhen, number, definiteness)) form = stem + row.rest;
+    if (indefinite && singular && IsCommonGender(gender))
+        form = stem + row.common;
+    else if (definiteness == 'o' && singular && gender == 't')
+        form = stem + row.neuter;
+    else if (RestApplies(row.restWhen, number, definiteness))
+        form = stem + row.rest;
 }
 
 bool AfterDeterminer(const WordNode* word) {

@@ -14,8 +14,7 @@ constexpr int AdjClassOf(std::uint16_t code) { return (code >> 6) & 31; }
 // with a noun of `gender` ('m', 'f', 'n' common, 't' neuter), `number` (the
 // noun's form code: 1, 2, 10, 13, 30, 32 singular, 3 plural) and
 // `definiteness` ('o', 'b').
-void InflectAdjective(TranslationState& s, Str30& form, char gender, int number, std::uint16_t code,
-                      char definiteness);
+void InflectAdjective(TranslationState& s, Str30& form, char gender, int number, std::uint16_t code, char definiteness);
 
 // The Spanish words with Swedish equivalents of their own: "mismo" after a
 // noun is "själv", "mayor" after an article "största", "otro"/"otra" after a

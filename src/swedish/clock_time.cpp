@@ -39,7 +39,8 @@ void EmitMinutesPast(TranslationState& s) {
 void EmitMinutesTo(TranslationState& s, const Str30& hour) {
     const WordNode* minutes = s.CurWord->Next;
     if (s.OutList.Tail != nullptr) s.OutList.Tail->SvText = minutes->SvWord;
-    if (s.KeepOutWords && s.OutCount >= 2 && s.OutCount - 1 <= kOutWordSlots) s.OutWords[s.OutCount - 1] = minutes->SvWord;
+    const int hourSlot = s.OutCount - 1;
+    if (s.KeepOutWords && hourSlot >= 1 && hourSlot <= kOutWordSlots) s.OutWords[hourSlot] = minutes->SvWord;
     AdvancePhrase(s);
     EmitCounted(s, minutes->SpWord, "i", "konj");
     AdvancePhrase(s);
@@ -69,9 +70,12 @@ void EmitClockTime(TranslationState& s) {
     EmitAndAdvancePhrase(s, hour, "rord");
     const WordNode* word = s.CurWord;
     if (word == nullptr || word->Next == nullptr) return;
-    if (word->SpWord == "y" && word->Next->SpWord == "mediar") EmitHalfPast(s);
-    else if (word->SpWord == "y" && IsNumber(word->Next)) EmitMinutesPast(s);
-    else if (word->SpWord == "menos" && IsNumber(word->Next)) EmitMinutesTo(s, hour);
+    if (word->SpWord == "y" && word->Next->SpWord == "mediar")
+        EmitHalfPast(s);
+    else if (word->SpWord == "y" && IsNumber(word->Next))
+        EmitMinutesPast(s);
+    else if (word->SpWord == "menos" && IsNumber(word->Next))
+        EmitMinutesTo(s, hour);
 }
 
 }  // namespace quelvo

@@ -5,6 +5,7 @@
 
 #include "swedish/adjectives.h"
 #include "swedish/word_output.h"
+#include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
@@ -66,10 +67,6 @@ const UnstressedEnding* UnstressedEndingOf(std::string_view word) {
     return nullptr;
 }
 
-Str30 WithoutEnding(std::string_view word, std::size_t count) {
-    return word.substr(0, word.size() >= count ? word.size() - count : 0);
-}
-
 void EmitAdjective(TranslationState& s, std::string_view form) { EmitAndRecord(s, form, "adj"); }
 
 }  // namespace
@@ -113,7 +110,7 @@ void EmitDefiniteSuperlative(TranslationState& s, const Str30& adjective) {
 
 void FyllIAdjSup_4(TranslationState& s, const Str30& adjective) {
     const UnstressedEnding* row = UnstressedEndingOf(adjective);
-    EmitAdjective(s, row != nullptr ? WithoutEnding(adjective, row->ending.size()) + row->comparative
+    EmitAdjective(s, row != nullptr ? WithoutLast(adjective, row->ending.size()) + row->comparative
                                     : Str30("mer ") + adjective.view());
 }
 
@@ -127,7 +124,7 @@ void EmitMuchoOrShortened(TranslationState& s, const Str30& adjective) {
         return;
     }
     const UnstressedEnding* row = UnstressedEndingOf(adjective);
-    EmitAdjective(s, row != nullptr ? WithoutEnding(adjective, row->ending.size()) + row->contracted
+    EmitAdjective(s, row != nullptr ? WithoutLast(adjective, row->ending.size()) + row->contracted
                                     : Str30("mest ") + adjective.view());
 }
 

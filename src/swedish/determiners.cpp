@@ -11,10 +11,9 @@ namespace quelvo {
 namespace {
 
 // Quantifiers after which the noun is indefinite.
-constexpr std::array<std::string_view, 6> IndefiniteQuantifiers{"unos",  "unas",    "pocos",
-                                                                "pocas", "algunos", "algunas"};
-constexpr std::array<std::string_view, 9> IndefiniteAfter{"muchos", "muchas", "varios", "varias", "unos",
-                                                          "unas",   "alg\xFAn", "tal",  "cada"};
+constexpr std::array<std::string_view, 6> IndefiniteQuantifiers{"unos", "unas", "pocos", "pocas", "algunos", "algunas"};
+constexpr std::array<std::string_view, 9> IndefiniteAfter{"muchos", "muchas",   "varios", "varias", "unos",
+                                                          "unas",   "alg\xFAn", "tal",    "cada"};
 
 template <std::size_t N>
 bool Contains(const std::array<std::string_view, N>& table, std::string_view word) {
@@ -22,14 +21,19 @@ bool Contains(const std::array<std::string_view, N>& table, std::string_view wor
 }
 
 void HereByGender(char gender, Str30& form) {
-    if (gender == 't') form = "det h\xE4r";
-    else if (IsCommonGender(gender)) form = "den h\xE4r";
+    if (gender == 't')
+        form = "det h\xE4r";
+    else if (IsCommonGender(gender))
+        form = "den h\xE4r";
 }
 
 void ThereByGender(char gender, Str30& form, int number) {
-    if (number == 3) form = "de d\xE4r";
-    else if (gender == 't') form = "det d\xE4r";
-    else if (IsCommonGender(gender)) form = "den d\xE4r";
+    if (number == 3)
+        form = "de d\xE4r";
+    else if (gender == 't')
+        form = "det d\xE4r";
+    else if (IsCommonGender(gender))
+        form = "den d\xE4r";
 }
 
 char GenderLetterOf(std::uint16_t code) {
@@ -53,12 +57,16 @@ bool TranslateQuantifier(TranslationState& s, char& definiteness) {
     Str30 form = word->SvWord;
     if (spWord == "tal") {
         definiteness = 'o';
-        form = next != nullptr && next->FormCode == 3 ? "s\xE5" "dana" : "s\xE5" "dan";
+        form = "s\xE5";
+        form += next != nullptr && next->FormCode == 3 ? "dana" : "dan";
     } else if (spWord == "todo" && next != nullptr) {
         definiteness = 'b';
-        if (next->SpClass == 3) form = "allt";
-        else if (word->FormCode == 1) form = "hela";
-        else if (word->FormCode == 3) form = "alla";
+        if (next->SpClass == 3)
+            form = "allt";
+        else if (word->FormCode == 1)
+            form = "hela";
+        else if (word->FormCode == 3)
+            form = "alla";
     } else if (spWord == "eso") {
         form = word->FormCode == 3 ? "de" : "detta";
     } else {
@@ -80,8 +88,10 @@ void TranslateAllWhole(const TranslationState& s, Str30& form, char gender, int 
     const WordNode* next = s.CurWord != nullptr ? s.CurWord->Next : nullptr;
     if (next == nullptr) return;
     if ((next->SpWord == "un" || next->SpWord == "una") && number == 1) {
-        if (gender == 't') form = "helt";
-        else if (IsCommonGender(gender)) form = "hel";
+        if (gender == 't')
+            form = "helt";
+        else if (IsCommonGender(gender))
+            form = "hel";
     } else if (next->SpWord == "el" || next->SpWord == "la") {
         form = "hela";
     } else {

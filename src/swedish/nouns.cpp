@@ -6,6 +6,7 @@
 #include "core/bits.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
+#include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
@@ -102,11 +103,6 @@ void InflectSpecialNoun(const TranslationState& s, Str30& form, int number, char
     }
 }
 
-void CutEnd(Str30& form, int count) {
-    const std::string_view text = form.view();
-    form = text.substr(0, text.size() > static_cast<std::size_t>(count) ? text.size() - count : 0);
-}
-
 // The diminutive is rendered with a separate adjective before the noun.
 void EmitDiminutiveWord(TranslationState& s) {
     constexpr std::string_view kLittle = "liten/litet/lilla";
@@ -127,7 +123,7 @@ void ChkKatForm(TranslationState& s, Str30& form, std::uint16_t code, int number
         return;
     }
     const NounEnding* row = EndingOf(declension);
-    if (row != nullptr) CutEnd(form, row->cut);
+    if (row != nullptr) form = WithoutLast(form, row->cut);
     if (number == kDiminutive) {
         EmitDiminutiveWord(s);
         number = 2;
@@ -139,13 +135,17 @@ void ChkKatForm(TranslationState& s, Str30& form, std::uint16_t code, int number
 void TranslateArticle(TranslationState& s, char gender, int number, char& definiteness, Str30& form) {
     const std::string_view spWord = SpWordOf(s.CurWord);
     if (spWord == "un" || spWord == "una") {
-        if (gender == 't') form = "ett";
-        else if (IsCommonGender(gender)) form = "en";
+        if (gender == 't')
+            form = "ett";
+        else if (IsCommonGender(gender))
+            form = "en";
         definiteness = 'o';
     } else if (spWord == "el" || spWord == "la") {
         if (number == 1 || number == 2 || number == kDiminutive) {
-            if (gender == 't') form = "det";
-            else if (IsCommonGender(gender)) form = "den";
+            if (gender == 't')
+                form = "det";
+            else if (IsCommonGender(gender))
+                form = "den";
         }
         definiteness = 'b';
     } else if (spWord == "los" || spWord == "las") {

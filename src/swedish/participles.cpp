@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
@@ -139,11 +140,6 @@ constexpr std::array<ParticipleAdjective, 4> ParticipleAdjectives{{
 constexpr bool IsAgreeingCode(int formCode) { return formCode == 10 || formCode == 13 || formCode == 33; }
 constexpr bool IsPluralCode(int formCode) { return formCode == 3 || formCode == 14 || formCode == 34; }
 
-Str30 Cut(const Str30& form, int count) {
-    const std::string_view text = form.view();
-    return text.substr(0, text.size() > static_cast<std::size_t>(count) ? text.size() - count : 0);
-}
-
 template <std::size_t N>
 const ParticipleForms* Find(const std::array<ParticipleForms, N>& table, const Str30& key) {
     const ParticipleForms* hit = nullptr;
@@ -160,17 +156,19 @@ const ParticipleEndings* RegularEndingsOf(int group) {
 
 void AgreeRegular(const ParticipleEndings& row, Str30& form, int wordFormCode, char gender, char definiteness) {
     if (IsPluralCode(wordFormCode)) {
-        form = Cut(form, row.pluralCut) + row.pluralCodeEnding;
+        form = WithoutLast(form, row.pluralCut) + row.pluralCodeEnding;
     } else if (IsAgreeingCode(wordFormCode)) {
         const bool indefinite = definiteness == 'o' || definiteness == ' ';
         const std::string_view ending = !indefinite ? row.plural : gender == 't' ? row.neuter : row.common;
-        form = Cut(form, row.cut) + ending;
+        form = WithoutLast(form, row.cut) + ending;
     }
 }
 
 void AgreeGroup8(Str30& form, int wordFormCode) {
-    if (IsAgreeingCode(wordFormCode)) form = Cut(form, 2) + "tt";
-    else if (wordFormCode == 34) form = Cut(form, 2) + "tta";
+    if (IsAgreeingCode(wordFormCode))
+        form = WithoutLast(form, 2) + "tt";
+    else if (wordFormCode == 34)
+        form = WithoutLast(form, 2) + "tta";
 }
 
 // A particle verb's participle takes "en" singular and "na" plural
@@ -182,8 +180,10 @@ void AgreeParticleVerb(const WordNode& word, Str30& form) {
         return;
     }
     form = row->common;
-    if (word.FormCode == 33) form = Cut(form, 2) + "en";
-    else if (word.FormCode == 34) form = Cut(form, 2) + "na";
+    if (word.FormCode == 33)
+        form = WithoutLast(form, 2) + "en";
+    else if (word.FormCode == 34)
+        form = WithoutLast(form, 2) + "na";
 }
 
 void AgreeStrong(const WordNode& word, Str30& form, char definiteness) {
@@ -191,8 +191,10 @@ void AgreeStrong(const WordNode& word, Str30& form, char definiteness) {
     if (row == nullptr) return;
     form = row->common;
     if (IsAgreeingCode(word.FormCode)) {
-        if (definiteness == 'o' && word.Gender == 't') form = row->neuter;
-        else if (definiteness == 'b') form = row->plural;
+        if (definiteness == 'o' && word.Gender == 't')
+            form = row->neuter;
+        else if (definiteness == 'b')
+            form = row->plural;
     } else if (word.FormCode == 3 || word.FormCode == 34) {
         form = row->plural;
     }

@@ -6,6 +6,7 @@
 #include "core/emit.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
+#include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
@@ -22,10 +23,15 @@ struct Affix {
 
 struct VerbGroupEndings {
     int group;
-    Affix present;  // PresentEnding
-    int jointCut;   // the present and the past joined by "/"
+    Affix present;  // the suffix is the group's PresentEnding
+    // The present and the past joined by "/" share one cut.
+    int jointCut;
     std::string_view presentEnding2, pastEnding;
-    Affix past, supine, participlePlural, pastParticiple, presentParticiple;
+    Affix past;
+    Affix supine;            // form codes 10, 13
+    Affix participlePlural;  // form codes 12, 14
+    Affix pastParticiple;    // form code 15
+    Affix presentParticiple;
 };
 
 // The regular groups; group 0 stands for a verb without a group.
@@ -67,19 +73,32 @@ struct FormCodeKind {
 };
 
 constexpr std::array<FormCodeKind, 26> FormKinds{{
-    {1, FormKind::Infinitive},         {19, FormKind::Infinitive},
-    {4, FormKind::Present},            {20, FormKind::Present},
-    {450, FormKind::Present},          {455, FormKind::Present},
-    {5, FormKind::Past},               {6, FormKind::Past},
-    {460, FormKind::Past},             {470, FormKind::Past},
-    {7, FormKind::PresentAndPast},     {8, FormKind::Future},
-    {475, FormKind::Future},           {9, FormKind::Conditional},
-    {476, FormKind::Conditional},      {10, FormKind::Supine},
-    {13, FormKind::Supine},            {12, FormKind::ParticiplePlural},
-    {14, FormKind::ParticiplePlural},  {480, FormKind::Unchanged},
-    {11, FormKind::PresentParticiple}, {15, FormKind::PastParticiple},
-    {21, FormKind::Auxiliary},         {22, FormKind::Auxiliary},
-    {462, FormKind::Auxiliary},        {463, FormKind::Auxiliary},
+    {1, FormKind::Infinitive},
+    {19, FormKind::Infinitive},
+    {4, FormKind::Present},
+    {20, FormKind::Present},
+    {450, FormKind::Present},
+    {455, FormKind::Present},
+    {5, FormKind::Past},
+    {6, FormKind::Past},
+    {460, FormKind::Past},
+    {470, FormKind::Past},
+    {7, FormKind::PresentAndPast},
+    {8, FormKind::Future},
+    {475, FormKind::Future},
+    {9, FormKind::Conditional},
+    {476, FormKind::Conditional},
+    {10, FormKind::Supine},
+    {13, FormKind::Supine},
+    {12, FormKind::ParticiplePlural},
+    {14, FormKind::ParticiplePlural},
+    {480, FormKind::Unchanged},
+    {11, FormKind::PresentParticiple},
+    {15, FormKind::PastParticiple},
+    {21, FormKind::Auxiliary},
+    {22, FormKind::Auxiliary},
+    {462, FormKind::Auxiliary},
+    {463, FormKind::Auxiliary},
 }};
 
 FormKind KindOf(int formCode) {
@@ -94,13 +113,8 @@ const VerbGroupEndings& EndingsOf(int group) {
     return VerbEndings.front();
 }
 
-Str30 Cut(const Str30& form, int count) {
-    const std::string_view text = form.view();
-    return text.substr(0, text.size() > static_cast<std::size_t>(count) ? text.size() - count : 0);
-}
-
 void Apply(Str30& form, const Affix& affix) {
-    if (affix.cut >= 0) form = Cut(form, affix.cut) + affix.suffix;
+    if (affix.cut >= 0) form = WithoutLast(form, affix.cut) + affix.suffix;
 }
 
 std::string_view PrevSpWord(const TranslationState& s) {
@@ -109,14 +123,14 @@ std::string_view PrevSpWord(const TranslationState& s) {
 
 void PresentAndPast(Str30& form, const VerbGroupEndings& row) {
     if (row.jointCut < 0) return;
-    const Str30 stem = Cut(form, row.jointCut);
+    const Str30 stem = WithoutLast(form, row.jointCut);
     form = stem + row.presentEnding2;
     form += "/";
     form += stem.view();
     form += row.pastEnding;
 }
 
-// Future and conditional: the auxiliary goes out as a word of its own.
+// An auxiliary goes out as a word of its own, before the verb.
 void EmitAuxiliary(TranslationState& s, std::string_view auxiliary, std::string_view tag) {
     EmitCounted(s, SpWordOf(s.CurWord), auxiliary, tag);
 }
@@ -127,9 +141,12 @@ void Infinitive(const TranslationState& s, Str30& form) {
 }
 
 void PresentParticiple(const TranslationState& s, Str30& form, int group, int formCode) {
-    if (PrevSpWord(s) == "seguir") form = Str30("att ") + form.view();
-    else if (group == kIrregularGroup) LookupIrregularVerb(s, form, formCode);
-    else Apply(form, EndingsOf(group).presentParticiple);
+    if (PrevSpWord(s) == "seguir")
+        form = Str30("att ") + form.view();
+    else if (group == kIrregularGroup)
+        LookupIrregularVerb(s, form, formCode);
+    else
+        Apply(form, EndingsOf(group).presentParticiple);
 }
 
 // The forms a group-9 verb finds in "SvVerb1.pek".
@@ -146,7 +163,7 @@ int VerbGroupOf(std::uint16_t code) {
 }
 
 void SVerbForm(Str30& form, int formCode) {
-    const Str30 stem = Cut(form, 1);
+    const Str30 stem = WithoutLast(form, 1);
     switch (KindOf(formCode)) {
         case FormKind::Present:
         case FormKind::PresentParticiple: form = stem + "s"; break;
@@ -159,13 +176,17 @@ void SVerbForm(Str30& form, int formCode) {
 }
 
 void PresentVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
-    if (group == kIrregularGroup) LookupIrregularVerb(s, form, formCode);
-    else Apply(form, EndingsOf(group).present);
+    if (group == kIrregularGroup)
+        LookupIrregularVerb(s, form, formCode);
+    else
+        Apply(form, EndingsOf(group).present);
 }
 
 void PastVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
-    if (group == kIrregularGroup) LookupIrregularVerb(s, form, formCode);
-    else Apply(form, EndingsOf(group).past);
+    if (group == kIrregularGroup)
+        LookupIrregularVerb(s, form, formCode);
+    else
+        Apply(form, EndingsOf(group).past);
 }
 
 void MakeSwedishVerbForm(TranslationState& s, Str30& form, std::uint16_t code, int formCode) {
@@ -189,16 +210,20 @@ void MakeSwedishVerbForm(TranslationState& s, Str30& form, std::uint16_t code, i
             if (form != "m\xE5ste") EmitAuxiliary(s, "kommer att", "hjv");
             break;
         case FormKind::Conditional:
-            if (SpWordOf(s.CurWord) == "deber") form = "borde";
-            else EmitAuxiliary(s, "skulle", "hjv");
+            if (SpWordOf(s.CurWord) == "deber")
+                form = "borde";
+            else
+                EmitAuxiliary(s, "skulle", "hjv");
             break;
         case FormKind::Supine: Apply(form, row.supine); break;
         case FormKind::ParticiplePlural: Apply(form, row.participlePlural); break;
         case FormKind::PresentParticiple: PresentParticiple(s, form, group, formCode); break;
         case FormKind::PastParticiple: Apply(form, row.pastParticiple); break;
         case FormKind::Auxiliary:
-            if (SpWordOf(s.CurWord) == "ser") EmitAuxiliary(s, "blev", "hjv");
-            else EmitAuxiliary(s, "skulle", "v");
+            if (SpWordOf(s.CurWord) == "ser")
+                EmitAuxiliary(s, "blev", "hjv");
+            else
+                EmitAuxiliary(s, "skulle", "v");
             break;
         case FormKind::Unchanged: break;
     }
