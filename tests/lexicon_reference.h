@@ -12,7 +12,7 @@
 namespace quelvo::reference {
 
 struct Files {
-    std::string spOrd, svFile, sbAdj, frasText, spvb, svVerb1, oregSubs;
+    std::string spOrd{}, svFile{}, sbAdj{}, frasText{}, spvb{}, svVerb1{}, oregSubs{};
 };
 
 struct State {

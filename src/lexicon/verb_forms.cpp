@@ -26,7 +26,7 @@ public:
         if (!infinitive) return false;
         const auto formCode = ReadHead(false);
         if (!formCode) return false;
-        const std::int32_t code = ReadNumber(Str30(*formCode).view());
+        const std::int32_t code = ReadNumber(formCode->view());
         for (std::int32_t position = 1;; ++position) {
             const std::size_t start = pos_;
             while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != kCr) {
