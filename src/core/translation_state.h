@@ -5,6 +5,8 @@
 #include <array>
 #include <memory_resource>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/fixed_string.h"
 #include "core/node_list.h"
@@ -60,7 +62,28 @@ struct TranslationState {
 
     // Sentence construction and the sentence passes.
 
-    // Phrase grammar, clauses and roles.
+    // Phrase grammar, clauses and roles. Arrays count from entry 1.
+    static constexpr int kClauseBoundSlots = 8;
+    static constexpr int kMaxClauses = kClauseBoundSlots - 1;
+    static constexpr int kVerbPhraseSlots = 10;
+    static constexpr int kAgreementSlots = 20;
+    struct ClauseRecord {
+        Str15 Key;
+        std::string_view RoleRule;  // empty when the key names no rule
+    };
+    int PhraseCounter = 1;
+    int ClauseCount = 1;
+    std::array<int, kClauseBoundSlots + 1> ClauseBounds{};
+    std::array<int, kVerbPhraseSlots + 1> VerbPhrasePos{};
+    std::array<int, kAgreementSlots + 1> AgreementValues{};
+    int AgreementCount = 0;
+    int SubjectAgreement = 0;
+    int VerbAgreement = 0;
+    int ObjectAgreement = 0;
+    int AgreementMode = 1;
+    std::array<ClauseRecord, kMaxClauses + 1> ClauseRecords{};
+    // The merged phrases as the dispatch found them, kept for explaining.
+    std::vector<PhraseNode> PhrasesAtDispatch;
 
     // Swedish word forms.
 

@@ -16,6 +16,10 @@ bool HoldsSeveralSentences(std::string_view text) {
 void ResetSegmentCounters(TranslationState& s) {
     s.CurPhraseNo = 1;
     s.CurWordNo = 1;
+    s.PhraseCounter = 1;
+    // A segment that puts out no word must not hand the previous segment's
+    // words to the word-order pass a second time.
+    s.OutList = {};
 }
 
 }  // namespace

@@ -2,9 +2,22 @@
 
 #include "core/text_codec.h"
 #include "lexicon/lexicon.h"
+#include "translate/dispatch.h"
+#include "translate/reorder_output.h"
 #include "translate/translate_command.h"
 
 namespace quelvo {
+namespace {
+
+// One sentence segment, from its tokens to its Swedish words in OutListCopy.
+void TranslateSegment(TranslationState& s) {
+    // BuildSentence goes here, before the dispatch: it fills the word
+    // list, the word tags and the merged phrases the dispatch walks.
+    DispatchPhrases(s);
+    ReorderOutput(s);
+}
+
+}  // namespace
 
 std::string_view MessageOf(Rejection rejection) {
     switch (rejection) {
@@ -42,7 +55,7 @@ Translation Translator::Translate(std::string_view utf8Text) const {
     result.replacedCharacters = input.replaced;
     TranslationState s(*lexicon_);
     result.rejection = PrepareInput(s, input.bytes);
-    if (result.rejection == Rejection::None) result.rejection = RunSegmentLoop(s, [](TranslationState&) {});
+    if (result.rejection == Rejection::None) result.rejection = RunSegmentLoop(s, TranslateSegment);
     if (result.rejection == Rejection::None) result.text = ToUtf8(OutputLine(s));
     return result;
 }

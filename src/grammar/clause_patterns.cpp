@@ -1,0 +1,69 @@
+#include "grammar/clause_patterns.h"
+
+#include "grammar/phrase_walk.h"
+
+namespace quelvo {
+namespace {
+
+bool CountsInKey(std::string_view tag) {
+    return TagIn(tag, {"NP", "Subx", "Egnx", "VP", "Inf", "PVP", "VPP", "Rel", "Relx", "Indf"});
+}
+
+Str15 ClauseKey(TranslationState& s, int first, int last) {
+    Str15 key;
+    ForEachPhraseIn(s, first, last, [&](const PhraseAt& at) {
+        if (CountsInKey(at.phrase->Tag)) key += at.phrase->Tag.view();
+    });
+    return key;
+}
+
+// A verb phrase between two noun phrases settles the roles by position. A
+// clause without a "VP" keeps what the previous clause left.
+void UpdateAroundVP(TranslationState& s, int first, int last, bool& aroundVP) {
+    ForEachPhraseIn(s, first, last, [&](const PhraseAt& at) {
+        const PhraseNode& p = *at.phrase;
+        if (p.Tag != "VP") return;
+        aroundVP = TagOf(p.Prev) == "NP" && TagOf(p.Next) == "NP";
+    });
+}
+
+Str15 Reduced(const Str15& key) {
+    if (key == "NPVPNPNP") return "NPVPNP";
+    if (key == "VPNPNPNP") return "VPNPNP";
+    return key;
+}
+
+std::string_view RunRoleRule(TranslationState& s, int first, int last, const Str15& key, bool aroundVP) {
+    if (aroundVP) {
+        RuleAroundVP(s, first, last);
+        return "RuleAroundVP";
+    }
+    const PatternKey* entry = FindPatternKey(Reduced(key));
+    if (entry == nullptr || entry->rule == nullptr) return "";
+    entry->rule(s, first, last);
+    return entry->ruleName;
+}
+
+}  // namespace
+
+const PatternKey* FindPatternKey(std::string_view key) {
+    for (const PatternKey& entry : PatternKeys)
+        if (entry.key == key) return &entry;
+    return nullptr;
+}
+
+void ApplyClausePatterns(TranslationState& s) {
+    s.ClauseRecords.fill({});
+    bool aroundVP = false;
+    int first = 1;
+    for (int c = 1; c <= s.ClauseCount && c <= TranslationState::kMaxClauses; ++c) {
+        const int last = s.ClauseBounds[static_cast<std::size_t>(c) + 1] - 1;
+        const Str15 key = ClauseKey(s, first, last);
+        UpdateAroundVP(s, first, last, aroundVP);
+        const std::string_view rule = RunRoleRule(s, first, last, key, aroundVP);
+        s.ClauseRecords[static_cast<std::size_t>(c)] = {key, rule};
+        first = last + 1;
+    }
+}
+
+}  // namespace quelvo

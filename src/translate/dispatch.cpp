@@ -1,0 +1,50 @@
+#include "translate/dispatch.h"
+
+namespace quelvo {
+namespace {
+
+void PrepareDispatch(TranslationState& s) {
+    s.CurWord = s.WordList.Head;
+    s.OutCount = 1;
+    s.OutWords.fill(Str30());
+    s.PhraseCursor = s.MergedPhraseList.Head;
+    s.KeepOutWords = true;
+}
+
+void KeepPhrasesForExplaining(TranslationState& s) {
+    s.PhrasesAtDispatch.clear();
+    for (const PhraseNode* p = s.MergedPhraseList.Head; p != nullptr; p = p->Next) {
+        PhraseNode copy = *p;
+        copy.Next = copy.Prev = nullptr;
+        s.PhrasesAtDispatch.push_back(copy);
+    }
+}
+
+void Run(TranslationState& s, const DispatchRow& row) {
+    for (Renderer routine : row.routines)
+        if (routine != nullptr) routine(s);
+    if (!row.singleWordTag.empty()) TranslateSingleWord(s, row.singleWordTag);
+}
+
+}  // namespace
+
+const DispatchRow* FindDispatchRow(std::string_view tag) {
+    if (tag.empty()) return nullptr;
+    for (const DispatchRow& row : DispatchTable)
+        for (std::string_view t : row.tags)
+            if (t == tag) return &row;
+    return nullptr;
+}
+
+void DispatchPhrases(TranslationState& s) {
+    PrepareDispatch(s);
+    KeepPhrasesForExplaining(s);
+    // The last phrase, normally the sentence mark, is never rendered.
+    while (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) {
+        if (const DispatchRow* row = FindDispatchRow(s.PhraseCursor->Tag)) Run(s, *row);
+        if (s.PhraseCursor == nullptr) break;
+        s.PhraseCursor = s.PhraseCursor->Next;
+    }
+}
+
+}  // namespace quelvo

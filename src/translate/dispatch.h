@@ -1,0 +1,67 @@
+#pragma once
+// The dispatch: each merged phrase goes, by its tag, to its renderer(s).
+#include <array>
+#include <string_view>
+
+#include "translate/renderers.h"
+
+namespace quelvo {
+
+using Renderer = void (*)(TranslationState& s);
+
+struct DispatchRow {
+    std::array<std::string_view, 11> tags;  // exact tags served; unused entries empty
+    std::array<Renderer, 2> routines;       // run in order; unused entries null
+    std::string_view singleWordTag;         // when set, TranslateSingleWord runs with it
+};
+
+inline constexpr DispatchRow DispatchTable[] = {
+    {{"NP", "RN", "NPK", "NPS", "NPST", "NPO", "KTNP", "MAdj", "MAdv", "Poss", "VPrNP"}, {RenderPhraseByRule}, ""},
+    {{"NPP"}, {RenderPrepPhrase}, ""},
+    {{"NPS/VPI", "NPS/VPT", "NPS/PVPT", "INF_T"}, {InsertSubjectPronoun, TranslateVerbPhrase}, ""},
+    {{"VP", "VPI", "VPT", "PVP", "PVPT", "VPres", "VPerf", "VAdj"}, {TranslateVerbPhrase}, ""},
+    {{"NPS_R", "Rel"}, {TranslateRelative}, ""},
+    {{"Adj", "XAdj"}, {TranslateAdjective}, ""},
+    {{"Adv"}, {TranslateAdverb}, ""},
+    {{"ST", "KT"}, {TranslateSentenceMark}, ""},
+    {{"Prep"}, {TranslatePreposition}, ""},
+    {{"Inf"}, {TranslateInfWord}, ""},
+    {{"Infm"}, {TranslateInfMarker}, ""},
+    {{"Det"}, {TranslateDetWord}, ""},
+    {{"Indf"}, {TranslateIndfWord}, ""},
+    {{"Intr"}, {TranslateIntrWord}, ""},
+    {{"Neg"}, {TranslateNegation}, ""},
+    {{"Subx"}, {TranslateSubxWord}, ""},
+    {{"Prpx"}, {TranslatePrepInfinitive}, ""},
+    {{"Advx"}, {TranslateAdvxWord}, ""},
+    {{"Relx"}, {TranslateRelx}, ""},
+    {{"Konj"}, {}, "konj"},
+    {{"YKon"}, {}, "ykon"},
+    {{"SKon"}, {}, "skon"},
+    {{"Ppfm"}, {}, "ppfm"},
+    {{"Egnm"}, {}, "egnm"},
+    {{"Qinf"}, {}, "qinf"},
+    {{"Prin"}, {}, "prin"},
+    {{"Rord"}, {}, "rord"},
+    {{"Ppob", "EPPo"}, {}, "ppob"},
+    {{"Mer"}, {}, "mer"},
+    {{"Rkif"}, {}, "rkif"},
+    {{"Refl"}, {}, "refl"},
+    {{"Int"}, {}, "int"},
+    {{"Konx"}, {}, "konx"},
+    {{"Indx"}, {}, "indx"},
+    {{"Egnx"}, {}, "egnx"},
+    {{"X"}, {}, "x"},
+    {{"dN"}, {}, "dN"},
+    {{"deN"}, {}, "deN"},
+};
+
+// The first row serving `tag` (exact, case-sensitive), or null.
+const DispatchRow* FindDispatchRow(std::string_view tag);
+
+// Renders the segment: sets CurWord, the output record and PhraseCursor to
+// their starts, keeps a copy of the phrases, then hands every phrase but
+// the last to its row's routines. A tag without a row is skipped.
+void DispatchPhrases(TranslationState& s);
+
+}  // namespace quelvo

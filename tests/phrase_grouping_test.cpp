@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/word_classes.h"
+#include "grammar/phrase_grammar_rules.h"
+#include "grammar/phrase_grouping.h"
+#include "tag_rows.h"
+
+namespace quelvo {
+namespace {
+
+using testing_support::LoadRow;
+using testing_support::MembersOf;
+using testing_support::NoLexicon;
+
+int TagCount(const GrammarRule& rule) {
+    int n = 0;
+    for (std::string_view t : rule.tags) n += t.empty() ? 0 : 1;
+    return n;
+}
+
+TEST(PhraseGrammarTable, EmptySlotsKeepTheirNumbers) {
+    const std::set<int> expected = {5,   6,   7,   8,   9,   17,  26,  61,  62,  63,  64,  73,  74,
+                                    86,  95,  111, 112, 117, 118, 119, 120, 121, 122, 123, 124, 126,
+                                    127, 128, 129, 142, 150, 151, 152, 155, 156, 157, 158, 164, 169,
+                                    170, 171, 209, 213, 216, 217, 221, 226, 272, 273, 274, 275};
+    std::set<int> empty;
+    for (const GrammarRule& rule : PhraseGrammar)
+        if (TagCount(rule) == 0) empty.insert(rule.number);
+    EXPECT_EQ(empty, expected);
+}
+
+TEST(PhraseGrammarTable, OnlyTheTenUnnamedRulesLackAPhraseName) {
+    std::set<int> unnamed;
+    for (const GrammarRule& rule : PhraseGrammar)
+        if (TagCount(rule) > 0 && !PhraseNameOfRule(rule.number)) unnamed.insert(rule.number);
+    EXPECT_EQ(unnamed, (std::set<int>{10, 39, 60, 176, 224, 231, 243, 258, 262, 263}));
+}
+
+TEST(PhraseGrammarTable, EveryTagFitsAWordTagAndRowsHaveNoGaps) {
+    for (const GrammarRule& rule : PhraseGrammar) {
+        bool ended = false;
+        for (std::string_view t : rule.tags) {
+            EXPECT_LE(t.size(), Str6::kCapacity) << "rule " << rule.number;
+            if (t.empty()) ended = true;
+            else EXPECT_FALSE(ended) << "rule " << rule.number << " has a gap";
+        }
+    }
+}
+
+struct ExpectedPhrase {
+    std::string tag;
+    int ruleNo;
+    int memberCount;
+};
+
+struct GroupCase {
+    const char* name;
+    std::vector<std::string> tags;
+    std::vector<ExpectedPhrase> phrases;
+};
+
+class Grouping : public testing::TestWithParam<GroupCase> {};
+
+TEST_P(Grouping, FormsPhrasesByTheFirstMatchingRule) {
+    TranslationState s(NoLexicon());
+    LoadRow(s, GetParam().tags);
+    GroupWordsIntoPhrases(s);
+    std::vector<ExpectedPhrase> got;
+    for (const PhraseNode* p = s.PhraseList.Head; p != nullptr; p = p->Next)
+        got.push_back({p->Tag.str(), p->RuleNo, p->MemberCount});
+    ASSERT_EQ(got.size(), GetParam().phrases.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i].tag, GetParam().phrases[i].tag) << "phrase " << i + 1;
+        EXPECT_EQ(got[i].ruleNo, GetParam().phrases[i].ruleNo) << "phrase " << i + 1;
+        EXPECT_EQ(got[i].memberCount, GetParam().phrases[i].memberCount) << "phrase " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Grouping,
+    testing::Values(
+        GroupCase{"det_n_adj_before_verb", {"det", "n", "adj", "v", "sklj"}, {{"NP", 72, 3}, {"VP", 225, 1}, {"ST", 260, 1}}},
+        GroupCase{"v_inf_t_like_inf", {"v", "inf_t", "sklj"}, {{"VP", 202, 2}, {"ST", 260, 1}}},
+        GroupCase{"inf_i_like_inf", {"inf_i", "sklj"}, {{"Inf", 232, 1}, {"ST", 260, 1}}},
+        GroupCase{"earlier_longer_rule", {"det", "n", "adj", "adj", "sklj"}, {{"NP", 38, 4}, {"ST", 260, 1}}},
+        GroupCase{"six_tag_rule", {"det", "adj", "n", "adj", "ykon", "adj"}, {{"NP", 1, 6}}},
+        GroupCase{"unnamed_rule_takes_previous_tag", {"v", "indf", "det", "n", "adj", "adj", "sklj"},
+                  {{"VP", 225, 1}, {"VP", 10, 5}, {"ST", 260, 1}}},
+        GroupCase{"unnamed_first_phrase_has_no_tag", {"dem", "sklj"}, {{"", 258, 1}, {"ST", 260, 1}}},
+        GroupCase{"comma_and_mark", {"komma", "sklj"}, {{"KT", 269, 1}, {"ST", 260, 1}}},
+        GroupCase{"unknown_tag_covers_its_word", {"det", "n", "adjx", "v", "sklj"},
+                  {{"NP", 137, 2}, {"NP", 137, 1}, {"VP", 225, 1}, {"ST", 260, 1}}},
+        GroupCase{"empty_tag_first", {"", "v"}, {{"", 0, 1}, {"VP", 225, 1}}},
+        GroupCase{"no_words", {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Grouping, MembersAreTheMatchedTags) {
+    TranslationState s(NoLexicon());
+    LoadRow(s, {"v", "inf_i", "sklj"});
+    GroupWordsIntoPhrases(s);
+    ASSERT_NE(s.PhraseList.Head, nullptr);
+    EXPECT_EQ(MembersOf(*s.PhraseList.Head), (std::vector<std::string>{"v", "inf"}));
+}
+
+struct MergeCase {
+    const char* name;
+    std::vector<std::string> tags;
+    std::vector<std::string> mergedTags;
+    int firstRuleNo;
+    std::vector<std::string> firstMembers;
+    int firstMemberCount;
+};
+
+class Merging : public testing::TestWithParam<MergeCase> {};
+
+TEST_P(Merging, JoinsAPrepositionWithTheNounPhraseAfterIt) {
+    TranslationState s(NoLexicon());
+    LoadRow(s, GetParam().tags);
+    GroupWordsIntoPhrases(s);
+    MergePrepositionPhrases(s);
+    EXPECT_EQ(s.PhraseList.Head, nullptr);
+    EXPECT_EQ(testing_support::PhraseTags(s.MergedPhraseList), GetParam().mergedTags);
+    const PhraseNode* first = s.MergedPhraseList.Head;
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->RuleNo, GetParam().firstRuleNo);
+    EXPECT_EQ(MembersOf(*first), GetParam().firstMembers);
+    EXPECT_EQ(first->MemberCount, GetParam().firstMemberCount);
+    int pos = 1;
+    for (const PhraseNode* p = first; p != nullptr; p = p->Next) EXPECT_EQ(p->Pos, pos++);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Merging,
+    testing::Values(
+        MergeCase{"prep_det_n", {"prep", "det", "n", "sklj"}, {"NPP", "ST"}, 9137, {"prep", "det", "n"}, 3},
+        MergeCase{"prpx_egnx", {"prpx", "egnx", "sklj"}, {"NPP", "ST"}, 9241, {"prep", "egnx"}, 2},
+        MergeCase{"one_digit_rule", {"prep", "det", "adj", "n", "adj", "ykon", "adj"}, {"NPP"}, 91,
+                  {"prep", "det", "adj", "n", "adj", "ykon", "adj"}, 7},
+        MergeCase{"prep_before_verb_stays", {"prep", "v", "sklj"}, {"Prep", "VP", "ST"}, 250, {"prep"}, 1},
+        MergeCase{"prep_last_stays", {"n", "prep"}, {"NP", "Prep"}, 153, {"n"}, 1},
+        MergeCase{"two_prepositions", {"prep", "prep", "n", "sklj"}, {"Prep", "NPP", "ST"}, 250, {"prep"}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Merging, NoPhrasesLeaveAnEmptyList) {
+    TranslationState s(NoLexicon());
+    LoadRow(s, {"n", "sklj"});
+    GroupWordsIntoPhrases(s);
+    MergePrepositionPhrases(s);
+    LoadRow(s, {});
+    s.PhraseCounter = 1;
+    GroupWordsIntoPhrases(s);
+    MergePrepositionPhrases(s);
+    EXPECT_EQ(s.MergedPhraseList.Head, nullptr);
+}
+
+}  // namespace
+}  // namespace quelvo

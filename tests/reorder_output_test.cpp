@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "core/emit.h"
+#include "translate/output_dump.h"
+#include "translate/reorder_output.h"
+#include "translate/translate_command.h"
+#include "tag_rows.h"
+#include "test_support.h"
+
+namespace quelvo {
+namespace {
+
+using testing_support::Cp;
+using testing_support::NoLexicon;
+using testing_support::Utf;
+
+struct OutWord {
+    std::string text;  // UTF-8
+    std::string tag;
+};
+
+void EmitRow(TranslationState& s, const std::vector<OutWord>& words) {
+    for (const OutWord& w : words) EmitOutWord(s, "", Cp(w.text), "", w.tag);
+}
+
+std::vector<std::string> CopyTexts(const TranslationState& s) {
+    std::vector<std::string> out;
+    for (const OutWordNode* n = s.OutListCopy.Head; n != nullptr; n = n->Next) out.push_back(Utf(n->SvText));
+    return out;
+}
+
+struct ReorderCase {
+    const char* name;
+    std::vector<OutWord> words;
+    std::vector<std::string> result;
+};
+
+class WordOrder : public testing::TestWithParam<ReorderCase> {};
+
+TEST_P(WordOrder, PutsTheNegationAfterTheVerb) {
+    TranslationState s(NoLexicon());
+    EmitRow(s, GetParam().words);
+    ReorderOutput(s);
+    EXPECT_EQ(CopyTexts(s), GetParam().result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WordOrder,
+    testing::Values(
+        ReorderCase{"neg_v_x", {{"inte", "neg"}, {"äter", "v"}, {"fisk", "x"}}, {"Äter", "inte", "fisk"}},
+        ReorderCase{"neg_v_keeps_the_capital", {{"inte", "neg"}, {"äter", "v"}}, {"äter", "Inte"}},
+        ReorderCase{"neg_ppsu_v", {{"inte", "neg"}, {"jag", "ppsu"}, {"äter", "v"}}, {"Jag", "äter", "inte"}},
+        ReorderCase{"neg_v_refl", {{"inte", "neg"}, {"tvättar", "v"}, {"sig", "refl"}}, {"Tvättar", "sig", "inte"}},
+        ReorderCase{"neg_hjv", {{"inte", "neg"}, {"kan", "hjv"}}, {"kan", "Inte"}},
+        ReorderCase{"neg_hjv_x_keeps_the_capital", {{"inte", "neg"}, {"kan", "hjv"}, {"simma", "inf"}},
+                    {"kan", "Inte", "simma"}},
+        ReorderCase{"inside_the_sentence", {{"han", "ppsu"}, {"inte", "neg"}, {"äter", "v"}}, {"Han", "äter", "inte"}},
+        ReorderCase{"neg_last", {{"nej", "x"}, {"inte", "neg"}}, {"Nej", "inte"}},
+        ReorderCase{"no_negation", {{"han", "ppsu"}, {"äter", "v"}}, {"Han", "äter"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordOrder, AppendsEachSegmentToTheCopy) {
+    TranslationState s(NoLexicon());
+    EmitRow(s, {{"hej", "int"}});
+    ReorderOutput(s);
+    s.OutList = {};
+    s.OutPosCounter = 1;
+    EmitRow(s, {{"inte", "neg"}, {"kom", "v"}, {"han", "x"}});
+    ReorderOutput(s);
+    EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"Hej", "Kom", "inte", "han"}));
+}
+
+TEST(WordOrder, DumpShowsTheWordsInTheirNewOrder) {
+    TranslationState s(NoLexicon());
+    EmitRow(s, {{"inte", "neg"}, {"jag", "ppsu"}, {"äter", "v"}});
+    ReorderOutput(s);
+    const nlohmann::json expected = nlohmann::json::parse(R"([
+        {"SvText": "Jag", "OutTag": "ppsu", "OutPos": 3},
+        {"SvText": "äter", "OutTag": "v", "OutPos": 1},
+        {"SvText": "inte", "OutTag": "neg", "OutPos": 2}])");
+    EXPECT_EQ(DumpOutput(s), expected);
+}
+
+// A segment that puts out nothing adds nothing, even after a segment that did.
+TEST(SegmentLoop, SilentSegmentRepeatsNoWords) {
+    TranslationState s(NoLexicon());
+    ASSERT_EQ(PrepareInput(s, Cp("Hola: adiós.")), Rejection::None);
+    int segment = 0;
+    const auto rejection = RunSegmentLoop(s, [&segment](TranslationState& st) {
+        if (++segment == 1) EmitOutWord(st, "", "hej", "", "int");
+        ReorderOutput(st);
+    });
+    ASSERT_EQ(rejection, Rejection::None);
+    EXPECT_EQ(segment, 2);
+    EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"Hej"}));
+}
+
+TEST(SegmentLoop, ResetsTheCountersOfEverySegment) {
+    TranslationState s(NoLexicon());
+    ASSERT_EQ(PrepareInput(s, Cp("Hola: adiós.")), Rejection::None);
+    std::vector<int> seen;
+    RunSegmentLoop(s, [&seen](TranslationState& st) {
+        seen.insert(seen.end(), {st.CurPhraseNo, st.CurWordNo, st.PhraseCounter, st.OutPosCounter});
+        st.CurPhraseNo = st.CurWordNo = st.PhraseCounter = st.OutPosCounter = 9;
+    });
+    EXPECT_EQ(seen, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1}));
+}
+
+}  // namespace
+}  // namespace quelvo
