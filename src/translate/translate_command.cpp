@@ -1,7 +1,10 @@
 #include "translate/translate_command.h"
 
+#include "analysis/build_sentence.h"
 #include "input/punctuation.h"
 #include "input/split_segment.h"
+#include "translate/dispatch.h"
+#include "translate/reorder_output.h"
 
 namespace quelvo {
 namespace {
@@ -55,6 +58,13 @@ Rejection RunSegmentLoop(TranslationState& s, const SegmentWork& segmentWork) {
         segmentWork(s);
     }
     return Rejection::None;
+}
+
+void TranslateSegment(TranslationState& s, const SegmentWork& inspect) {
+    BuildSentence(s);
+    if (inspect) inspect(s);
+    DispatchPhrases(s);
+    ReorderOutput(s);
 }
 
 std::string OutputLine(const TranslationState& s) {

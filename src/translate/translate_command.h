@@ -20,6 +20,10 @@ Rejection PrepareInput(TranslationState& s, std::string_view text);
 using SegmentWork = std::function<void(TranslationState&)>;
 Rejection RunSegmentLoop(TranslationState& s, const SegmentWork& segmentWork);
 
+// The work of one segment: the analysed sentence, then its Swedish words in
+// Swedish order. `inspect`, when given, sees the sentence as the analysis left it.
+void TranslateSegment(TranslationState& s, const SegmentWork& inspect = {});
+
 // Every word of OutListCopy followed by a blank, without the last blank.
 std::string OutputLine(const TranslationState& s);
 

@@ -2,22 +2,10 @@
 
 #include "core/text_codec.h"
 #include "lexicon/lexicon.h"
-#include "translate/dispatch.h"
-#include "translate/reorder_output.h"
+#include "translate/explain.h"
 #include "translate/translate_command.h"
 
 namespace quelvo {
-namespace {
-
-// One sentence segment, from its tokens to its Swedish words in OutListCopy.
-void TranslateSegment(TranslationState& s) {
-    // BuildSentence goes here, before the dispatch: it fills the word
-    // list, the word tags and the merged phrases the dispatch walks.
-    DispatchPhrases(s);
-    ReorderOutput(s);
-}
-
-}  // namespace
 
 std::string_view MessageOf(Rejection rejection) {
     switch (rejection) {
@@ -55,7 +43,7 @@ Translation Translator::Translate(std::string_view utf8Text) const {
     result.replacedCharacters = input.replaced;
     TranslationState s(*lexicon_);
     result.rejection = PrepareInput(s, input.bytes);
-    if (result.rejection == Rejection::None) result.rejection = RunSegmentLoop(s, TranslateSegment);
+    if (result.rejection == Rejection::None) result.rejection = RunSegmentLoop(s, [](TranslationState& st) { TranslateSegment(st); });
     if (result.rejection == Rejection::None) result.text = ToUtf8(OutputLine(s));
     return result;
 }
@@ -76,9 +64,18 @@ TokenSegments Translator::Tokens(std::string_view utf8Text) const {
 }
 
 std::string Translator::Explain(std::string_view utf8Text, ExplainFormat format) const {
-    (void)utf8Text;
-    (void)format;
-    return {};
+    const Cp1252Text input = ToCp1252(utf8Text);
+    TranslationState s(*lexicon_);
+    nlohmann::json segments = nlohmann::json::array();
+    if (PrepareInput(s, input.bytes) == Rejection::None) {
+        RunSegmentLoop(s, [&segments](TranslationState& st) {
+            nlohmann::json segment;
+            TranslateSegment(st, [&segment](const TranslationState& analysed) { segment = DumpSegment(analysed); });
+            segments.push_back(std::move(segment));
+        });
+    }
+    const nlohmann::json document = {{"segments", std::move(segments)}};
+    return format == ExplainFormat::Json ? document.dump(2) + "\n" : ExplainTable(document);
 }
 
 }  // namespace quelvo

@@ -1,0 +1,82 @@
+#include "analysis/build_sentence.h"
+
+#include "analysis/phrase_replacement.h"
+#include "analysis/sentence_tags.h"
+#include "analysis/ser_forms.h"
+#include "analysis/word_lists.h"
+#include "analysis/word_lookup.h"
+#include "grammar/phrase_grammar_passes.h"
+#include "morphology/class_resolvers.h"
+#include "morphology/correction_passes.h"
+#include "morphology/word_tables.h"
+
+namespace quelvo {
+namespace {
+
+void PrepareArrays(TranslationState& s) {
+    s.UnknownIndex = 1;
+    s.StagedWord.PersonNo = 0;
+    s.WordClassNos.Resize(s.SlotCount);
+    s.WordPersonNos.Resize(s.SlotCount);
+    s.WordClassTexts.Resize(s.SlotCount);
+    s.WordTags.Resize(s.SlotCount);
+    s.OutTags.Clear();
+    s.OutTags.Resize(s.SlotCount + 5);
+}
+
+bool IsOpeningQuote(const Str30& text) {
+    for (const auto quote : kOpeningQuotes)
+        if (text == quote) return true;
+    return false;
+}
+
+// The sentence's first word is looked up with a small letter.
+void LowerSentenceStart(TranslationState& s) {
+    TextNode* first = s.TokenList.Head;
+    if (first == nullptr) return;
+    TextNode* word = IsOpeningQuote(first->Text) && first->Next != nullptr ? first->Next : first;
+    bool changed = false;
+    LowerFirstLetter(word->Text, changed);
+}
+
+void AppendStagedWord(TranslationState& s, int position) {
+    WordNode* node = s.WordList.Add(s.Arena, position == 1);
+    static_cast<WordFields&>(*node) = s.StagedWord;
+    node->ClassTag.clear();
+    node->DefMark = ' ';
+    s.StagedWord.PersonNo = 0;
+    s.WordClassNos.Set(position, node->SpClass);
+    s.WordPersonNos.Set(position, node->PersonNo);
+}
+
+void BuildWordList(TranslationState& s) {
+    int position = 1;
+    for (const TextNode* t = s.TokenList.Head; t != nullptr && position <= s.WordCount; t = t->Next, ++position) {
+        StageWord(s, t->Text, position);
+        AppendStagedWord(s, position);
+    }
+    s.TokenList = {};
+}
+
+void RunSentencePasses(TranslationState& s) {
+    ReplacePhrases(s);
+    TagWordClasses(s);
+    RunCorrectionPasses(s);
+    ResolveWordClasses(s);
+    ResolvePostnominalAdjectives(s);
+    PrepareSerForms(s);
+    RunPhraseGrammar(s);
+    MarkIntransitiveVerbs(s);
+    VivirDePass(s);
+}
+
+}  // namespace
+
+void BuildSentence(TranslationState& s) {
+    PrepareArrays(s);
+    LowerSentenceStart(s);
+    BuildWordList(s);
+    RunSentencePasses(s);
+}
+
+}  // namespace quelvo

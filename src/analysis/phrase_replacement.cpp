@@ -1,0 +1,107 @@
+#include "analysis/phrase_replacement.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/bits.h"
+#include "lexicon/lookups.h"
+
+namespace quelvo {
+namespace {
+
+struct PhraseClass {
+    std::string_view word;
+    int number;
+};
+
+// The class a matched phrase takes, by the class word of its record.
+constexpr PhraseClass kPhraseClasses[] = {
+    {"adj", 89}, {"adv", 90}, {"sub", 91}, {"prep", 92}, {"rel", 93}, {"konj", 94}, {"indf", 96},
+};
+
+std::optional<int> PhraseClassNumber(const Str10& classWord) {
+    for (const auto& row : kPhraseClasses)
+        if (classWord == row.word) return row.number;
+    return std::nullopt;
+}
+
+int NumberOf(const Str6& text) {
+    int value = 0;
+    const std::string_view v = text.view();
+    std::from_chars(v.data(), v.data() + v.size(), value);
+    return value;
+}
+
+void TakePhrase(TranslationState& s, WordNode& node) {
+    node.SvWord = s.PhraseSv;
+    node.SpWord = s.PhraseSp;
+    if (const auto number = PhraseClassNumber(s.PhraseClassWord)) {
+        node.SpClass = *number;
+        node.SvClass = *number;
+    }
+    node.SvCode2 = static_cast<std::uint16_t>(NumberOf(s.PhraseNumber));
+    node.FormCode = 1;
+}
+
+Slots<int> SlotsOf(const std::vector<int>& values) {
+    Slots<int> slots;
+    slots.Resize(static_cast<int>(values.size()));
+    for (std::size_t i = 0; i < values.size(); ++i) slots.Set(static_cast<int>(i) + 1, values[i]);
+    return slots;
+}
+
+}  // namespace
+
+void ReplacePhrases(TranslationState& s) {
+    std::vector<int> classes;
+    std::vector<int> persons;
+    int p = 1;  // position of the node in the sentence as built
+    for (WordNode* node = s.WordList.Head; node != nullptr; node = node->Next, ++p) {
+        bool found = false;
+        if (BitSet(node->SpCode1, 6)) FindPhrase(s, node->SpWord, node, found);
+        persons.push_back(s.WordPersonNos.Get(p));
+        if (!found) {
+            classes.push_back(s.WordClassNos.Get(p));
+            continue;
+        }
+        TakePhrase(s, *node);
+        classes.push_back(node->SpClass);
+        // A phrase matched against a repeated last word covers fewer words than it names.
+        for (unsigned k = 1; k < s.PhraseWordCount && node->Next != nullptr; ++k, ++p) DeleteNode(s, node->Next);
+    }
+    s.WordClassNos = SlotsOf(classes);
+    s.WordPersonNos = SlotsOf(persons);
+    s.WordCount = static_cast<int>(classes.size());
+}
+
+void DeleteNode(TranslationState& s, WordNode* node) {
+    WordNode* prev = node->Prev;
+    WordNode* next = node->Next;
+    if (prev != nullptr) {
+        prev->Next = next;
+    } else {
+        s.WordList.Head = next;
+    }
+    if (next != nullptr) {
+        next->Prev = prev;
+    } else {
+        s.WordList.Tail = prev;
+    }
+    node->Next = nullptr;
+    node->Prev = nullptr;
+}
+
+void VivirDePass(TranslationState& s) {
+    for (WordNode* n = s.WordList.Head; n != nullptr && n->Next != nullptr; n = n->Next) {
+        if (n->SpWord != "vivir" || n->Next->SpWord != "de") continue;
+        n->SvWord = "leva";
+        n->SvCode1 = 3;
+        n->SvCode2 = 1088;
+        n->SvCode3 = 3;
+        n->SvCode4 = 0;
+    }
+}
+
+}  // namespace quelvo

@@ -1,0 +1,218 @@
+// The resolvers of nouns, adjectives and adverbs.
+#include <string>
+
+#include "lexicon/lookups.h"
+#include "morphology/class_resolvers.h"
+#include "morphology/class_tests.h"
+#include "morphology/staging.h"
+
+namespace quelvo {
+namespace {
+
+// The adjective entry of the word's form, with its Swedish word and codes.
+void FullAdjectiveReading(TranslationState& s, WordNode& node, int position) {
+    node.SvClass = 2;
+    if (LookupFormEntryFound(s, node)) {
+        const WordFields& w = s.StagedWord;
+        node.SvWord = w.SvWord;
+        node.SvForm = w.SvWord;
+        CopySvCodes(w, node);
+    }
+    node.SpClass = 2;
+    SetTag(s, position, "adj");
+    SetClassText(s, position, "adj");
+}
+
+void ShortAdjectiveReading(TranslationState& s, WordNode& node, int position) {
+    node.SvClass = 2;
+    LookupFormEntry(s, node);
+    SetTag(s, position, "adj");
+    SetClassText(s, position, "adj");
+}
+
+void NounReading(TranslationState& s, WordNode& node, int position) {
+    node.SvClass = 1;
+    SetTag(s, position, "n");
+    SetClassText(s, position, "n");
+}
+
+void ConjunctionReading(TranslationState& s, WordNode& node, int position) {
+    node.SvClass = 39;
+    SetTag(s, position, "ykon");
+    SetClassText(s, position, "YKonj");
+}
+
+// The class texts of `count` positions from `first`, joined and cut to 20.
+Str20 JoinedClassTexts(const TranslationState& s, int first, int count) {
+    std::string joined;
+    for (int p = first; p < first + count; ++p) joined += ClassTextAt(s, p).view();
+    return Str20(joined);
+}
+
+// Two or three SbAdj words in a row: which is the noun and which the adjectives.
+bool ResolveSbAdjRun(TranslationState& s, WordNode& node, int position) {
+    WordNode* next = node.Next;
+    WordNode* third = next != nullptr ? next->Next : nullptr;
+    WordNode* fourth = third != nullptr ? third->Next : nullptr;
+    if (JoinedClassTexts(s, position, 4) == "SbAdjSbAdjYKonjSbAdj") {
+        NounReading(s, node, position);
+        if (next != nullptr) FullAdjectiveReading(s, *next, position + 1);
+        if (third != nullptr) ConjunctionReading(s, *third, position + 2);
+        if (fourth != nullptr) FullAdjectiveReading(s, *fourth, position + 3);
+        return true;
+    }
+    if (JoinedClassTexts(s, position - 1, 3) == "nSbAdjSbAdj" && next != nullptr) {
+        ShortAdjectiveReading(s, node, position);
+        FullAdjectiveReading(s, *next, position + 1);
+        return true;
+    }
+    const Str20 pair = JoinedClassTexts(s, position, 2);
+    if (pair == "SbAdjSbAdj" && next != nullptr) {
+        if (SpClassOf(node.Prev) == 1) {
+            FullAdjectiveReading(s, node, position);
+        } else {
+            NounReading(s, node, position);
+            FullAdjectiveReading(s, *next, position + 1);
+        }
+        return true;
+    }
+    if (pair == "SbAdjSbAdjVb" && next != nullptr) {
+        NounReading(s, node, position);
+        FullAdjectiveReading(s, *next, position + 1);
+        return true;
+    }
+    return false;
+}
+
+// The neighbours that make the word an adjective.
+bool IsAdjectiveContext(const TranslationState& s, const WordNode& node, int position) {
+    const WordNode* prev = node.Prev;
+    const WordNode* next = node.Next;
+    const int prevClass = SpClassOf(prev);
+    const int nextClass = SpClassOf(next);
+    if (SpWordOf(prev) == "estar") return true;
+    if (OneOf(prevClass, {1, 16, 91}) || TagAt(s, position - 1) == "n") return true;
+    if (ClassTextAt(s, position + 1) == "SbAdj") return true;
+    if ((OneOf(nextClass, {1, 6, 16}) || Between(nextClass, 20, 24)) && !EndsWith(next->SpText, "\xEDsimo"))
+        return true;
+    return (prevClass == 2 || prevClass == 20) && SpClassOf(prev->Prev) == 1;
+}
+
+}  // namespace
+
+void ResolveSbAdj(TranslationState& s, WordNode& node, int position) {
+    if (ResolveSbAdjRun(s, node, position)) return;
+    if (IsAdjectiveContext(s, node, position)) {
+        FullAdjectiveReading(s, node, position);
+        return;
+    }
+    const WordNode* prev = node.Prev;
+    const int prevClass = SpClassOf(prev);
+    if (SpClassOf(node.Next) == 20 || prevClass == 2) return;
+    if (IsVerbClass(prevClass)) {
+        if (node.SpWord == "enfermo" && prev->SpWord == "caer") {
+            node.SvWord = "sjuk";
+            node.SvClass = 2;
+            SetTag(s, position, "adj");
+        }
+        return;
+    }
+    const bool afterDegreeWord = OneOf(SpWordOf(prev), {"m\xE1s", "mucho", "muy", "tan", "lo"});
+    const bool afterAdjectiveAndConjunction =
+        prevClass == 39 && (SpClassOf(prev->Prev) == 2 || Between(SpClassOf(prev->Prev), 26, 28));
+    if (afterDegreeWord || afterAdjectiveAndConjunction) {
+        FullAdjectiveReading(s, node, position);
+        node.ClassTag = "adj";
+        return;
+    }
+    if (prev != nullptr && TagAt(s, position - 1) == "adv") {
+        node.SvClass = 2;
+        SetTag(s, position, "adj");
+        if (node.SvWord == "str\xF6mdrag") node.SvWord = "snabb";
+    }
+}
+
+void ResolveAdjAdv(TranslationState& s, WordNode& node, int position) {
+    if (node.SpWord == "cierto" && SpClassOf(node.Next) == 1) {
+        node.SvWord = "viss";
+        node.SvClass = 2;
+        node.SvCode2 = 512;
+        SetTag(s, position, "adj");
+        return;
+    }
+    const WordNode* prev = node.Prev;
+    if (prev != nullptr && (OneOf(prev->SpWord, {"ser", "estar"}) || IsDeterminerClass(prev->SpClass))) {
+        SetTag(s, position, "adj");
+        node.SvClass = 2;
+        return;
+    }
+    if (OneOf(SpClassOf(node.Next), {2, 7, 20})) {
+        SetTag(s, position, "adv");
+        node.SvClass = 5;
+    }
+}
+
+void ResolveAdjAdvSb(TranslationState& s, WordNode& node, int position) {
+    if (node.SpWord == "mal" && node.SpText == "malas") {
+        LookupFormEntry(s, node);
+        SetTag(s, position, "adj");
+        node.SvClass = 2;
+        return;
+    }
+    if (SpClassOf(node.Prev) == 99) {
+        LookupFormEntry(s, node);
+        SetTag(s, position, "adv");
+        node.SvClass = 5;
+        return;
+    }
+    if (!EndsWith(node.SpWord, "mente")) return;
+    // The adjective of an adverb in "mente": the form in "o", else the stem as it stands.
+    const std::string adverb(node.SpWord.view());
+    node.SpWord = adverb.substr(0, adverb.size() - 6) + "o";
+    if (!LookupFormEntryFound(s, node)) {
+        node.SpWord = adverb.substr(0, adverb.size() - 5);
+        LookupFormEntry(s, node);
+    }
+    SetTag(s, position, "adv");
+    node.SvClass = 5;
+    node.SvWord += "t";
+}
+
+void ResolveAdvVb(TranslationState& s, WordNode& node, int position) {
+    if (FormCodeOf(node.Next) != 10) return;
+    node.SpWord = "ser";
+    node.SvWord = "vara";
+    node.SvClass = 4;
+    node.SvCode1 = 3;
+    node.SvCode2 = 768;
+    node.SvCode3 = 9;
+    node.SvCode4 = 0;
+    node.FormCode = 21;
+    SetTag(s, position, "hjv");
+}
+
+void ResolveSbAdv(TranslationState& s, WordNode& node, int position) {
+    const WordNode* next = node.Next;
+    if (node.SpWord == "alrededor") {
+        if (OneOf(SpClassOf(node.Prev), {12, 14, 15, 48, 49})) return;
+        if (SpWordOf(next) == "de") {
+            node.SvWord = "runt omkring";
+            node.SvCode3 = 128;
+            node.SvClass = 5;
+            SetTag(s, position, "adv");
+            return;
+        }
+    }
+    if (node.SpWord == "ma\xF1" "ana" && node.Prev != nullptr && !IsDeterminerClass(node.Prev->SpClass)) {
+        node.SvWord = "i morgon";
+        node.SvClass = 5;
+        SetTag(s, position, "adv");
+        return;
+    }
+    if (next != nullptr && OneOf(next->SpClass, {2, 6, 13, 15, 20, 25, 26, 27, 47, 48, 49, 59, 60})) return;
+    LookupFormEntry(s, node);
+    node.SvClass = 5;
+    SetTag(s, position, "adv");
+}
+
+}  // namespace quelvo

@@ -1,0 +1,44 @@
+#pragma once
+// Small tests on word-class numbers and words that the rules repeat.
+#include <initializer_list>
+#include <string_view>
+
+#include "core/records.h"
+
+namespace quelvo {
+
+constexpr bool Between(int value, int low, int high) { return value >= low && value <= high; }
+
+template <typename T>
+constexpr bool OneOf(const T& value, std::initializer_list<T> choices) {
+    for (const T& c : choices)
+        if (value == c) return true;
+    return false;
+}
+
+inline bool OneOf(std::string_view value, std::initializer_list<std::string_view> choices) {
+    return OneOf<std::string_view>(value, choices);
+}
+
+// A verb as the dictionary classes it: plain, or with a second reading.
+constexpr bool IsVerbClass(int spClass) { return spClass == 3 || Between(spClass, 40, 44); }
+
+// The determiners and demonstratives: 15 and 47..49.
+constexpr bool IsDeterminerClass(int spClass) { return spClass == 15 || Between(spClass, 47, 49); }
+
+inline bool EndsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+// The SpWord of a neighbour, empty when there is none.
+inline std::string_view SpWordOf(const WordNode* node) {
+    return node != nullptr ? node->SpWord.view() : std::string_view{};
+}
+
+// The class and form code of a neighbour; kNoWord when there is none, which
+// no rule tests for, so a rule about an absent neighbour never applies.
+inline constexpr int kNoWord = -1;
+inline int SpClassOf(const WordNode* node) { return node != nullptr ? node->SpClass : kNoWord; }
+inline int FormCodeOf(const WordNode* node) { return node != nullptr ? node->FormCode : kNoWord; }
+
+}  // namespace quelvo

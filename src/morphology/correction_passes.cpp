@@ -1,0 +1,102 @@
+#include "morphology/correction_passes.h"
+
+#include <string>
+
+#include "core/bits.h"
+#include "lexicon/lookups.h"
+#include "morphology/class_resolvers.h"
+#include "morphology/class_tests.h"
+#include "morphology/context_tests.h"
+#include "morphology/staging.h"
+
+namespace quelvo {
+
+void RunCorrectionPasses(TranslationState& s) {
+    ResolveDeCompounds(s);
+    ResolveAdoParticiples(s);
+    ResolvePerfectVerbs(s);
+    ResolveSentirVagar(s);
+    ResolveSbAdjAdjectives(s);
+    ResolveHaberSpecials(s);
+    ResolveParticipleAgreement(s);
+    ResolveVerbAdjectiveWords(s);
+    ResolvePedido(s);
+    ResolveClass23Participles(s);
+    ResolveFlaggedWords(s);
+}
+
+void ResolveDeCompounds(TranslationState& s) {
+    int pos = 1;
+    for (const WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (n->SpClass != 1 || !OneOf(n->FormCode, {1, 2}) || SpWordOf(n->Prev) != "de") continue;
+        // A noun with its own adjective is no compound, nor is anything after it.
+        if (OneOf(SpClassOf(n->Next), {2, 20})) return;
+        if (SpClassOf(n->Prev->Prev) != 1) continue;
+        SetTag(s, pos, "dN");
+        SetTag(s, pos - 1, "deN");
+        SetClassText(s, pos - 1, "deN");
+        SetTag(s, pos - 2, "dN");
+    }
+}
+
+void ResolvePerfectVerbs(TranslationState& s) {
+    int pos = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (n->SvClass != 3 && !OneOf(n->SpClass, {21, 22, 55})) continue;
+        if (!BitSet(n->SpCode2, 4)) continue;
+        bool verbal = false;
+        PerfectContext(*n, pos, verbal);
+        if (!verbal) continue;
+        bool found = false;
+        ReanalyseVerb(s, n->SpText, found);
+        if (!found) continue;
+        SetTag(s, pos, "v");
+        if (SpWordOf(n->Prev) == "haber") SetTag(s, pos, "vperf");
+        else if (OneOf(s.StagedWord.FormCode, {3, 10})) SetTag(s, pos, "vadj");
+        TakeStagedVerb(s, *n);
+    }
+}
+
+void ResolveSentirVagar(TranslationState& s) {
+    int pos = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (!OneOf(n->SpWord.view(), {"sentir", "vagar"})) continue;
+        bool verbal = false;
+        PerfectContext(*n, pos, verbal);
+        if (verbal) SetTag(s, pos, "v");
+    }
+}
+
+void ResolveSbAdjAdjectives(TranslationState& s) {
+    int pos = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (n->SpClass != 1) continue;
+        if (ClassTextAt(s, pos + 1) == "SbAdj") return;
+        if (!BitSet(n->SpCode2, 11)) continue;
+        // The adjective reading is looked for under the masculine form.
+        if (!n->SpWord.empty() && !EndsWith(n->SpWord, "o")) {
+            std::string word(n->SpWord.view());
+            word.back() = 'o';
+            n->SpWord = word;
+        }
+        ResolveSbAdj(s, *n, pos);
+        if (n->SpClass != 2) continue;
+        s.LookupWord = std::string(n->SpWord.view().substr(0, n->SpWord.size() - 1)) + "o";
+        bool found = false;
+        LookupSpanishWord(s, found);
+        if (!found) continue;
+        s.StagedWord.SvForm = s.StagedWord.SvWord;
+        SetTag(s, pos, "adj");
+        SetClassText(s, pos, s.StagedWord.SpClass == 20 ? "SbAdj" : "Adj");
+        CopyStagedToNode(s, *n);
+    }
+}
+
+void ResolveFlaggedWords(TranslationState& s) {
+    int pos = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (BitSet(n->SpCode1, 12)) FlaggedWordFix(s, *n, pos);
+    }
+}
+
+}  // namespace quelvo

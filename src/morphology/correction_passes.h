@@ -1,0 +1,28 @@
+#pragma once
+// The correction passes over a built sentence: how verb forms and
+// participles are read (perfect "vperf", adjective "vadj", plain verb), which
+// words take their adjective reading, and the noun "de" noun compounds.
+#include "core/translation_state.h"
+
+namespace quelvo {
+
+// The passes below in their order, from ResolveDeCompounds to ResolveFlaggedWords.
+void RunCorrectionPasses(TranslationState& s);
+
+void ResolveDeCompounds(TranslationState& s);
+void ResolveAdoParticiples(TranslationState& s);
+void ResolvePerfectVerbs(TranslationState& s);
+void ResolveSentirVagar(TranslationState& s);
+void ResolveSbAdjAdjectives(TranslationState& s);
+void ResolveHaberSpecials(TranslationState& s);
+void ResolveParticipleAgreement(TranslationState& s);
+void ResolveVerbAdjectiveWords(TranslationState& s);
+void ResolvePedido(TranslationState& s);
+void ResolveClass23Participles(TranslationState& s);
+void ResolveFlaggedWords(TranslationState& s);
+
+// Runs after the class resolvers: an adjective after a noun ("xadj") takes
+// its form as the first member of a Swedish compound.
+void ResolvePostnominalAdjectives(TranslationState& s);
+
+}  // namespace quelvo

@@ -1,0 +1,20 @@
+#include "core/bits.h"
+#include "morphology/class_tests.h"
+#include "morphology/correction_passes.h"
+#include "morphology/staging.h"
+
+namespace quelvo {
+
+void ResolvePostnominalAdjectives(TranslationState& s) {
+    int pos = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (n->Prev == nullptr || (n->SvCode4 & 0x7U) == 0) continue;
+        if (!OneOf(n->SpClass, {2, 28}) || n->Prev->SpClass != 1) continue;
+        n->ClassTag = "xadj";
+        SetTag(s, pos, "xadj");
+        s.OutTags.Set(pos, Str6("xadj"));
+        // TODO(merge): CompoundFormOf(n->SvWord, n->SvCode4) from swedish/compound_form.h
+    }
+}
+
+}  // namespace quelvo

@@ -1,0 +1,196 @@
+// The resolvers of determiners, pronouns and relatives.
+#include "lexicon/lookups.h"
+#include "morphology/class_resolvers.h"
+#include "morphology/class_tests.h"
+#include "morphology/staging.h"
+
+namespace quelvo {
+namespace {
+
+constexpr int kInfinitive = 19;
+
+struct PronounRendering {
+    std::string_view spanish;
+    std::string_view beforeVerb;  // object pronoun before the verb
+    std::string_view enclitic;    // after an infinitive or a gerund
+};
+
+constexpr PronounRendering kObjectRenderings[] = {
+    {"lo", "honom/den/det", "honom/den/det"},
+    {"la", "henne/den", "henne/den/det"},
+    {"los", "dem", "dem"},
+    {"las", "dem", "dem"},
+};
+
+const PronounRendering* RenderingOf(const Str30& word) {
+    for (const auto& row : kObjectRenderings)
+        if (word == row.spanish) return &row;
+    return nullptr;
+}
+
+bool IsInfinitiveOrGerund(const WordNode* n) {
+    if (n == nullptr) return false;
+    return (n->FormCode == kInfinitive && OneOf(n->SpClass, {3, 43})) || (n->SpClass == 101 && n->FormCode == 11);
+}
+
+void DeterminerReading(TranslationState& s, WordNode& node, int position) {
+    node.SvClass = 15;
+    SetTag(s, position, "det");
+}
+
+// "att" before a clause or an infinitive.
+void InfinitiveMarkerReading(TranslationState& s, WordNode& node, int position) {
+    node.SvWord = "att";
+    node.SvClass = 99;
+    SetTag(s, position, "qinf");
+}
+
+void ConjunctionReading(TranslationState& s, WordNode& node, int position, std::string_view swedish) {
+    node.SvWord = swedish;
+    SetTag(s, position, "konj");
+    node.SvClass = 8;
+}
+
+// "que" after "y" repeats the reading of the "que" before it.
+void RepeatEarlierQue(TranslationState& s, WordNode& node, int position) {
+    int p = position - 2;
+    for (const WordNode* n = node.Prev != nullptr ? node.Prev->Prev : nullptr; n != nullptr; n = n->Prev, --p) {
+        if (n->SpWord != "que") continue;
+        node.SvWord = n->SvWord;
+        node.SvClass = n->SvClass;
+        SetTag(s, position, TagAt(s, p));
+        return;
+    }
+}
+
+// The rules that follow the word two places back, once one is known to exist.
+void ResolveQueAfterTwoWords(TranslationState& s, WordNode& node, int position) {
+    const WordNode* prev = node.Prev;
+    const WordNode* before = prev->Prev;
+    if (OneOf(prev->SpWord.view(), {"mismo", "misma"}) || OneOf(before->SpWord.view(), {"mismo", "misma"})) {
+        ConjunctionReading(s, node, position, "som");
+    } else if (OneOf(prev->SpWord.view(), {"ser", "verdad", "poco probable"})) {
+        InfinitiveMarkerReading(s, node, position);
+    }
+}
+
+void ResolveQueNearStart(TranslationState& s, WordNode& node, int position) {
+    const std::string_view prevWord = SpWordOf(node.Prev);
+    if (prevWord == "tener") {
+        SetTag(s, position, "qinf");
+    } else if (prevWord == "dicho") {
+        InfinitiveMarkerReading(s, node, position);
+    } else if (IsVerbClass(SpClassOf(node.Next))) {
+        node.SvWord = "som";
+    }
+}
+
+bool IsVerbOrVerbForm(int spClass) { return IsVerbClass(spClass) || OneOf(spClass, {99, 101, 102}); }
+
+// The rules of "que" that read the previous word and the one before it.
+bool IsInfinitiveMarkerContext(const TranslationState& s, const WordNode& node, int position) {
+    const WordNode* prev = node.Prev;
+    const WordNode* before = prev != nullptr ? prev->Prev : nullptr;
+    const int prevClass = SpClassOf(prev);
+    if (FormCodeOf(node.Next) == 21) return true;
+    if (IsVerbOrVerbForm(prevClass) || OneOf(TagAt(s, position - 1).view(), {"v", "vperf"})) return true;
+    const int beforeClass = SpClassOf(before);
+    if ((IsVerbOrVerbForm(beforeClass) || beforeClass == 23) && OneOf(prevClass, {5, 10, 32, 61})) return true;
+    return SpWordOf(before) == "tan" && (prevClass == 2 || Between(prevClass, 26, 28));
+}
+
+}  // namespace
+
+void ResolveDetPpob(TranslationState& s, WordNode& node, int position) {
+    const WordNode* next = node.Next;
+    const PronounRendering* rendering = RenderingOf(node.SpWord);
+    const bool beforeVAdj = TagAt(s, position + 1) == "vadj";
+    if (OneOf(SpClassOf(node.Prev), {7, 57})) {
+        DeterminerReading(s, node, position);
+        if (node.SvWord == "de") node.SvWord = node.SvForm = "dem";
+    } else if (next != nullptr && !beforeVAdj &&
+               (OneOf(next->SpClass, {1, 2}) || Between(next->SpClass, 20, 23) || Between(next->SpClass, 25, 27))) {
+        DeterminerReading(s, node, position);
+        node.SvWord = next->FormCode == 3 ? "de" : "den/det";
+    } else if (next != nullptr && !beforeVAdj && (next->SpClass == 4 || IsVerbClass(next->SpClass))) {
+        node.SvClass = 11;
+        SetTag(s, position, "ppob");
+        if (rendering != nullptr) node.SvWord = rendering->beforeVerb;
+    } else if (IsInfinitiveOrGerund(node.Prev)) {
+        node.SvClass = 15;
+        SetTag(s, position, "e_ppob");
+        if (rendering != nullptr) node.SvWord = rendering->enclitic;
+    } else if (beforeVAdj) {
+        DeterminerReading(s, node, position);
+        node.SvWord = "det";
+    }
+}
+
+void ResolvePPObRefl(TranslationState& s, WordNode& node, int position) {
+    const WordNode* prev = node.Prev;
+    if (node.Next != nullptr && node.Next->PersonNo == node.PersonNo) {
+        SetTag(s, position, "refl");
+    } else if (prev != nullptr && prev->Prev == nullptr) {
+        node.SpClass = 11;
+        SetTag(s, position, "ppob");
+    } else if (prev != nullptr && prev->FormCode == kInfinitive && prev->Prev->PersonNo == node.PersonNo) {
+        SetTag(s, position, "refl");
+    }
+}
+
+void ResolvePPrp(TranslationState& s, WordNode& node, int position) {
+    const int prevClass = SpClassOf(node.Prev);
+    if (prevClass != 7 && !Between(prevClass, 55, 57)) return;
+    LookupFormEntry(s, node);
+    node.SvClass = 18;
+    node.ClassTag = "ppfm";
+    SetTag(s, position, "ppfm");
+}
+
+void ResolveRKIF(TranslationState& s, WordNode& node, int position) {
+    SetTag(s, position, "rel");
+    node.ClassTag = "rel";
+    node.SvClass = 14;
+    const WordNode* prev = node.Prev;
+    const WordNode* before = prev != nullptr ? prev->Prev : nullptr;
+    const std::string_view prevWord = SpWordOf(prev);
+    const int prevClass = SpClassOf(prev);
+    if (OneOf(prevWord, {"algo", "de"}) || ((prevClass == 2 || prevClass == 26) && SpWordOf(before) == "parecer")) {
+        InfinitiveMarkerReading(s, node, position);
+    } else if (prevWord == "y") {
+        RepeatEarlierQue(s, node, position);
+    } else if (IsInfinitiveMarkerContext(s, node, position)) {
+        InfinitiveMarkerReading(s, node, position);
+    } else if (OneOf(prevWord, {"peor", "mejor", "m\xE1s", "menos", "menor"})) {
+        ConjunctionReading(s, node, position, "\xE4n");
+    } else if (SpWordOf(before) == "m\xE1s") {
+        ConjunctionReading(s, node, position, "som");
+    } else if (before == nullptr) {
+        ResolveQueNearStart(s, node, position);
+    } else {
+        ResolveQueAfterTwoWords(s, node, position);
+    }
+}
+
+void ResolvePsuRrd(TranslationState& s, WordNode& node, int position) {
+    const WordNode* next = node.Next;
+    if (next == nullptr) return;
+    const bool beforePreposition = next->SpClass == 7;
+    if (node.SpWord == "una" && !beforePreposition) {
+        node.SvClass = 15;
+        SetTag(s, position, "det");
+        return;
+    }
+    if (node.SpWord == "uno" && (next->SpClass == 4 || IsVerbClass(next->SpClass))) {
+        node.SvWord = "man";
+        node.SvClass = 10;
+        SetTag(s, position, "ppsu");
+        return;
+    }
+    if (OneOf(node.SpWord.view(), {"una", "uno"}) && beforePreposition) {
+        node.SvClass = 6;
+        SetTag(s, position, "rord");
+    }
+}
+
+}  // namespace quelvo

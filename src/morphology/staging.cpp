@@ -1,0 +1,78 @@
+#include "morphology/staging.h"
+
+#include "lexicon/lookups.h"
+#include "morphology/ending_analysis.h"
+
+namespace quelvo {
+namespace {
+
+bool InSentence(const TranslationState& s, int position) { return position >= 1 && position <= s.WordCount; }
+
+}  // namespace
+
+Str30 ClassTextAt(const TranslationState& s, int position) {
+    return InSentence(s, position) ? s.WordClassTexts.Get(position) : Str30{};
+}
+
+Str6 TagAt(const TranslationState& s, int position) {
+    return InSentence(s, position) ? s.WordTags.Get(position) : Str6{};
+}
+
+void SetTag(TranslationState& s, int position, std::string_view tag) { s.WordTags.Set(position, Str6(tag)); }
+
+void SetClassText(TranslationState& s, int position, std::string_view text) {
+    s.WordClassTexts.Set(position, Str30(text));
+}
+
+void CopySvCodes(const WordFields& from, WordFields& to) {
+    to.SvCode1 = from.SvCode1;
+    to.SvCode2 = from.SvCode2;
+    to.SvCode3 = from.SvCode3;
+    to.SvCode4 = from.SvCode4;
+}
+
+void CopyStagedToNode(const TranslationState& s, WordNode& node) {
+    const WordFields& w = s.StagedWord;
+    node.SpWord = w.SpWord;
+    node.SvWord = w.SvWord;
+    node.SpCode1 = w.SpCode1;
+    node.SpCode2 = w.SpCode2;
+    node.SpCode3 = w.SpCode3;
+    node.SpClass = w.SpClass;
+    node.SvKey = w.SvKey;
+    CopySvCodes(w, node);
+    node.SvClass = w.SvClass;
+    node.FormCode = w.FormCode;
+    node.PersonNo = w.PersonNo;
+}
+
+void TakeStagedVerb(const TranslationState& s, WordNode& node) {
+    CopyStagedToNode(s, node);
+    node.SvForm = s.StagedWord.SvWord;
+}
+
+void ReanalyseVerb(TranslationState& s, const Str30& form, bool& found) {
+    found = false;
+    AnalyseEnding3(s, form, found);
+    if (!found) AnalyseEnding2(s, form, found);
+    if (!found) AnalyseEnding1(s, form, found);
+    if (found) return;
+    Str30 infinitive = form;
+    bool listed = false;
+    int formCode = 0;
+    LookupVerbForm(s, infinitive, listed, formCode);
+    if (!listed) return;
+    s.LookupWord = infinitive;
+    LookupSpanishWord(s, found);
+    if (!found) return;
+    s.StagedWord.FormCode = formCode;
+    s.StagedWord.SvForm = s.StagedWord.SvWord;
+}
+
+bool LookupFormEntryFound(TranslationState& s, const WordNode& node) {
+    s.StagedWord.SvWord.clear();
+    LookupFormEntry(s, node);
+    return !s.StagedWord.SvWord.empty();
+}
+
+}  // namespace quelvo

@@ -1,0 +1,103 @@
+// Words that are both a verb form and an adjective ("bajo", "solo",
+// "estrecho", "extraño") are resolved by their neighbours.
+#include <string>
+
+#include "core/bits.h"
+#include "lexicon/lookups.h"
+#include "morphology/class_tests.h"
+#include "morphology/correction_passes.h"
+#include "morphology/ending_analysis.h"
+#include "morphology/staging.h"
+
+namespace quelvo {
+namespace {
+
+struct VerbAdjectivePair {
+    std::string_view verb;
+    std::string_view adjective;
+    bool forVerbReading;  // also when the word is read as the verb
+};
+
+// Verbs whose adjective is fetched from "SbAdj.txt" instead of their own entry.
+constexpr VerbAdjectivePair kVerbAdjectivePairs[] = {
+    {"estrechar", "estrecho", true},
+    {"extra\xF1" "ar", "extra\xF1o", true},
+    {"soler", "solo", false},
+};
+
+char LastLetter(std::string_view text) { return text.empty() ? '\0' : text.back(); }
+
+// Whether the neighbours make the word an adjective; the first rule that applies decides.
+bool AdjectiveContext(const WordNode& node) {
+    const WordNode* prev = node.Prev;
+    const WordNode* next = node.Next;
+    const int prevClass = SpClassOf(prev);
+    const int nextClass = SpClassOf(next);
+    const std::string_view prevWord = SpWordOf(prev);
+    const char prevLast = prev != nullptr ? LastLetter(prev->SpText) : '\0';
+    if (prevClass == 15) return true;
+    if (FormCodeOf(next) == 19) return false;
+    if (nextClass == 1) return true;
+    if (EndsWith(prevWord, "ci\xF3n")) return true;
+    if ((prevClass == 1 || prevClass == 20) && (prevLast == LastLetter(node.SpText) || prevLast == 'e')) return true;
+    if (OneOf(prevLast, {'z', 'j', 's'})) return true;
+    if (OneOf(prevWord, {"muy", "m\xE1s", "tan", "ser", "estar", "parecer"})) return true;
+    if (prevWord == "y" && SpClassOf(prev->Prev) == 2) return true;
+    return prev != nullptr && next != nullptr && (OneOf(prevClass, {15, 47}) || prevWord == "una") &&
+           (nextClass == 1 || Between(nextClass, 20, 24));
+}
+
+// The adjective that stands for `verb` in "SbAdj.txt"; false for other verbs.
+bool TakePairedAdjective(TranslationState& s, const WordNode& node, std::string_view verb, bool verbReading,
+                         bool& found) {
+    for (const auto& pair : kVerbAdjectivePairs) {
+        if (pair.verb != verb || (verbReading && !pair.forVerbReading)) continue;
+        s.StagedWord.SpWord = pair.adjective;
+        LookupFormEntry(s, node);
+        found = true;
+        return true;
+    }
+    return false;
+}
+
+void ReadAsVerb(TranslationState& s, WordNode& node, int pos) {
+    bool found = false;
+    AnalyseEnding1(s, node.SpWord, found);
+    if (!found || !IsVerbClass(s.StagedWord.SpClass)) return;
+    found = false;
+    const Str30 verb = s.StagedWord.SpWord;
+    if (!TakePairedAdjective(s, node, verb, true, found)) LookupSpanishWord(s, found);
+    if (!found) return;
+    SetTag(s, pos, "v");
+    CopyStagedToNode(s, node);
+}
+
+// `masculine` is the typed word in its masculine singular form.
+void ReadAsAdjective(TranslationState& s, WordNode& node, int pos, const std::string& masculine) {
+    s.LookupWord = masculine;
+    bool found = false;
+    if (!TakePairedAdjective(s, node, node.SpWord, false, found)) LookupSpanishWord(s, found);
+    if (!found) return;
+    if (s.StagedWord.SpClass == 20) node.SpWord = s.LookupWord;
+    LookupFormEntry(s, node);
+    SetTag(s, pos, "adj");
+    s.StagedWord.SvClass = 2;
+    CopyStagedToNode(s, node);
+}
+
+}  // namespace
+
+void ResolveVerbAdjectiveWords(TranslationState& s) {
+    int pos = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (n->ClassTag.view().find('x') != std::string_view::npos || n->SpWord == "bajo") return;
+        if (!BitSet(n->SpCode2, 12)) continue;
+        const std::string text(n->SpText.view());
+        if (EndsWith(text, "o") && !AdjectiveContext(*n)) ReadAsVerb(s, *n, pos);
+        if (EndsWith(text, "a") && AdjectiveContext(*n)) ReadAsAdjective(s, *n, pos, text.substr(0, text.size() - 1) + "o");
+        if (EndsWith(text, "as") && AdjectiveContext(*n))
+            ReadAsAdjective(s, *n, pos, text.substr(0, text.size() - 2) + "o");
+    }
+}
+
+}  // namespace quelvo

@@ -1,0 +1,53 @@
+#include "morphology/verb_routines.h"
+
+#include "core/emit.h"
+#include "morphology/class_tests.h"
+
+namespace quelvo {
+
+void WeatherVerb(TranslationState& s, bool& done) {
+    done = false;
+    const WordNode* w = s.CurWord;
+    if (w == nullptr || w->Next == nullptr || w->Next->Next == nullptr) return;
+    if (!OneOf(w->Next->Next->SpWord.view(), {"tiempo", "calor"})) return;
+    // Only the present and the past have a weather form; any other tense is
+    // left to the ordinary verb rendering.
+    const std::string_view form = OneOf(w->FormCode, {4, 450}) ? "\xE4r" : w->FormCode == 460 ? "var" : "";
+    if (form.empty()) return;
+    EmitOutWord(s, w->SpWord, form, form, "v");
+    EmitWord(s, form, "v", "v", ' ', ' ');
+    done = true;
+}
+
+void SedanCheck(const TranslationState& s, bool& done, Str30& text) {
+    const WordNode* w = s.CurWord;
+    if (w == nullptr || w->Next == nullptr || w->Next->Next == nullptr) return;
+    if (w->Next->SpClass != 6 || w->Next->Next->SpClass != 1) return;
+    done = true;
+    text = "sedan";
+}
+
+void IrGerund(TranslationState& s, Str30& form, bool& done) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr || SpWordOf(w->Prev) != "ir") return;
+    w->FormCode = 11;
+    form = w->SvWord;
+    // TODO(merge): MakeSwedishVerbForm(s, form, w->SvCode3, w->FormCode) from swedish/verb_forms.h
+    done = true;
+    RecordOutWord(s, form, "v");
+    s.CurWord = w->Next;
+}
+
+void ResolveFormCode(TranslationState& s, int& code, char& defMark, char& gender) {
+    // TODO(merge): the Swedish verb form of CurWord (MakeSwedishVerbForm) is made first.
+    if (OneOf(code, {3, 14, 33, 34})) {
+        code = 3;
+        return;
+    }
+    if (s.CurWord == nullptr) return;
+    code = s.CurWord->FormCode;
+    defMark = s.CurWord->DefMark;
+    gender = s.CurWord->Gender;
+}
+
+}  // namespace quelvo

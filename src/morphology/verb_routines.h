@@ -1,0 +1,22 @@
+#pragma once
+// Small decisions the phrase renderers ask of the Spanish analysis, each
+// about CurWord.
+#include "core/translation_state.h"
+
+namespace quelvo {
+
+// "hace buen tiempo", "hace calor": the verb is "är" (present) or "var"
+// (past), emitted for CurWord; `done` tells whether it was.
+void WeatherVerb(TranslationState& s, bool& done);
+
+// A number and a noun after the word: "sedan" (hace dos años: sedan två år).
+void SedanCheck(const TranslationState& s, bool& done, Str30& text);
+
+// A gerund after "ir": its Swedish form is recorded and CurWord moves on.
+void IrGerund(TranslationState& s, Str30& form, bool& done);
+
+// The form code, definiteness and gender a participle agrees by: CurWord's
+// own, except that a plural (3, 14, 33, 34) stays plural.
+void ResolveFormCode(TranslationState& s, int& code, char& defMark, char& gender);
+
+}  // namespace quelvo
