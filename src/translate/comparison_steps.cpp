@@ -1,0 +1,98 @@
+// "más" inside a noun phrase: after a definite article or a possessive the
+// superlative, otherwise the comparative, each formed by the adjective's
+// comparison group (suffix, "mer"/"mest", or an irregular form).
+#include "swedish/comparison.h"
+#include "swedish/word_output.h"
+#include "translate/adverbs.h"
+#include "translate/noun_phrase_steps.h"
+
+namespace quelvo {
+namespace {
+
+// Comparison groups of the adjective's code.
+constexpr std::uint32_t kSuffixGroup = 1;         // snabbare, snabbaste
+constexpr std::uint32_t kUnstressedEndGroup = 4;  // vackrare
+constexpr std::uint32_t kIrregularGroup = 7;      // större, största
+
+bool IsParticipleTag(const Str8& tag) { return tag == "vadj" || tag == "p_vadj"; }
+
+// With CurWord on "más": the group of the adjective after it, 0 for a participle.
+std::uint32_t GroupAfterMas(const TranslationState& s, const NounPhrase& np) {
+    if (IsParticipleTag(MemberTagAt(s, np, 1))) return 0;
+    return ComparisonGroupOf(s.CurWord->Next->SvCode1);
+}
+
+// "más" becomes a word of its own and the adjective follows, agreeing.
+void EmitWithMarker(TranslationState& s, const NounPhrase& np, std::string_view marker) {
+    EmitAndRecord(s, marker, "mer");
+    if (s.CurWord != nullptr) EmitAgreedAdjective(s, np, MemberTagAt(s, np));
+}
+
+void EmitSuperlative(TranslationState& s, const NounPhrase& np) {
+    const std::uint32_t group = GroupAfterMas(s, np);
+    if (group != kSuffixGroup && group != kIrregularGroup) {
+        EmitWithMarker(s, np, "mest");
+        return;
+    }
+    AdvanceWord(s);  // the suffix or the irregular form carries "más"
+    const Str30 adjective = s.CurWord->SvWord;
+    if (group == kSuffixGroup) EmitAndRecord(s, adjective + "aste", "adj", np.adjectiveMark, np.gender);
+    else EmitDefiniteSuperlative(s, adjective);
+}
+
+void EmitComparative(TranslationState& s, const NounPhrase& np) {
+    const std::uint32_t group = GroupAfterMas(s, np);
+    if (group == 0) {
+        EmitWithMarker(s, np, "mer");
+        return;
+    }
+    if (group != kSuffixGroup && group != kUnstressedEndGroup && group != kIrregularGroup) {
+        EmitAndRecord(s, "mer", "mer");
+        if (s.CurWord != nullptr) EmitAndRecord(s, s.CurWord->SvWord, "adj", np.adjectiveMark, np.gender);
+        return;
+    }
+    AdvanceWord(s);
+    const Str30 adjective = s.CurWord->SvWord;
+    if (group == kSuffixGroup) EmitComparativeAre(s, adjective);
+    else if (group == kUnstressedEndGroup) FyllIAdjSup_4(s, adjective);
+    else EmitIrregularComparative(s, np.adjectiveMark, 'm');
+}
+
+// "más" with nothing after it.
+bool MasStandsAlone(TranslationState& s) {
+    if (s.CurWord->Next != nullptr) return false;
+    EmitAndRecord(s, "mer", "mer");
+    return true;
+}
+
+}  // namespace
+
+void RunCompare(TranslationState& s, NounPhrase& np) {
+    if (MasStandsAlone(s)) return;
+    if (np.indefinite != 0) EmitComparative(s, np);
+    else EmitSuperlative(s, np);
+}
+
+void RunMeraCompare(TranslationState& s, NounPhrase& np) {
+    if (MasStandsAlone(s)) return;
+    if (np.indefinite != 0) EmitWithMarker(s, np, "mera");
+    else EmitSuperlative(s, np);
+}
+
+void RunMerOrMest(TranslationState& s, const NounPhrase& np) {
+    EmitAndRecord(s, np.indefinite != 0 ? "mer" : "mest", "mer");
+}
+
+// "más lejos" is "längre bort"; "más" before another adverb "mer".
+void RunMoreAdverb(TranslationState& s) {
+    const WordNode* next = s.CurWord->Next;
+    if (next != nullptr && next->SpWord == "lejos") {
+        EmitAndRecord(s, "l\xE4ngre bort", "adv");
+        AdvanceWord(s);
+        return;
+    }
+    EmitAndRecord(s, "mer", "mer");
+    EmitAdverb(s);
+}
+
+}  // namespace quelvo
