@@ -18,8 +18,9 @@ constexpr std::array<std::size_t, 6> kCapacities{6, 20, 20, 20, 20, 20};
 std::variant<SwedishEntryFile, FileFault> SwedishEntryFile::Read(std::string_view bytes) {
     SwedishEntryFile entries;
     auto fault = ReadTabRecords(bytes, kCapacities, [&entries](const TabFields& f) {
-        entries.entries_.try_emplace(ReadNumber(f[0]),
-                                     SwedishEntry{f[1], ReadCode(f[2]), ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])});
+        const SwedishEntry entry{f[1], ReadCode(f[2]), ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])};
+        entries.entries_.try_emplace(ReadNumber(f[0]), entry);
+        entries.byWord_.try_emplace(std::string(entry.SvWord.view()), entry);
     });
     if (fault) return *std::move(fault);
     return entries;
@@ -34,14 +35,17 @@ void LookupSwedishEntry(TranslationState& s, bool& found) {
     const SwedishEntry* entry = s.Dict.SwedishEntries().Find(ReadNumber(s.StagedWord.SvKey));
     if (entry == nullptr) return;
     found = true;
-    WordFields& w = s.StagedWord;
-    w.SpWord = s.LookupWord;
-    w.SvWord = entry->SvWord;
-    w.SvCode1 = entry->SvCode1;
-    w.SvCode2 = entry->SvCode2;
-    w.SvCode3 = entry->SvCode3;
-    w.SvCode4 = entry->SvCode4;
-    w.SvClass = entry->SvCode1 & 63;
+    s.StagedWord.SpWord = s.LookupWord;
+    StageSwedishEntry(s.StagedWord, *entry);
+}
+
+void StageSwedishEntry(WordFields& staged, const SwedishEntry& entry) {
+    staged.SvWord = entry.SvWord;
+    staged.SvCode1 = entry.SvCode1;
+    staged.SvCode2 = entry.SvCode2;
+    staged.SvCode3 = entry.SvCode3;
+    staged.SvCode4 = entry.SvCode4;
+    staged.SvClass = entry.SvCode1 & 63;
 }
 
 }  // namespace quelvo

@@ -7,6 +7,8 @@
 #include <variant>
 
 #include "core/fixed_string.h"
+#include "core/records.h"
+#include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
 
 namespace quelvo {
@@ -19,14 +21,20 @@ struct SwedishEntry {
     std::uint16_t SvCode4 = 0;
 };
 
+// Copies an entry's word, codes and class into a staging record.
+void StageSwedishEntry(WordFields& staged, const SwedishEntry& entry);
+
 class SwedishEntryFile {
 public:
     static constexpr std::string_view kFileName = "SvFile.txt";
     static std::variant<SwedishEntryFile, FileFault> Read(std::string_view bytes);
     const SwedishEntry* Find(std::int32_t entryNumber) const;
+    // The first entry whose Swedish word is `svWord`.
+    const SwedishEntry* FindByWord(std::string_view svWord) const { return FindIn(byWord_, svWord); }
 
 private:
     std::unordered_map<std::int32_t, SwedishEntry> entries_;
+    TextMap<SwedishEntry> byWord_;
 };
 
 }  // namespace quelvo

@@ -7,6 +7,7 @@
 #include "translate/translate_command.h"
 
 namespace quelvo {
+
 std::string_view MessageOf(Rejection rejection) {
     switch (rejection) {
         case Rejection::EmptyText: return "Ingen text!";

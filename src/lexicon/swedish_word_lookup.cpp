@@ -1,0 +1,14 @@
+#include "lexicon/swedish_word_lookup.h"
+
+#include "lexicon/lexicon.h"
+
+namespace quelvo {
+
+void LookupSwedishWord(TranslationState& s, std::string_view svWord, bool& found) {
+    const SwedishEntry* entry = s.Dict.SwedishEntries().FindByWord(svWord);
+    if (entry == nullptr) return;
+    found = true;
+    StageSwedishEntry(s.StagedWord, *entry);
+}
+
+}  // namespace quelvo

@@ -1,0 +1,26 @@
+#pragma once
+// The ways a verb renderer puts a Swedish word out besides the shared output
+// steps of the Swedish word forms. Every one is null safe: with CurWord past
+// the end of the list nothing is read through the missing node.
+#include <string_view>
+
+#include "core/translation_state.h"
+
+namespace quelvo {
+
+// Emits CurWord's own Swedish word unchanged and records it.
+void EmitOwnWord(TranslationState& s, std::string_view tag);
+
+// Emits `text` for CurWord and records it with the word's own definiteness
+// mark and gender letter.
+void EmitWithWordMarks(TranslationState& s, std::string_view text, std::string_view tag);
+
+// Emits `text` with one tag in the output list and another in OutTags.
+void EmitForWordTagged(TranslationState& s, std::string_view text, std::string_view outTag,
+                       std::string_view recordTag);
+
+// Emits a word added to the Spanish ones (an auxiliary, "att", a held
+// pronoun): counted in the record of emitted words, CurWord stays.
+void EmitAdded(TranslationState& s, std::string_view text, std::string_view tag);
+
+}  // namespace quelvo

@@ -1,0 +1,94 @@
+// The verbs that take another Swedish verb than the dictionary gives, chosen
+// by the words around them; all are then conjugated as ordinary verbs.
+#include "translate/special_verbs.h"
+#include "translate/verb_word.h"
+#include "translate/verb_word_tests.h"
+
+namespace quelvo {
+
+void VerbTratar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    WordNode* next = w->Next;
+    if (HasSpanishClass(NextOf(next), {1, 15, 47, 48, 49})) {
+        SetSwedishVerb(*w, "handla", 3, 193, 1);
+        next->SvWord = "om";
+    }
+    EmitConjugatedVerb(s);
+}
+
+void VerbConseguir(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
+    EmitConjugatedVerb(s);
+}
+
+void VerbSaber(TranslationState& s) { EmitConjugatedVerb(s); }
+
+void VerbResultar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (HasClassTag(w->Next, {"adj"}))
+        SetSwedishVerb(*w, "bli", 3, 768, 9);
+    else
+        SetSwedishVerb(*w, "resultera", 3, 193, 1);
+    EmitConjugatedVerb(s);
+}
+
+void VerbDejar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (IsSpanish(w->Next, "de"))
+        SetSwedishVerb(*w, "upph\xF6ra", 3, 0, 10);
+    else if (IsInfinitive(w->Next))
+        SetSwedishVerb(*w, "l\xE5ta", 3, 777, 9);
+    EmitConjugatedVerb(s);
+}
+
+void VerbSeguir(TranslationState& s) {
+    const WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (HasFormCode(w->Next, {11}))
+        EmitConjugatedAs(s, "forts\xE4tta", 9);
+    else
+        EmitConjugatedVerb(s);
+}
+
+void VerbMandar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (HasSpanishClass(w->Next, {3, 99})) SetSwedishVerb(*w, "besluta", 3, 193, 1);
+    EmitConjugatedVerb(s);
+}
+
+void VerbServir(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    SetSwedishVerb(*w, "tj\xE4na", 3, 193, 1);
+    if (IsSpanish(w->Next, "de")) w->Next->SvWord = "som";
+    EmitConjugatedVerb(s);
+}
+
+void VerbCaber(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (IsInfinitive(w->Next))
+        SetSwedishVerb(*w, "kunna", 42, 0, 9);
+    else
+        SetSwedishVerb(*w, "rymmas", 3, 777, 9);
+    EmitConjugatedVerb(s);
+}
+
+void VerbQuedar(TranslationState& s) {
+    const WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    WordNode* next = w->Next;
+    if (HasClassTag(next, {"vadj", "vperf", "adj"}) || IsSpanish(next, "sin"))
+        return EmitConjugatedAs(s, "bli", 9);
+    if (IsSpanish(next, "adelante") || IsSpanish(next, "atr\xE1s")) return EmitConjugatedAs(s, "komma", 9);
+    if (IsSpanish(next, "por")) next->SvWord = "att";
+    EmitConjugatedAs(s, "\xE5terst\xE5", w->SvCode3);
+}
+
+}  // namespace quelvo
