@@ -1,0 +1,36 @@
+#include "lexicon/form_entries.h"
+
+#include <array>
+
+#include "lexicon/lexicon.h"
+#include "lexicon/lookups.h"
+#include "lexicon/tab_records.h"
+
+namespace quelvo {
+namespace {
+
+// Form, entry number (at most five characters).
+constexpr std::array<std::size_t, 2> kCapacities{20, 6};
+// The form searched for is the word's SpWord cut to this length.
+constexpr std::size_t kKeyLength = 25;
+
+}  // namespace
+
+std::variant<FormEntryFile, FileFault> FormEntryFile::Read(std::string_view bytes) {
+    FormEntryFile entries;
+    auto fault = ReadTabRecords(bytes, kCapacities, [&entries](const TabFields& f) {
+        entries.entryNumbers_.try_emplace(std::string(f[0]), Str6(f[1]));
+    });
+    if (fault) return *std::move(fault);
+    return entries;
+}
+
+void LookupFormEntry(TranslationState& s, const WordNode& node) {
+    const Str6* entryNumber = s.Dict.FormEntries().Find(node.SpWord.view().substr(0, kKeyLength));
+    if (entryNumber == nullptr) return;
+    s.StagedWord.SvKey = *entryNumber;
+    bool found = false;
+    LookupSwedishEntry(s, found);
+}
+
+}  // namespace quelvo

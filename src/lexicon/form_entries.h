@@ -1,0 +1,24 @@
+#pragma once
+// "SbAdj.txt": further Spanish noun and adjective forms with the entry
+// number of their Swedish entry; the first record of a form wins.
+#include <string_view>
+#include <variant>
+
+#include "core/fixed_string.h"
+#include "lexicon/field_reading.h"
+#include "lexicon/file_fault.h"
+
+namespace quelvo {
+
+class FormEntryFile {
+public:
+    static constexpr std::string_view kFileName = "SbAdj.txt";
+    static std::variant<FormEntryFile, FileFault> Read(std::string_view bytes);
+    // The entry number of `form`, as written.
+    const Str6* Find(std::string_view form) const { return FindIn(entryNumbers_, form); }
+
+private:
+    TextMap<Str6> entryNumbers_;
+};
+
+}  // namespace quelvo

@@ -1,0 +1,45 @@
+#include "lexicon/irregular_nouns.h"
+
+#include <array>
+
+#include "lexicon/lexicon.h"
+#include "lexicon/lookups.h"
+
+namespace quelvo {
+namespace {
+
+constexpr std::size_t kRecordSize = 132;
+constexpr std::array<PekField, 4> kFields{{
+    {"IndefSg", 0, 30},
+    {"DefSg", 31, 30},
+    {"IndefPl", 62, 30},
+    {"DefPl", 93, 30},
+}};
+
+// The form asked for, or null for a combination that changes nothing.
+Str30 IrregularNoun::*FormFor(char definiteness, int number) {
+    const bool singular = number == 1 || number == 2;
+    const bool plural = number == 3;
+    if (definiteness == 'b') return singular ? &IrregularNoun::DefSg : plural ? &IrregularNoun::DefPl : nullptr;
+    if (definiteness == 'o') return singular ? &IrregularNoun::IndefSg : plural ? &IrregularNoun::IndefPl : nullptr;
+    return nullptr;
+}
+
+}  // namespace
+
+std::variant<IrregularNounFile, FileFault> IrregularNounFile::Read(std::string_view bytes) {
+    IrregularNounFile file;
+    auto fault = ReadPekRecords(bytes, kRecordSize, kFields, [&file](std::span<const std::string_view> f) {
+        file.records_.Add(f[0], IrregularNoun{f[0], f[1], f[2], f[3]});
+    });
+    if (fault) return *std::move(fault);
+    return file;
+}
+
+void LookupIrregularNoun(const TranslationState& s, Str30& form, char definiteness, int number) {
+    Str30 IrregularNoun::*field = FormFor(definiteness, number);
+    if (field == nullptr) return;
+    s.Dict.IrregularNouns().Records().Follow(form, [field](const IrregularNoun& noun) { return noun.*field; });
+}
+
+}  // namespace quelvo

@@ -1,0 +1,78 @@
+#include "lexicon/irregular_verbs.h"
+
+#include <array>
+
+#include "lexicon/lexicon.h"
+#include "lexicon/lookups.h"
+
+namespace quelvo {
+namespace {
+
+constexpr std::size_t kRecordSize = 136;
+constexpr std::array<PekField, 6> kFields{{
+    {"InfKey", 0, 20},
+    {"PastForm", 21, 20},
+    {"SupineForm", 42, 20},
+    {"ParticipleForm", 63, 20},
+    {"PresentForm", 84, 20},
+    {"PresPartForm", 105, 30},
+}};
+
+enum class VerbFormKind { Present, Past, PresentAndPast, Supine, PresentParticiple, PastParticiple };
+
+struct FormCodeRow {
+    int formCode;
+    VerbFormKind kind;
+};
+
+// The form each form code takes from a record; other codes change nothing.
+constexpr std::array<FormCodeRow, 16> kFormOfCode{{
+    {4, VerbFormKind::Present},
+    {8, VerbFormKind::Present},
+    {20, VerbFormKind::Present},
+    {450, VerbFormKind::Present},
+    {455, VerbFormKind::Present},
+    {5, VerbFormKind::Past},
+    {6, VerbFormKind::Past},
+    {460, VerbFormKind::Past},
+    {470, VerbFormKind::Past},
+    {7, VerbFormKind::PresentAndPast},
+    {10, VerbFormKind::Supine},
+    {13, VerbFormKind::Supine},
+    {14, VerbFormKind::Supine},
+    {11, VerbFormKind::PresentParticiple},
+    {15, VerbFormKind::PastParticiple},
+    {77, VerbFormKind::PastParticiple},
+}};
+
+Str30 FormOf(const IrregularVerb& verb, VerbFormKind kind) {
+    switch (kind) {
+        case VerbFormKind::Present: return verb.PresentForm;
+        case VerbFormKind::Past: return verb.PastForm;
+        case VerbFormKind::PresentAndPast: return Str30(verb.PresentForm) + "/" + verb.PastForm.view();
+        case VerbFormKind::Supine: return verb.SupineForm;
+        case VerbFormKind::PresentParticiple: return verb.PresPartForm;
+        case VerbFormKind::PastParticiple: return verb.ParticipleForm;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::variant<IrregularVerbFile, FileFault> IrregularVerbFile::Read(std::string_view bytes) {
+    IrregularVerbFile file;
+    auto fault = ReadPekRecords(bytes, kRecordSize, kFields, [&file](std::span<const std::string_view> f) {
+        file.records_.Add(f[0], IrregularVerb{f[1], f[2], f[3], f[4], f[5]});
+    });
+    if (fault) return *std::move(fault);
+    return file;
+}
+
+void LookupIrregularVerb(const TranslationState& s, Str30& form, int formCode) {
+    const auto row = std::find_if(kFormOfCode.begin(), kFormOfCode.end(),
+                                  [formCode](const FormCodeRow& r) { return r.formCode == formCode; });
+    if (row == kFormOfCode.end()) return;
+    s.Dict.IrregularVerbs().Records().Follow(form, [kind = row->kind](const IrregularVerb& verb) { return FormOf(verb, kind); });
+}
+
+}  // namespace quelvo

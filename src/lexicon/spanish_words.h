@@ -1,0 +1,31 @@
+#pragma once
+// "SpOrd.txt": Spanish word forms with the entry number of their Swedish
+// entry and three codes, indexed by form; the first record of a form wins.
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+#include "core/fixed_string.h"
+#include "lexicon/field_reading.h"
+#include "lexicon/file_fault.h"
+
+namespace quelvo {
+
+struct SpanishForm {
+    Str6 SvKey;
+    std::uint16_t SpCode1 = 0;
+    std::uint16_t SpCode2 = 0;
+    std::uint16_t SpCode3 = 0;
+};
+
+class SpanishWordFile {
+public:
+    static constexpr std::string_view kFileName = "SpOrd.txt";
+    static std::variant<SpanishWordFile, FileFault> Read(std::string_view bytes);
+    const SpanishForm* Find(std::string_view form) const { return FindIn(forms_, form); }
+
+private:
+    TextMap<SpanishForm> forms_;
+};
+
+}  // namespace quelvo

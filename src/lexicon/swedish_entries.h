@@ -1,0 +1,32 @@
+#pragma once
+// "SvFile.txt": Swedish entries by entry number. Numbers compare as numbers,
+// so 007 finds entry 7; the first record of a number wins.
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <variant>
+
+#include "core/fixed_string.h"
+#include "lexicon/file_fault.h"
+
+namespace quelvo {
+
+struct SwedishEntry {
+    Str20 SvWord;
+    std::uint16_t SvCode1 = 0;
+    std::uint16_t SvCode2 = 0;
+    std::uint16_t SvCode3 = 0;
+    std::uint16_t SvCode4 = 0;
+};
+
+class SwedishEntryFile {
+public:
+    static constexpr std::string_view kFileName = "SvFile.txt";
+    static std::variant<SwedishEntryFile, FileFault> Read(std::string_view bytes);
+    const SwedishEntry* Find(std::int32_t entryNumber) const;
+
+private:
+    std::unordered_map<std::int32_t, SwedishEntry> entries_;
+};
+
+}  // namespace quelvo

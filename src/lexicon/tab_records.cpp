@@ -1,0 +1,81 @@
+#include "lexicon/tab_records.h"
+
+#include <string>
+
+#include "lexicon/field_reading.h"
+
+namespace quelvo {
+namespace {
+
+bool IsLineEnd(char c) { return c == kCr || c == kLf; }
+
+class TabReader {
+public:
+    TabReader(std::string_view bytes, std::span<const std::size_t> capacities)
+        : bytes_(bytes), capacities_(capacities) {}
+
+    // Reads the next record into `fields`; false at the end of the file.
+    bool Next(TabFields& fields) {
+        while (pos_ < bytes_.size() && IsLineEnd(bytes_[pos_])) ++pos_;
+        recordStart_ = pos_;
+        if (!ReadFirstField(fields[0])) return false;
+        for (std::size_t k = 1; k < capacities_.size() && !fault_; ++k) fields[k] = ReadField(k);
+        return !fault_;
+    }
+    const std::optional<FileFault>& Fault() const { return fault_; }
+
+private:
+    bool ReadFirstField(std::string_view& field) {
+        const std::size_t start = pos_;
+        for (; pos_ < bytes_.size() && bytes_[pos_] != kTab; ++pos_) {
+            if (bytes_[pos_] == '!') return false;
+            if (IsLineEnd(bytes_[pos_])) return Fail("the line holds no TAB");
+        }
+        if (pos_ == bytes_.size()) return false;
+        field = FitField(bytes_.substr(start, pos_ - start), capacities_[0]);
+        ++pos_;
+        return true;
+    }
+
+    std::string_view ReadField(std::size_t k) {
+        const bool last = k + 1 == capacities_.size();
+        const char terminator = last ? kCr : kTab;
+        const std::size_t start = pos_;
+        for (; pos_ < bytes_.size() && bytes_[pos_] != terminator; ++pos_) {
+            if (last && bytes_[pos_] == kLf) {
+                Fail("the line ends in LF without CR");
+                break;
+            }
+            if (!last && IsLineEnd(bytes_[pos_])) {
+                Fail("the line ends after field " + std::to_string(k) + " of " + std::to_string(capacities_.size()));
+                break;
+            }
+        }
+        const std::string_view field = FitField(bytes_.substr(start, pos_ - start), capacities_[k]);
+        if (pos_ < bytes_.size()) ++pos_;
+        return field;
+    }
+
+    bool Fail(std::string reason) {
+        fault_ = FaultInLine(bytes_, recordStart_, pos_, std::move(reason));
+        return false;
+    }
+
+    std::string_view bytes_;
+    std::span<const std::size_t> capacities_;
+    std::size_t pos_ = 0;
+    std::size_t recordStart_ = 0;
+    std::optional<FileFault> fault_;
+};
+
+}  // namespace
+
+std::optional<FileFault> ReadTabRecords(std::string_view bytes, std::span<const std::size_t> capacities,
+                                        const std::function<void(const TabFields&)>& onRecord) {
+    TabReader reader(bytes, capacities);
+    TabFields fields{};
+    while (reader.Next(fields)) onRecord(fields);
+    return reader.Fault();
+}
+
+}  // namespace quelvo

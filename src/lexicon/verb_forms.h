@@ -1,0 +1,31 @@
+#pragma once
+// "Spvb.dat": Spanish verb forms, one line per infinitive and form code,
+// indexed by form; the first line holding a form, and its first place on
+// that line, win.
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+#include "core/fixed_string.h"
+#include "lexicon/field_reading.h"
+#include "lexicon/file_fault.h"
+
+namespace quelvo {
+
+struct VerbForm {
+    Str30 Infinitive;
+    std::int32_t FormCode = 0;
+    std::int32_t Position = 0;  // 1 for the first form of the line
+};
+
+class VerbFormFile {
+public:
+    static constexpr std::string_view kFileName = "Spvb.dat";
+    static std::variant<VerbFormFile, FileFault> Read(std::string_view bytes);
+    const VerbForm* Find(std::string_view form) const { return FindIn(forms_, form); }
+
+private:
+    TextMap<VerbForm> forms_;
+};
+
+}  // namespace quelvo
