@@ -1,0 +1,31 @@
+#pragma once
+// The lexicon compiler: readable sources in, the seven dictionary files out.
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "diagnostics.h"
+#include "dictionary_writer.h"
+
+namespace quelvo::lexc {
+
+// Source file name ("spanish.tsv") -> its UTF-8 text. A file not in the set
+// is treated as a source without records.
+using SourceSet = std::map<std::string, std::string>;
+
+struct CompileResult {
+    std::vector<Diagnostic> diagnostics;
+    std::vector<CompiledFile> files;  // empty when there were errors
+};
+
+CompileResult CompileLexicon(const SourceSet& sources);
+
+// Every "*.tsv" file of `dir`; a name that is not a known source is an error.
+SourceSet ReadSourceDirectory(const std::filesystem::path& dir, Diagnostics& diagnostics);
+
+// Writes the files into `dir` (created when missing). Returns an error text,
+// empty on success.
+std::string WriteOutputDirectory(const std::filesystem::path& dir, const std::vector<CompiledFile>& files);
+
+}  // namespace quelvo::lexc
