@@ -48,6 +48,7 @@ protected:
         model_ = std::make_unique<lexc::LexiconModel>();
         lexc::ReadSwedishEntries(text("swedish.tsv"), *model_, ignored);
         lexc::ReadSpanishForms(text("spanish.tsv"), *model_, ignored);
+        lexc::ReadFormEntries(text("form_entries.tsv"), *model_, ignored);
         lexc::ReadPhrases(text("phrases.tsv"), *model_, ignored);
         lexc::ReadIrregularVerbs(text("swedish_irregular_verbs.tsv"), *model_, ignored);
         lexc::ReadIrregularNouns(text("irregular_nouns.tsv"), *model_, ignored);
@@ -108,6 +109,26 @@ TEST_F(ShippedModel, EveryNounHasGenderAndDeclension) {
         }
     }
     EXPECT_GT(nouns, 800);
+}
+
+// The resolvers fetch the second reading of these words from the form entries.
+TEST_F(ShippedModel, WordsReadTwoWaysHaveTheirSecondReading) {
+    const int twoWayClasses[] = {*WordClassByLabel("SbAdj"), *WordClassByLabel("SbAdv"), *WordClassByLabel("AdjAdvSb"),
+                                 *WordClassByLabel("IAdv"), *WordClassByLabel("IAAS")};
+    const std::uint16_t sppva = lexc::FindFlag("sppva")->bits;
+    const std::uint16_t verbAdj = lexc::FindFlag("verb-adj")->bits;
+    const int adjective = *WordClassByLabel("adj");
+    int twoWay = 0;
+    for (const lexc::SpanishForm& f : model_->spanishForms) {
+        const int spClass = f.codes[0] & 63;
+        const bool readTwoWays = std::ranges::find(twoWayClasses, spClass) != std::end(twoWayClasses) ||
+                                 (f.codes[0] & sppva) != 0 || (spClass == adjective && (f.codes[1] & verbAdj) != 0);
+        if (!readTwoWays) continue;
+        ++twoWay;
+        EXPECT_TRUE(std::ranges::any_of(model_->formEntries, [&](const lexc::FormEntry& e) { return e.form == f.form; }))
+            << Utf(f.form) << " has no entry in form_entries.tsv";
+    }
+    EXPECT_GT(twoWay, 40);
 }
 
 TEST_F(ShippedModel, NounExpressionsHaveADeclension) {
