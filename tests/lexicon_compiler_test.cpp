@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -70,7 +73,8 @@ TEST_P(SourceDiagnostics, AreReportedWithFileAndLine) {
     });
     EXPECT_TRUE(found) << "expected " << c.file << ":" << c.line << " \"" << c.message << "\", got:\n"
                        << DescribeAll(result.diagnostics);
-    EXPECT_EQ(result.files.empty(), c.severity == Severity::Error) << "files are written exactly when no error is found";
+    EXPECT_EQ(result.files.empty(), c.severity == Severity::Error)
+        << "files are written exactly when no error is found";
 }
 
 std::string Swedish(const std::string& rows) { return kSwedishHeader + rows; }
@@ -102,12 +106,14 @@ const DiagnosticCase kErrorCases[] = {
      "listed twice"},
     {"SpanishFormTooLong", "spanish.tsv", Spanish("perroperroperroperro\thund\tn\n"), Severity::Error, 2,
      "20 characters long; the field holds 19"},
-    {"NotInCodePage1252", "spanish.tsv", Spanish("perro\thund\tn\n\xC5\x82\xC3\xB3" "d\xC5\xBA\thund\tn\n"),
+    {"NotInCodePage1252", "spanish.tsv",
+     Spanish("perro\thund\tn\n\xC5\x82\xC3\xB3"
+             "d\xC5\xBA\thund\tn\n"),
      Severity::Error, 3, "code page 1252 cannot hold"},
     {"EntryKeyTwice", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\nhund\t\thund\tn\tt\t11\n"), Severity::Error, 3,
      "key \"hund\" is used twice"},
-    {"EntryNumberTwice", "swedish.tsv", Swedish("hund\t7\thund\tn\tn\t4\nbil\t7\tbil\tn\tn\t4\n"),
-     Severity::Error, 3, "number 7 is used twice"},
+    {"EntryNumberTwice", "swedish.tsv", Swedish("hund\t7\thund\tn\tn\t4\nbil\t7\tbil\tn\tn\t4\n"), Severity::Error, 3,
+     "number 7 is used twice"},
     {"EntryNumberTooLarge", "swedish.tsv", Swedish("hund\t100000\thund\tn\tn\t4\n"), Severity::Error, 2,
      "from 1 to 99999"},
     {"EntryNumberNotANumber", "swedish.tsv", Swedish("hund\t12a\thund\tn\tn\t4\n"), Severity::Error, 2,
@@ -115,46 +121,44 @@ const DiagnosticCase kErrorCases[] = {
     {"SwedishWordTooLong", "swedish.tsv", Swedish("hund\t\thundhundhundhundhund\tn\tn\t4\n"), Severity::Error, 2,
      "the field holds 19"},
     {"UnknownGender", "swedish.tsv", Swedish("hund\t\thund\tn\tx\t4\n"), Severity::Error, 2, "unknown gender"},
-    {"DeclensionOutOfRange", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t42\n"), Severity::Error, 2,
-     "from 1 to 41"},
+    {"DeclensionOutOfRange", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t42\n"), Severity::Error, 2, "from 1 to 41"},
     {"AdjectiveClassOutOfRange", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\t21\n"), Severity::Error, 2,
      "from 0 to 20"},
-    {"ComparisonOutOfRange", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\t\t8\n"), Severity::Error, 2,
-     "from 1 to 7"},
+    {"ComparisonOutOfRange", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\t\t8\n"), Severity::Error, 2, "from 1 to 7"},
     {"VerbGroupOutOfRange", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\t\t\t14\n"), Severity::Error, 2,
      "from 1 to 13"},
     {"UnknownCompoundForm", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\t\t\t\tadd-x\n"), Severity::Error, 2,
      "unknown compound form"},
-    {"FormEntryWithBang", "form_entries.tsv", "spanish\tentry\n!perro\thund\n", Severity::Error, 2,
-     "contains \"!\""},
+    {"FormEntryWithBang", "form_entries.tsv", "spanish\tentry\n!perro\thund\n", Severity::Error, 2, "contains \"!\""},
     {"FormEntryTwice", "form_entries.tsv", "spanish\tentry\nperros\thund\nperros\thund\n", Severity::Error, 3,
      "listed twice"},
     {"FormEntryUnknownEntry", "form_entries.tsv", "spanish\tentry\nperros\thunden\n", Severity::Error, 2,
      "no entry \"hunden\""},
-    {"PhraseReservedCharacter", "phrases.tsv", "spanish\tswedish\tclass\nperro/gato\thund\tsub\n", Severity::Error,
-     2, "contains \"/\""},
+    {"PhraseReservedCharacter", "phrases.tsv", "spanish\tswedish\tclass\nperro/gato\thund\tsub\n", Severity::Error, 2,
+     "contains \"/\""},
     {"PhraseTooLong", "phrases.tsv", "spanish\tswedish\tclass\nperro de la casa de mi abuelos\thund\tsub\n",
      Severity::Error, 2, "the field holds 29"},
-    {"PhraseDoubleBlank", "phrases.tsv", "spanish\tswedish\tclass\nperro  caliente\tvarmkorv\tsub\n",
-     Severity::Error, 2, "single blanks"},
-    {"UnknownPhraseClass", "phrases.tsv", "spanish\tswedish\tclass\nperro caliente\tvarmkorv\tnoun\n",
-     Severity::Error, 2, "unknown phrase class"},
-    {"PhraseTwice", "phrases.tsv", "spanish\tswedish\tclass\nperro caliente\tvarmkorv\tsub\nperro caliente\tkorv\tsub\n",
-     Severity::Error, 3, "listed twice"},
+    {"PhraseDoubleBlank", "phrases.tsv", "spanish\tswedish\tclass\nperro  caliente\tvarmkorv\tsub\n", Severity::Error,
+     2, "single blanks"},
+    {"UnknownPhraseClass", "phrases.tsv", "spanish\tswedish\tclass\nperro caliente\tvarmkorv\tnoun\n", Severity::Error,
+     2, "unknown phrase class"},
+    {"PhraseTwice", "phrases.tsv",
+     "spanish\tswedish\tclass\nperro caliente\tvarmkorv\tsub\nperro caliente\tkorv\tsub\n", Severity::Error, 3,
+     "listed twice"},
     {"UnknownFormCode", "spanish_verbs.tsv", std::string(kVerbHeader) + "perro\tpresent-perfect\tperro\n",
      Severity::Error, 2, "unknown form code"},
-    {"VerbFormWithComma", "spanish_verbs.tsv", std::string(kVerbHeader) + "perro\tpresent\tperro,s\n",
-     Severity::Error, 2, "contains \",\""},
+    {"VerbFormWithComma", "spanish_verbs.tsv", std::string(kVerbHeader) + "perro\tpresent\tperro,s\n", Severity::Error,
+     2, "contains \",\""},
     {"VerbLineWithoutForms", "spanish_verbs.tsv", std::string(kVerbHeader) + "perro\tpresent\n", Severity::Error, 2,
      "without forms"},
-    {"InfinitiveWithBang", "spanish_verbs.tsv", std::string(kVerbHeader) + "!perro\tpresent\tperro\n",
-     Severity::Error, 2, "may not start with \"!\""},
+    {"InfinitiveWithBang", "spanish_verbs.tsv", std::string(kVerbHeader) + "!perro\tpresent\tperro\n", Severity::Error,
+     2, "may not start with \"!\""},
     {"IrregularVerbFormTooLong", "swedish_irregular_verbs.tsv",
      std::string(kIrregularVerbHeader) + "hund\thundhundhundhundhundh\thund\t\thund\n", Severity::Error, 2,
      "21 characters long; the field holds 20"},
     {"PresentParticipleTooLong", "swedish_irregular_verbs.tsv",
-     std::string(kIrregularVerbHeader) + "hund\thund\thund\t\thund\thundhundhundhundhundhundhundhun\n",
-     Severity::Error, 2, "31 characters long; the field holds 30"},
+     std::string(kIrregularVerbHeader) + "hund\thund\thund\t\thund\thundhundhundhundhundhundhundhun\n", Severity::Error,
+     2, "31 characters long; the field holds 30"},
     {"IrregularVerbTwice", "swedish_irregular_verbs.tsv",
      std::string(kIrregularVerbHeader) + "ge\tgav\tgett\tgiven\tger\tgivande\nge\tgav\tgivit\tgiven\tger\n",
      Severity::Error, 3, "\"ge\" is listed twice"},
@@ -189,8 +193,9 @@ const DiagnosticCase kWarningCases[] = {
     {"SVerbFlagWithoutGroup", "swedish.tsv",
      Swedish("hund\t\thund\tn\tn\t4\nhoppas\t\thoppas\tv\t\t\t\t\t1\t\ts-verb\n"), Severity::Warning, 3,
      "without verb group 12"},
-    {"IrregularVerbWithoutRecord", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\n\xC3\xA4ta\t\t\xC3\xA4ta\tv\t\t\t\t\t9\n"),
-     Severity::Warning, 3, "keeps its infinitive"},
+    {"IrregularVerbWithoutRecord", "swedish.tsv",
+     Swedish("hund\t\thund\tn\tn\t4\n\xC3\xA4ta\t\t\xC3\xA4ta\tv\t\t\t\t\t9\n"), Severity::Warning, 3,
+     "keeps its infinitive"},
     {"IrregularNounWithoutRecord", "swedish.tsv", Swedish("hund\t\thund\tn\tn\t4\nmus\t\tmus\tn\tn\t15\n"),
      Severity::Warning, 3, "without a line in irregular_nouns.tsv"},
     {"RuleNamedEntryWithOtherWord", "swedish.tsv", Swedish("hund\t147\thund\tn\tn\t4\n"), Severity::Warning, 2,
@@ -208,34 +213,34 @@ INSTANTIATE_TEST_SUITE_P(Warnings, SourceDiagnostics, testing::ValuesIn(kWarning
 // A small set that uses every file and every kind of code.
 SourceSet RoundTripSources() {
     return {
-        {"swedish.tsv", std::string(kSwedishHeader) +
-                            "hund\t\thund\tn\tn\t4\n"
-                            "kunna\t147\tkunna\thjv\t\t\t\t\t9\n"
-                            "\xC3\xA4ta\t\t\xC3\xA4ta\tv\t\t\t\t\t9\n"
-                            "hoppas\t\thoppas\tv\t\t\t\t\t12\t\ts-verb\n"
-                            "stor\t\tstor\tadj\t\t\t1\t1\t\tas-is\n"
-                            "f\xC3\xB6rut\t\tf\xC3\xB6rut\tadv\n"
-                            "mus\t\tmus\tn\tt\t15\n"},
-        {"spanish.tsv", std::string(kSpanishHeader) +
-                            "perro\thund\tn\tphrase-start\n"
-                            "poder\tkunna\thjv\n"
-                            "comer\t\xC3\xA4ta\tv\n"
-                            "esperar\thoppas\tv\tdrop-a\n"
-                            "grande\tstor\tadj\n"
-                            "antes\tf\xC3\xB6rut\tadv\tphrase-start, participle-noun\n"
-                            "pedido\thund\tSbAdj\tsppva,flagged,noun-adj,verb-adj\n"},
+        {"swedish.tsv", std::string(kSwedishHeader) + "hund\t\thund\tn\tn\t4\n"
+                                                      "kunna\t147\tkunna\thjv\t\t\t\t\t9\n"
+                                                      "\xC3\xA4ta\t\t\xC3\xA4ta\tv\t\t\t\t\t9\n"
+                                                      "hoppas\t\thoppas\tv\t\t\t\t\t12\t\ts-verb\n"
+                                                      "stor\t\tstor\tadj\t\t\t1\t1\t\tas-is\n"
+                                                      "f\xC3\xB6rut\t\tf\xC3\xB6rut\tadv\n"
+                                                      "mus\t\tmus\tn\tt\t15\n"},
+        {"spanish.tsv", std::string(kSpanishHeader) + "perro\thund\tn\tphrase-start\n"
+                                                      "poder\tkunna\thjv\n"
+                                                      "comer\t\xC3\xA4ta\tv\n"
+                                                      "esperar\thoppas\tv\tdrop-a\n"
+                                                      "grande\tstor\tadj\n"
+                                                      "antes\tf\xC3\xB6rut\tadv\tphrase-start, participle-noun\n"
+                                                      "pedido\thund\tSbAdj\tsppva,flagged,noun-adj,verb-adj\n"},
         {"form_entries.tsv", "spanish\tentry\ngrandes\tstor\n"},
-        {"phrases.tsv", "spanish\tswedish\tclass\tgender\tdeclension\n"
-                        "antes de\tinnan\tprep\n"
-                        "perro caliente\tvarmkorv\tsub\tn\t4\n"
-                        "antes que\thellre \xC3\xA4n\tkonj\n"},
+        {"phrases.tsv",
+         "spanish\tswedish\tclass\tgender\tdeclension\n"
+         "antes de\tinnan\tprep\n"
+         "perro caliente\tvarmkorv\tsub\tn\t4\n"
+         "antes que\thellre \xC3\xA4n\tkonj\n"},
         {"spanish_verbs.tsv", std::string(kVerbHeader) +
                                   "poder\tspecial-present\tpuedo\tpuedes\tpuede\tpodemos\tpod\xC3\xA9is\tpueden\n"
                                   "comer\tparticiple\tcomido\n"
                                   "poder\tpresent-subjunctive\tpueda\t\tpueda\n"},
-        {"swedish_irregular_verbs.tsv", std::string(kIrregularVerbHeader) +
-                                            "\xC3\xA4ta\t\xC3\xA5t\t\xC3\xA4tit\t\xC3\xA4ten\t\xC3\xA4ter\t\xC3\xA4tande\n"
-                                            "kunna\tkunde\tkunnat\t\tkan\n"},
+        {"swedish_irregular_verbs.tsv",
+         std::string(kIrregularVerbHeader) +
+             "\xC3\xA4ta\t\xC3\xA5t\t\xC3\xA4tit\t\xC3\xA4ten\t\xC3\xA4ter\t\xC3\xA4tande\n"
+             "kunna\tkunde\tkunnat\t\tkan\n"},
         {"irregular_nouns.tsv", std::string(kIrregularNounHeader) + "mus\tmusen\tm\xC3\xB6ss\tm\xC3\xB6ssen\n"},
     };
 }
@@ -265,43 +270,43 @@ TEST_P(RoundTrip, WritesTheExactBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RoundTrip,
-    testing::Values(
-        RoundTripCase{"SpOrd.txt", Cp("1\tperro\t1\t65\t0\t0\r\n"
-                                      "2\tpoder\t147\t4\t0\t0\r\n"
-                                      "3\tcomer\t2\t3\t0\t0\r\n"
-                                      "4\tesperar\t3\t3\t0\t3\r\n"
-                                      "5\tgrande\t4\t2\t0\t0\r\n"
-                                      "6\tantes\t5\t69\t16\t0\r\n"
-                                      "7\tpedido\t1\t6164\t6144\t0\r\n"
-                                      "!\r\n")},
-        RoundTripCase{"SvFile.txt", Cp("1\thund\t1\t4100\t0\t0\r\n"
-                                       "147\tkunna\t4\t0\t9\t0\r\n"
-                                       "2\t\xC3\xA4ta\t3\t0\t9\t0\r\n"
-                                       "3\thoppas\t3\t0\t140\t0\r\n"
-                                       "4\tstor\t130\t64\t0\t1\r\n"
-                                       "5\tf\xC3\xB6rut\t5\t0\t0\t0\r\n"
-                                       "6\tmus\t1\t6159\t0\t0\r\n"
-                                       "!\r\n")},
-        RoundTripCase{"SbAdj.txt", "grandes\t4\r\n!\r\n"},
-        RoundTripCase{"FrasText.txt", Cp("+antes&\r\n"
-                                         "antes de/innan/prep/0,\r\n"
-                                         "antes que/hellre \xC3\xA4n/konj/0.\r\n"
-                                         "+perro&\r\n"
-                                         "perro caliente/varmkorv/sub/4100.\r\n"
-                                         "#\r\n")},
-        RoundTripCase{"Spvb.dat", Cp("poder,450,puedo,puedes,puede,podemos,pod\xC3\xA9is,pueden\r\n"
-                                     "comer,10,comido\r\n"
-                                     "poder,20,pueda,,pueda\r\n"
-                                     "!\r\n")},
-        RoundTripCase{"SvVerb1.pek",
-                      RecordString("\xC3\xA4ta", 20) + RecordString("\xC3\xA5t", 20) + RecordString("\xC3\xA4tit", 20) +
-                          RecordString("\xC3\xA4ten", 20) + RecordString("\xC3\xA4ter", 20) +
-                          RecordString("\xC3\xA4tande", 30) + RecordString("kunna", 20) + RecordString("kunde", 20) +
-                          RecordString("kunnat", 20) + RecordString("", 20) + RecordString("kan", 20) +
-                          RecordString("", 30)},
-        RoundTripCase{"OregSubs.pek", RecordString("mus", 30) + RecordString("musen", 30) +
-                                          RecordString("m\xC3\xB6ss", 30) + RecordString("m\xC3\xB6ssen", 30) +
-                                          std::string(8, '\0')}),
+    testing::Values(RoundTripCase{"SpOrd.txt", Cp("1\tperro\t1\t65\t0\t0\r\n"
+                                                  "2\tpoder\t147\t4\t0\t0\r\n"
+                                                  "3\tcomer\t2\t3\t0\t0\r\n"
+                                                  "4\tesperar\t3\t3\t0\t3\r\n"
+                                                  "5\tgrande\t4\t2\t0\t0\r\n"
+                                                  "6\tantes\t5\t69\t16\t0\r\n"
+                                                  "7\tpedido\t1\t6164\t6144\t0\r\n"
+                                                  "!\r\n")},
+                    RoundTripCase{"SvFile.txt", Cp("1\thund\t1\t4100\t0\t0\r\n"
+                                                   "147\tkunna\t4\t0\t9\t0\r\n"
+                                                   "2\t\xC3\xA4ta\t3\t0\t9\t0\r\n"
+                                                   "3\thoppas\t3\t0\t140\t0\r\n"
+                                                   "4\tstor\t130\t64\t0\t1\r\n"
+                                                   "5\tf\xC3\xB6rut\t5\t0\t0\t0\r\n"
+                                                   "6\tmus\t1\t6159\t0\t0\r\n"
+                                                   "!\r\n")},
+                    RoundTripCase{"SbAdj.txt", "grandes\t4\r\n!\r\n"},
+                    RoundTripCase{"FrasText.txt", Cp("+antes&\r\n"
+                                                     "antes de/innan/prep/0,\r\n"
+                                                     "antes que/hellre \xC3\xA4n/konj/0.\r\n"
+                                                     "+perro&\r\n"
+                                                     "perro caliente/varmkorv/sub/4100.\r\n"
+                                                     "#\r\n")},
+                    RoundTripCase{"Spvb.dat", Cp("poder,450,puedo,puedes,puede,podemos,pod\xC3\xA9is,pueden\r\n"
+                                                 "comer,10,comido\r\n"
+                                                 "poder,20,pueda,,pueda\r\n"
+                                                 "!\r\n")},
+                    RoundTripCase{"SvVerb1.pek", RecordString("\xC3\xA4ta", 20) + RecordString("\xC3\xA5t", 20) +
+                                                     RecordString("\xC3\xA4tit", 20) + RecordString("\xC3\xA4ten", 20) +
+                                                     RecordString("\xC3\xA4ter", 20) +
+                                                     RecordString("\xC3\xA4tande", 30) + RecordString("kunna", 20) +
+                                                     RecordString("kunde", 20) + RecordString("kunnat", 20) +
+                                                     RecordString("", 20) + RecordString("kan", 20) +
+                                                     RecordString("", 30)},
+                    RoundTripCase{"OregSubs.pek", RecordString("mus", 30) + RecordString("musen", 30) +
+                                                      RecordString("m\xC3\xB6ss", 30) +
+                                                      RecordString("m\xC3\xB6ssen", 30) + std::string(8, '\0')}),
     [](const auto& info) {
         std::string name = info.param.file;
         std::ranges::replace(name, '.', '_');
@@ -328,11 +333,10 @@ TEST(RoundTrip, EmptySourcesGiveTerminatorsOnly) {
 }
 
 TEST(EntryNumbers, AutomaticNumbersSkipTheFixedOnes) {
-    SourceSet sources{{"swedish.tsv", std::string(kSwedishHeader) +
-                                          "a\t\ta\tadv\n"
-                                          "b\t\tb\tadv\n"
-                                          "c\t2\tc\tadv\n"
-                                          "d\t\td\tadv\n"}};
+    SourceSet sources{{"swedish.tsv", std::string(kSwedishHeader) + "a\t\ta\tadv\n"
+                                                                    "b\t\tb\tadv\n"
+                                                                    "c\t2\tc\tadv\n"
+                                                                    "d\t\td\tadv\n"}};
     const CompileResult result = CompileLexicon(sources);
     ASSERT_FALSE(result.files.empty()) << DescribeAll(result.diagnostics);
     EXPECT_EQ(FileNamed(result, "SvFile.txt")->bytes,
@@ -351,7 +355,8 @@ TEST(SourceTable, ReadsCommentsBlankLinesOrderAndShortLines) {
     constexpr ColumnSpec kColumns[] = {{"a", true}, {"b", false}, {"c", false}};
     Diagnostics diagnostics;
     const std::string text =
-        "\xEF\xBB\xBF" "c\tnote\ta\r\n"
+        "\xEF\xBB\xBF"
+        "c\tnote\ta\r\n"
         "# a comment\r\n"
         "\t \r\n"
         "z \t anything\t x \r\n"
@@ -396,12 +401,35 @@ TEST_F(SourceDirectory, ReadsKnownSourcesAndRefusesOthers) {
     EXPECT_EQ(diagnostics.All()[0].Describe(), "extra.tsv: error: not a lexicon source file");
 }
 
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+int RunCompiler(const std::filesystem::path& sources, const std::filesystem::path& output) {
+    const std::string command =
+        std::string(QUELVO_LEXICON_COMPILER) + " '" + sources.string() + "' '" + output.string() + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 TEST_F(SourceDirectory, WritesTheCompiledFiles) {
     const CompileResult result = CompileLexicon(BaseSources());
     ASSERT_EQ(WriteOutputDirectory(dir_ / "out", result.files), "");
-    std::ifstream in(dir_ / "out" / "SvFile.txt", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "1\thund\t1\t4100\t0\t0\r\n!\r\n");
+    EXPECT_EQ(ReadFile(dir_ / "out" / "SvFile.txt"), "1\thund\t1\t4100\t0\t0\r\n!\r\n");
+}
+
+TEST_F(SourceDirectory, CompilerProgramWritesTheFilesOfGoodSources) {
+    for (const auto& [name, text] : BaseSources()) Write(name, text);
+    EXPECT_EQ(RunCompiler(dir_ / "in", dir_ / "out"), 0);
+    EXPECT_EQ(ReadFile(dir_ / "out" / "SpOrd.txt"), "1\tperro\t1\t65\t0\t0\r\n!\r\n");
+}
+
+TEST_F(SourceDirectory, CompilerProgramFailsOnAnErrorAndWritesNothing) {
+    for (const auto& [name, text] : BaseSources()) Write(name, text);
+    Write("spanish.tsv", std::string(kSpanishHeader) + "perro\tgato\tn\n");
+    EXPECT_EQ(RunCompiler(dir_ / "in", dir_ / "out"), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "out"));
 }
 
 TEST(ShippedLexicon, CompilesWithoutErrors) {
@@ -411,6 +439,14 @@ TEST(ShippedLexicon, CompilesWithoutErrors) {
     const CompileResult result = CompileLexicon(sources);
     ASSERT_FALSE(result.files.empty()) << DescribeAll(result.diagnostics);
     EXPECT_TRUE(result.diagnostics.empty()) << DescribeAll(result.diagnostics);
+}
+
+TEST(ShippedLexicon, BuildDataIsCompiledFromTheSources) {
+    Diagnostics readProblems;
+    const CompileResult result = CompileLexicon(ReadSourceDirectory(QUELVO_LEXICON_SOURCES, readProblems));
+    ASSERT_EQ(result.files.size(), 7u);
+    for (const CompiledFile& file : result.files)
+        EXPECT_EQ(ReadFile(std::filesystem::path(QUELVO_BUILD_DATA) / file.name), file.bytes) << file.name;
 }
 
 TEST(ShippedLexicon, HoldsTheEntriesTheRulesNameByNumber) {

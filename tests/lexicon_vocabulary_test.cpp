@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(Classes, WordsTheRulesName,
                          testing::Values(CodedWord{"y", "YKonj", ""}, CodedWord{"e", "YKonj", ""},
                                          CodedWord{"más", "Mer", ""}, CodedWord{"menos", "Mer", ""},
                                          CodedWord{"hay", "v", ""}, CodedWord{"poder", "hjv", ""},
-                                         CodedWord{"ser", "hjv", ""}, CodedWord{"no", "neg", "phrase-start"},
+                                         CodedWord{"ser", "v", ""}, CodedWord{"no", "neg", "phrase-start"},
                                          CodedWord{"me", "ppob", ""}, CodedWord{"nos", "ppob", ""},
                                          CodedWord{"se", "refl", ""}, CodedWord{"yo", "ppsu", ""},
                                          CodedWord{"ustedes", "ppsu", ""}, CodedWord{"mi", "poss", ""},
@@ -284,7 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
                     VerbFormCase{"puede", "poder", 450, 3}, VerbFormCase{"pudo", "poder", 470, 3},
                     VerbFormCase{"podrá", "poder", 475, 3}, VerbFormCase{"podría", "poder", 476, 1},
                     VerbFormCase{"pueda", "poder", 20, 1}, VerbFormCase{"pudiera", "poder", 22, 1},
-                    VerbFormCase{"podido", "poder", 10, 0}, VerbFormCase{"hace", "hacer", 450, 3},
+                    VerbFormCase{"podido", "poder", 10, 0}, VerbFormCase{"hago", "hacer", 4, 1},
                     VerbFormCase{"hacía", "hacer", 460, 1}, VerbFormCase{"haría", "hacer", 476, 1}));
 // Forms the ending analysis cannot reach from their infinitive.
 INSTANTIATE_TEST_SUITE_P(

@@ -1,12 +1,11 @@
 #pragma once
 // The checks and conversions of each source file. Each step reads one file's
 // text into the model; later steps may look at what earlier ones read.
-#include <optional>
+#include <cstddef>
 #include <string_view>
 
 #include "diagnostics.h"
 #include "lexicon_model.h"
-#include "source_fields.h"
 
 namespace quelvo::lexc {
 
@@ -34,8 +33,5 @@ void ReadIrregularNouns(std::string_view text, LexiconModel& model, Diagnostics&
 // Checks that need several files: irregular verbs and nouns without their
 // record, entries the rules name by number.
 void CheckAcrossFiles(const LexiconModel& model, Diagnostics& diagnostics);
-
-// The entry number of `key`, reporting an unknown key.
-std::optional<int> EntryNumberOf(const LexiconModel& model, std::string_view key, const RowContext& at);
 
 }  // namespace quelvo::lexc

@@ -34,10 +34,18 @@ FlagBits FlagCodes(const RowContext& at, std::string_view field, std::initialize
             continue;
         }
         switch (flag->field) {
-            case CodeField::SpCode1: bits.spCode1 |= flag->bits; break;
-            case CodeField::SpCode2: bits.spCode2 |= flag->bits; break;
-            case CodeField::SpCode3: bits.spCode3 |= flag->bits; break;
-            case CodeField::SvCode3: bits.svCode3 |= flag->bits; break;
+            case CodeField::SpCode1:
+                bits.spCode1 |= flag->bits;
+                break;
+            case CodeField::SpCode2:
+                bits.spCode2 |= flag->bits;
+                break;
+            case CodeField::SpCode3:
+                bits.spCode3 |= flag->bits;
+                break;
+            case CodeField::SvCode3:
+                bits.svCode3 |= flag->bits;
+                break;
         }
     }
     return bits;

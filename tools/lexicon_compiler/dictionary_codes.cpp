@@ -16,7 +16,9 @@ std::optional<int> FindNamedValue(std::span<const NamedValue> table, std::string
     return std::nullopt;
 }
 
-bool IsPhraseClassWord(std::string_view word) { return std::ranges::find(kPhraseClassWords, word) != std::end(kPhraseClassWords); }
+bool IsPhraseClassWord(std::string_view word) {
+    return std::ranges::find(kPhraseClassWords, word) != std::end(kPhraseClassWords);
+}
 
 std::optional<int> GenderCode(std::string_view letter) {
     if (letter.size() != 1) return std::nullopt;

@@ -8,14 +8,14 @@
 namespace quelvo::lexc {
 
 // Where each part of a code sits.
-inline constexpr int kClassBits = 6;            // SpCode1, SvCode1: the word class, 0..63
-inline constexpr int kComparisonShift = 7;      // SvCode1: comparison group, 3 bits
-inline constexpr int kAdjectiveShift = 6;       // SvCode2: adjective class, 5 bits
-inline constexpr int kGenderShift = 11;         // SvCode2: gender, 3 bits
+inline constexpr int kClassBits = 6;                  // SpCode1, SvCode1: the word class, 0..63
+inline constexpr int kComparisonShift = 7;            // SvCode1: comparison group, 3 bits
+inline constexpr int kAdjectiveShift = 6;             // SvCode2: adjective class, 5 bits
+inline constexpr int kGenderShift = 11;               // SvCode2: gender, 3 bits
 inline constexpr std::uint16_t kDeclensionMask = 63;  // SvCode2: declension class
 inline constexpr std::uint16_t kVerbGroupMask = 31;   // SvCode3: verb group
 
-inline constexpr int kMaxEntryNumber = 99999;   // "SvFile.txt" keeps five characters
+inline constexpr int kMaxEntryNumber = 99999;  // "SvFile.txt" keeps five characters
 inline constexpr int kMaxDeclension = 41;
 inline constexpr int kMaxAdjectiveClass = 20;
 inline constexpr int kMaxComparisonGroup = 7;

@@ -11,7 +11,7 @@ namespace quelvo::lexc {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kTextEnd = "!\r\n";  // where a record is expected, "!" ends the file
+constexpr std::string_view kTextEnd = "!\r\n";        // where a record is expected, "!" ends the file
 constexpr std::string_view kPhraseFileEnd = "#\r\n";  // alone, it is the empty phrase file
 
 template <typename... Fields>
@@ -29,7 +29,8 @@ std::string SpanishFile(const LexiconModel& model) {
     int label = 0;
     for (const SpanishForm& f : model.spanishForms)
         out += Joined('\t', Number(++label), f.form, Number(f.entryNumber), Number(f.codes[0]), Number(f.codes[1]),
-                      Number(f.codes[2])) + std::string(kLineEnd);
+                      Number(f.codes[2])) +
+               std::string(kLineEnd);
     return out + std::string(kTextEnd);
 }
 
@@ -37,13 +38,15 @@ std::string SwedishFile(const LexiconModel& model) {
     std::string out;
     for (const SwedishEntry& e : model.entries)
         out += Joined('\t', Number(e.number), e.word, Number(e.codes[0]), Number(e.codes[1]), Number(e.codes[2]),
-                      Number(e.codes[3])) + std::string(kLineEnd);
+                      Number(e.codes[3])) +
+               std::string(kLineEnd);
     return out + std::string(kTextEnd);
 }
 
 std::string FormEntryFile(const LexiconModel& model) {
     std::string out;
-    for (const FormEntry& f : model.formEntries) out += Joined('\t', f.form, Number(f.entryNumber)) + std::string(kLineEnd);
+    for (const FormEntry& f : model.formEntries)
+        out += Joined('\t', f.form, Number(f.entryNumber)) + std::string(kLineEnd);
     return out + std::string(kTextEnd);
 }
 
@@ -88,7 +91,8 @@ void AppendRecordString(std::string& out, const std::string& text, std::size_t c
 }
 
 template <std::size_t N>
-std::string RecordFile(std::span<const FormRecord<N>> records, const std::size_t (&capacities)[N], std::size_t padding) {
+std::string RecordFile(std::span<const FormRecord<N>> records, const std::size_t (&capacities)[N],
+                       std::size_t padding) {
     std::string out;
     for (const FormRecord<N>& r : records) {
         for (std::size_t i = 0; i < N; ++i) AppendRecordString(out, r.forms[i], capacities[i]);

@@ -9,7 +9,7 @@
 namespace quelvo::lexc {
 
 struct CompiledFile {
-    std::string name;   // e.g. "SpOrd.txt"
+    std::string name;  // e.g. "SpOrd.txt"
     std::string bytes;
 };
 

@@ -10,9 +10,21 @@
 namespace quelvo::lexc {
 namespace {
 
-enum SwedishColumn { kKey, kNumber, kWord, kSvClass, kGender, kDeclension, kAdjective, kComparison, kGroup, kCompound, kSvFlags };
+enum SwedishColumn {
+    kKey,
+    kNumber,
+    kWord,
+    kSvClass,
+    kGender,
+    kDeclension,
+    kAdjective,
+    kComparison,
+    kGroup,
+    kCompound,
+    kSvFlags
+};
 constexpr ColumnSpec kSwedishColumns[] = {
-    {"key", false},   {"number", false},     {"word", true},       {"class", true},
+    {"key", false},    {"number", false},     {"word", true},       {"class", true},
     {"gender", false}, {"declension", false}, {"adjective", false}, {"comparison", false},
     {"group", false},  {"compound", false},   {"flags", false},
 };
@@ -23,8 +35,7 @@ constexpr ColumnSpec kSpanishColumns[] = {{"spanish", true}, {"entry", true}, {"
 enum FormEntryColumn { kForm, kFormEntry };
 constexpr ColumnSpec kFormEntryColumns[] = {{"spanish", true}, {"entry", true}};
 
-// SvCode1, SvCode3 and the warnings about them; SvCode2 and SvCode4 come from
-// the code helpers directly.
+// SvCode1..SvCode4 of an entry; warns about an incomplete noun or s-verb.
 std::array<std::uint16_t, 4> SwedishCodes(const RowContext& at, const SourceRow& row) {
     const auto& f = row.fields;
     const std::uint16_t svClass = ClassCode(at, f[kSvClass]).value_or(0);
@@ -53,6 +64,15 @@ void NumberEntries(std::vector<SwedishEntry>& entries) {
     }
 }
 
+std::optional<int> EntryNumberOf(const LexiconModel& model, std::string_view key, const RowContext& at) {
+    const auto it = std::ranges::find(model.entries, key, &SwedishEntry::key);
+    if (it == model.entries.end()) {
+        at.Error("no entry " + Quoted(key) + " in swedish.tsv");
+        return std::nullopt;
+    }
+    return it->number;
+}
+
 }  // namespace
 
 void ReadSwedishEntries(std::string_view text, LexiconModel& model, Diagnostics& diagnostics) {
@@ -75,15 +95,6 @@ void ReadSwedishEntries(std::string_view text, LexiconModel& model, Diagnostics&
     NumberEntries(model.entries);
 }
 
-std::optional<int> EntryNumberOf(const LexiconModel& model, std::string_view key, const RowContext& at) {
-    const auto it = std::ranges::find(model.entries, key, &SwedishEntry::key);
-    if (it == model.entries.end()) {
-        at.Error("no entry " + Quoted(key) + " in swedish.tsv");
-        return std::nullopt;
-    }
-    return it->number;
-}
-
 void ReadSpanishForms(std::string_view text, LexiconModel& model, Diagnostics& diagnostics) {
     const std::string_view file = kSpanishFile.source;
     std::set<std::string> forms;
@@ -92,14 +103,19 @@ void ReadSpanishForms(std::string_view text, LexiconModel& model, Diagnostics& d
         const std::optional<std::string> form = FieldText(at, "spanish", row.fields[kSpanish], kWordFieldChars);
         const std::optional<int> entry = EntryNumberOf(model, row.fields[kEntry], at);
         const std::optional<std::uint16_t> spClass = ClassCode(at, row.fields[kSpClass]);
-        const FlagBits flags = FlagCodes(at, row.fields[kSpFlags], {CodeField::SpCode1, CodeField::SpCode2, CodeField::SpCode3});
+        const FlagBits flags =
+            FlagCodes(at, row.fields[kSpFlags], {CodeField::SpCode1, CodeField::SpCode2, CodeField::SpCode3});
         if (!form || !entry || !spClass) continue;
         if (!forms.insert(*form).second) {
-            at.Error("the Spanish form " + Quoted(row.fields[kSpanish]) + " is listed twice; only the first is ever found");
+            at.Error("the Spanish form " + Quoted(row.fields[kSpanish]) +
+                     " is listed twice; only the first is ever found");
             continue;
         }
         model.spanishForms.push_back(
-            {row.line, *form, *entry, {static_cast<std::uint16_t>(*spClass | flags.spCode1), flags.spCode2, flags.spCode3}});
+            {row.line,
+             *form,
+             *entry,
+             {static_cast<std::uint16_t>(*spClass | flags.spCode1), flags.spCode2, flags.spCode3}});
     }
 }
 
@@ -113,7 +129,8 @@ void ReadFormEntries(std::string_view text, LexiconModel& model, Diagnostics& di
         const std::optional<int> entry = EntryNumberOf(model, row.fields[kFormEntry], at);
         if (!form || !entry) continue;
         if (!forms.insert(*form).second) {
-            at.Error("the Spanish form " + Quoted(row.fields[kForm]) + " is listed twice; only the first is ever found");
+            at.Error("the Spanish form " + Quoted(row.fields[kForm]) +
+                     " is listed twice; only the first is ever found");
             continue;
         }
         model.formEntries.push_back({row.line, *form, *entry});

@@ -5,15 +5,17 @@
 #include "builder_steps.h"
 #include "dictionary_codes.h"
 #include "dictionary_files.h"
+#include "source_fields.h"
 
 namespace quelvo::lexc {
 namespace {
 
-constexpr ColumnSpec kIrregularVerbColumns[] = {{"infinitive", true}, {"past", true},    {"supine", true},
-                                                {"participle", false}, {"present", true}, {"present_participle", false}};
+constexpr ColumnSpec kIrregularVerbColumns[] = {{"infinitive", true}, {"past", true},
+                                                {"supine", true},     {"participle", false},
+                                                {"present", true},    {"present_participle", false}};
 
-constexpr ColumnSpec kIrregularNounColumns[] = {{"indefinite_singular", true}, {"definite_singular", true},
-                                                {"indefinite_plural", true}, {"definite_plural", true}};
+constexpr ColumnSpec kIrregularNounColumns[] = {
+    {"indefinite_singular", true}, {"definite_singular", true}, {"indefinite_plural", true}, {"definite_plural", true}};
 
 constexpr int kIrregularDeclensions[] = {15, 22};
 
@@ -56,13 +58,16 @@ std::string VerbPart(std::string_view word) { return std::string(word.substr(0, 
 void CheckIrregularRecords(const LexiconModel& model, Diagnostics& diagnostics) {
     for (const SwedishEntry& e : model.entries) {
         if ((e.codes[2] & kVerbGroupMask) == kIrregularVerbGroup &&
-            std::ranges::none_of(model.irregularVerbs, [&](const IrregularVerb& v) { return v.forms[0] == VerbPart(e.word); }))
-            diagnostics.Warning(kSwedishFile.source, e.line,
-                                "verb group 9 without a line in swedish_irregular_verbs.tsv; the verb keeps its infinitive");
+            std::ranges::none_of(model.irregularVerbs,
+                                 [&](const IrregularVerb& v) { return v.forms[0] == VerbPart(e.word); }))
+            diagnostics.Warning(
+                kSwedishFile.source, e.line,
+                "verb group 9 without a line in swedish_irregular_verbs.tsv; the verb keeps its infinitive");
         if (std::ranges::find(kIrregularDeclensions, e.codes[1] & kDeclensionMask) != std::end(kIrregularDeclensions) &&
             std::ranges::none_of(model.irregularNouns, [&](const IrregularNoun& n) { return n.forms[0] == e.word; }))
-            diagnostics.Warning(kSwedishFile.source, e.line,
-                                "an irregular declension without a line in irregular_nouns.tsv; the noun keeps its form");
+            diagnostics.Warning(
+                kSwedishFile.source, e.line,
+                "an irregular declension without a line in irregular_nouns.tsv; the noun keeps its form");
     }
 }
 

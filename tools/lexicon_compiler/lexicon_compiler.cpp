@@ -19,9 +19,9 @@ struct SourceStep {
 
 // In this order: references point back at what earlier steps read.
 constexpr SourceStep kSteps[] = {
-    {kSwedishFile, ReadSwedishEntries},         {kSpanishFile, ReadSpanishForms},
-    {kFormEntryFile, ReadFormEntries},          {kPhraseFile, ReadPhrases},
-    {kVerbFormFile, ReadVerbForms},             {kIrregularVerbFile, ReadIrregularVerbs},
+    {kSwedishFile, ReadSwedishEntries},       {kSpanishFile, ReadSpanishForms},
+    {kFormEntryFile, ReadFormEntries},        {kPhraseFile, ReadPhrases},
+    {kVerbFormFile, ReadVerbForms},           {kIrregularVerbFile, ReadIrregularVerbs},
     {kIrregularNounFile, ReadIrregularNouns},
 };
 

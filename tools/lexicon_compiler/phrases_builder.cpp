@@ -34,7 +34,8 @@ void WarnAboutReachability(const RowContext& at, const LexiconModel& model, cons
     if (start == model.spanishForms.end() || (start->codes[0] & kPhraseStartBit) == 0)
         at.Warning("the first word " + Quoted(first) +
                    " is not a form of spanish.tsv with the flag \"phrase-start\"; the phrase is never found");
-    if (HasContraction(spanish)) at.Warning("\"al\" and \"del\" never reach the phrase search; write \"a el\", \"de el\"");
+    if (HasContraction(spanish))
+        at.Warning("\"al\" and \"del\" never reach the phrase search; write \"a el\", \"de el\"");
     for (const Phrase& earlier : model.phrases)
         if (IsWordPrefix(earlier.spanish, spanish))
             at.Warning("never found: the shorter phrase on line " + std::to_string(earlier.line) + " matches first");

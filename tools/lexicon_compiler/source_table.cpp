@@ -47,8 +47,8 @@ std::vector<Line> ContentLines(std::string_view text) {
 
 // For every header field, the index of its column spec; nullopt for "note".
 std::optional<std::vector<std::optional<std::size_t>>> MapHeader(std::string_view file, const Line& header,
-                                                                std::span<const ColumnSpec> columns,
-                                                                Diagnostics& diagnostics) {
+                                                                 std::span<const ColumnSpec> columns,
+                                                                 Diagnostics& diagnostics) {
     std::vector<std::optional<std::size_t>> map;
     std::vector<bool> seen(columns.size(), false);
     bool ok = true;
@@ -69,7 +69,8 @@ std::optional<std::vector<std::optional<std::size_t>>> MapHeader(std::string_vie
     }
     for (std::size_t c = 0; c < columns.size(); ++c) {
         if (columns[c].required && !seen[c]) {
-            diagnostics.Error(file, header.number, "the header lacks the column \"" + std::string(columns[c].name) + "\"");
+            diagnostics.Error(file, header.number,
+                              "the header lacks the column \"" + std::string(columns[c].name) + "\"");
             ok = false;
         }
     }
