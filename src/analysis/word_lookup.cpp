@@ -1,4 +1,5 @@
 #include "analysis/word_lookup.h"
+#include "swedish/nouns.h"
 
 #include <optional>
 #include <span>
@@ -182,7 +183,7 @@ void ApplyClassRules(WordFields& w) {
         if (BitSet(w.SpCode1, 11)) w.SpClass = 120;
     }
     if (w.SpClass == 2 && BitSet(w.SpCode2, 12)) w.SpClass = 28;
-    // TODO(merge): nouns (SpClass 1, 20..24) take their gender: GenderOfCode(w.SvCode2, w.Gender) from swedish/nouns.h
+    if (w.SpClass == 1 || (w.SpClass >= 20 && w.SpClass <= 24)) GenderOfCode(w.SvCode2, w.Gender);
 }
 
 // A word without a Swedish entry is shown between "< " and " >".

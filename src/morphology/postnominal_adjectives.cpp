@@ -2,6 +2,7 @@
 #include "morphology/class_tests.h"
 #include "morphology/correction_passes.h"
 #include "morphology/staging.h"
+#include "swedish/compound_form.h"
 
 namespace quelvo {
 
@@ -13,7 +14,7 @@ void ResolvePostnominalAdjectives(TranslationState& s) {
         n->ClassTag = "xadj";
         SetTag(s, pos, "xadj");
         s.OutTags.Set(pos, Str6("xadj"));
-        // TODO(merge): CompoundFormOf(n->SvWord, n->SvCode4) from swedish/compound_form.h
+        CompoundFormOf(n->SvWord, n->SvCode4);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/emit.h"
 #include "morphology/class_tests.h"
+#include "swedish/verb_forms.h"
 
 namespace quelvo {
 
@@ -32,14 +33,13 @@ void IrGerund(TranslationState& s, Str30& form, bool& done) {
     if (w == nullptr || SpWordOf(w->Prev) != "ir") return;
     w->FormCode = 11;
     form = w->SvWord;
-    // TODO(merge): MakeSwedishVerbForm(s, form, w->SvCode3, w->FormCode) from swedish/verb_forms.h
+    MakeSwedishVerbForm(s, form, w->SvCode3, w->FormCode);
     done = true;
     RecordOutWord(s, form, "v");
     s.CurWord = w->Next;
 }
 
 void ResolveFormCode(TranslationState& s, int& code, char& defMark, char& gender) {
-    // TODO(merge): the Swedish verb form of CurWord (MakeSwedishVerbForm) is made first.
     if (OneOf(code, {3, 14, 33, 34})) {
         code = 3;
         return;
