@@ -10,6 +10,8 @@
 #include "test_support.h"
 
 namespace quelvo::testing_support {
+// Own names for the scene helpers, which other test helpers share.
+inline namespace noun_scenes {
 
 inline const Lexicon& EmptyLexicon() {
     static const Lexicon lexicon;
@@ -136,4 +138,5 @@ private:
     std::vector<PhraseNode*> phrases_;
 };
 
+}  // namespace noun_scenes
 }  // namespace quelvo::testing_support

@@ -15,8 +15,8 @@ TEST_P(BuiltWord, HasItsEntryCodesAndTag) {
 // "SpWord SvWord SpClass FormCode PersonNo WordTag".
 INSTANTIATE_TEST_SUITE_P(
     LookupDictionary, BuiltWord,
-    testing::Values(WordCase{"infinitive", "Comer.", 1, "comer äta 99 19 0 inf"},
-                    WordCase{"hay_is_present", "Hay perro.", 1, "hay finnas 3 4 0 v"},
+    testing::Values(WordCase{"infinitive", "Comer.", 1, "comer äta 99 19 0 inf_i"},
+                    WordCase{"hay_is_present", "Hay perro.", 1, "hay finnas 3 4 0 vt"},
                     WordCase{"noun", "El perro.", 2, "perro hund 1 1 0 n"},
                     WordCase{"adjective_is_feminine_form", "Lento.", 1, "lento långsam 2 30 0 adj"},
                     WordCase{"fuera", "Fuera.", 1, "fuera ute 130 1 0 adv"},
@@ -27,17 +27,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     LookupVerbForms, BuiltWord,
-    testing::Values(WordCase{"hablamos", "Hablamos.", 1, "hablar tala 3 7 4 v"},
-                    WordCase{"comemos", "Comemos.", 1, "comer äta 3 4 4 v"},
-                    WordCase{"comimos", "Comimos.", 1, "comer äta 3 6 4 v"},
-                    WordCase{"puedo", "Puedo.", 1, "poder kunna 42 4 1 v"},
-                    WordCase{"conozco", "Conozco.", 1, "conocer känna 3 4 1 v"},
-                    WordCase{"dara", "Dará.", 1, "dar ge 3 8 3 v"},
-                    WordCase{"cantando", "Cantando.", 1, "cantar sjunga 101 11 0 vpres"},
-                    WordCase{"listed_form", "Veo.", 1, "ver se 3 4 1 v"},
+    testing::Values(WordCase{"hablamos", "Hablamos.", 1, "hablar tala 3 7 4 vi"},
+                    WordCase{"comemos", "Comemos.", 1, "comer äta 3 4 4 vi"},
+                    WordCase{"comimos", "Comimos.", 1, "comer äta 3 6 4 vi"},
+                    WordCase{"puedo", "Puedo.", 1, "poder kunna 42 4 1 vi"},
+                    WordCase{"conozco", "Conozco.", 1, "conocer känna 3 4 1 vi"},
+                    WordCase{"dara", "Dará.", 1, "dar ge 3 8 3 vi"},
+                    WordCase{"cantando", "Cantando.", 1, "cantar sjunga 101 11 0 vi"},
+                    WordCase{"listed_form", "Veo.", 1, "ver se 3 4 1 vi"},
                     WordCase{"listed_participle", "Comido.", 1, "comer äta 104 10 0 vadj"},
                     WordCase{"estar_is_auxiliary", "Está.", 1, "estar vara 4 4 3 hjv"},
-                    WordCase{"continuar_first_plural", "Continuamos.", 1, "continuar fortsätta 3 7 4 v"}),
+                    WordCase{"continuar_first_plural", "Continuamos.", 1, "continuar fortsätta 3 7 4 vi"}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -15,7 +15,7 @@ inline const Lexicon& NoLexicon() {
 }
 
 // Words 1..n tagged `tags`, with person numbers `persons` (0 where missing).
-// Each word's SpWord is "w" and its position, its SvForm the position in
+// Each word's SpWord is "w" and its position, its SvWord and SvForm the position in
 // digits (so capitalising never changes it), its ClassTag its tag.
 inline void LoadRow(TranslationState& s, const std::vector<std::string>& tags, const std::vector<int>& persons = {}) {
     const int n = static_cast<int>(tags.size());
@@ -29,7 +29,8 @@ inline void LoadRow(TranslationState& s, const std::vector<std::string>& tags, c
         s.WordPersonNos.Set(i, person);
         WordNode& w = *s.WordList.Add(s.Arena, i == 1);
         w.SpWord = "w" + std::to_string(i);
-        w.SvForm = std::to_string(i);
+        w.SvWord = std::to_string(i);
+        w.SvForm = w.SvWord;
         w.ClassTag = tags[static_cast<std::size_t>(i - 1)];
         w.PersonNo = person;
     }

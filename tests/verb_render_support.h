@@ -16,6 +16,8 @@
 #include "test_support.h"
 
 namespace quelvo::testing_support {
+// Own names for the scene helpers, which other test helpers share.
+inline namespace verb_scenes {
 
 inline const Lexicon& VerbFixtureLexicon() {
     static const std::shared_ptr<const Lexicon> lexicon = [] {
@@ -140,4 +142,5 @@ private:
     std::vector<WordNode*> words_;
 };
 
+}  // namespace verb_scenes
 }  // namespace quelvo::testing_support
