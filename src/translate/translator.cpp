@@ -2,6 +2,7 @@
 
 #include "core/text_codec.h"
 #include "lexicon/lexicon.h"
+#include "grammar/grammar_dump.h"
 #include "translate/explain.h"
 #include "translate/output_dump.h"
 #include "translate/translate_command.h"
@@ -73,7 +74,10 @@ std::string Translator::Explain(std::string_view utf8Text, ExplainFormat format)
             nlohmann::json segment;
             SegmentInspector inspect;
             inspect.afterAnalysis = [&segment](TranslationState& analysed) { segment = DumpSegment(analysed); };
-            inspect.afterOutput = [&segment](TranslationState& done) { segment["output"] = DumpOutput(done); };
+            inspect.afterOutput = [&segment](TranslationState& done) {
+                segment["phrases"] = DumpPhrases(done);  // as the dispatch found them
+                segment["output"] = DumpOutput(done);
+            };
             TranslateSegment(st, inspect);
             segments.push_back(std::move(segment));
         });
