@@ -45,7 +45,7 @@ std::vector<Line> ContentLines(std::string_view text) {
     return lines;
 }
 
-// For every header field, the index of its column spec; nullopt for "note".
+// For every header field, the index of its column description; nullopt for "note".
 std::optional<std::vector<std::optional<std::size_t>>> MapHeader(std::string_view file, const Line& header,
                                                                  std::span<const ColumnSpec> columns,
                                                                  Diagnostics& diagnostics) {
