@@ -72,13 +72,13 @@ TEST(AuxiliaryAndVerb, TheAuxiliaryThenTheVerbWord) {
     EXPECT_EQ(alone.CurIndex(), 2);
 }
 
-TEST(SwedishWordLookup, FindsTheFirstEntryOfAWordWithItsCodes) {
+TEST(SwedishWordLookup, FindsAnEntryByItsWordWithItsCodes) {
     VerbScene scene({});
     bool found = false;
     LookupSwedishWord(scene.s, "tendera", found);
     EXPECT_TRUE(found);
     EXPECT_EQ(scene.s.StagedWord.SvCode3, 1);
-    EXPECT_EQ(scene.s.StagedWord.SvCode2, 193);
+    EXPECT_EQ(scene.s.StagedWord.SvClass, 3);
 
     found = false;
     LookupSwedishWord(scene.s, testing_support::Cp("komma ihåg"), found);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "translate/reflexive_passive.h"
-#include "translate/verb_phrase_rules.h"
+#include "translate/renderers.h"
 #include "verb_render_support.h"
 
 namespace quelvo {

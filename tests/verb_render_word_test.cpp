@@ -150,7 +150,7 @@ TEST(VerbWordTags, AuxiliariesAndTheFormalSubjectAreTagged) {
 TEST(VerbWordNeighbours, TheConstructionRewritesTheFollowingWord) {
     VerbScene remember({Verb("recordar", "minnas", 450, 9), kA, kCasa});
     TranslateVerbWord(remember.s);
-    EXPECT_EQ(remember.Out(), (std::vector<std::string>{"Kommer", "ihåg"}));
+    EXPECT_EQ(remember.Out(), (std::vector<std::string>{"Påminner"}));
     EXPECT_EQ(remember.Word(2)->SvWord.view(), "om");
 
     VerbScene tend({Verb("tender", "sträcka", 450, 2), kA, kComer});

@@ -43,10 +43,6 @@ void EmitExistential(TranslationState& s) {
     switch (w->FormCode) {
         case 19: EmitAndRecord(s, "finnas", "v"); return;
         case 475: EmitAndRecord(s, "kommer att finnas", "v"); return;
-        case 460:
-            EmitFormalSubject(s);
-            EmitAndRecord(s, "fanns", "v");
-            return;
         default:
             EmitFormalSubject(s);
             EmitAndRecord(s, w->SpWord.back() == 'y' ? "finns" : "fanns", "v");

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "swedish/verb_forms.h"
-#include "translate/auxiliary_verbs.h"
 #include "swedish/word_output.h"
+#include "translate/auxiliary_verbs.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"

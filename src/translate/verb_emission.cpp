@@ -1,6 +1,5 @@
 #include "translate/verb_emission.h"
 
-#include "core/emit.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
@@ -12,12 +11,6 @@ void EmitOwnWord(TranslationState& s, std::string_view tag) {
 void EmitWithWordMarks(TranslationState& s, std::string_view text, std::string_view tag) {
     if (s.CurWord == nullptr) return EmitAndRecord(s, text, tag);
     EmitAndRecord(s, text, tag, s.CurWord->DefMark, s.CurWord->Gender);
-}
-
-void EmitForWordTagged(TranslationState& s, std::string_view text, std::string_view outTag,
-                       std::string_view recordTag) {
-    EmitOutWord(s, SpWordOf(s.CurWord), text, text, outTag);
-    EmitWord(s, text, recordTag, recordTag, ' ', ' ');
 }
 
 void EmitAdded(TranslationState& s, std::string_view text, std::string_view tag) {

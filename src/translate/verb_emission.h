@@ -15,10 +15,6 @@ void EmitOwnWord(TranslationState& s, std::string_view tag);
 // mark and gender letter.
 void EmitWithWordMarks(TranslationState& s, std::string_view text, std::string_view tag);
 
-// Emits `text` with one tag in the output list and another in OutTags.
-void EmitForWordTagged(TranslationState& s, std::string_view text, std::string_view outTag,
-                       std::string_view recordTag);
-
 // Emits a word added to the Spanish ones (an auxiliary, "att", a held
 // pronoun): counted in the record of emitted words, CurWord stays.
 void EmitAdded(TranslationState& s, std::string_view text, std::string_view tag);

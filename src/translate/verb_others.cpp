@@ -1,5 +1,5 @@
 // Three Spanish verbs with a following word that Swedish says with another
-// verb: "recordar a" (komma ihåg), "tender a" (tendera), "intentar" +
+// verb: "recordar a" (påminna om), "tender a" (tendera att), "intentar" +
 // infinitive (försöka). The Swedish verb is taken with its codes from the
 // dictionary entry of that verb; without the entry nothing changes.
 #include <array>
@@ -23,7 +23,7 @@ struct ReplacedVerb {
 };
 
 constexpr std::array kReplacedVerbs{
-    ReplacedVerb{"recordar", Follower::PrepositionA, "komma ih\xE5g", "om"},
+    ReplacedVerb{"recordar", Follower::PrepositionA, "p\xE5minna", "om"},
     ReplacedVerb{"tender", Follower::PrepositionA, "tendera", "att"},
     ReplacedVerb{"intentar", Follower::Infinitive, "f\xF6rs\xF6ka", ""},
 };

@@ -1,8 +1,12 @@
-#include "translate/verb_phrase_rules.h"
-
+// The verb phrases of the sentence by their phrase rule. A phrase whose rule
+// has no recipe is rendered word by word; either way the phrase's words are
+// consumed exactly, so the next phrase starts on its own first word, and
+// CurPhraseNo and CurWordNo advance by what was consumed.
 #include <array>
 
 #include "swedish/word_output.h"
+#include "translate/phrase_progress.h"
+#include "translate/renderers.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_phrase_recipes.h"
 
@@ -96,7 +100,7 @@ void TranslateVerbPhrase(TranslationState& s) {
     // A phrase made for a word no grammar rule matched carries the rule of
     // the phrase before it, not its own: it is rendered word by word.
     const VerbRule* rule = phrase->MemberCount > 0 ? FindVerbRule(phrase->RuleNo) : nullptr;
-    if (rule != nullptr && first != nullptr) RunRecipe(s, *rule, PhraseWalk(s, *phrase, first, WordsOf(*phrase)));
+    if (rule != nullptr && first != nullptr) RunRecipe(s, *rule, PhraseWalk(s, *phrase, first, WordsOfPhrase(phrase)));
     FinishVerbPhrase(s, *phrase, first, phraseNo, wordNo);
 }
 

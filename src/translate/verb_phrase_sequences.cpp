@@ -3,13 +3,15 @@
 #include "swedish/adjectives.h"
 #include "swedish/participles.h"
 #include "swedish/verb_forms.h"
-#include "translate/auxiliary_verbs.h"
-#include "translate/renderers.h"
 #include "swedish/word_output.h"
+#include "translate/adverbs.h"
+#include "translate/auxiliary_verbs.h"
+#include "translate/prepositions.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_phrase_recipes.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"
+#include "translate/word_emission.h"
 
 namespace quelvo {
 namespace {
@@ -98,14 +100,14 @@ void VerbalAdjective(TranslationState& s, const PhraseWalk&, int) { EmitVerbalAd
 // v adv vadj.
 void VerbAdverbAdjective(TranslationState& s, const PhraseWalk& walk, int) {
     TranslateVerbWord(s);
-    if (walk.At(2)) TranslateAdverb(s);
+    if (walk.At(2)) EmitAdverb(s);
     if (walk.At(3)) EmitVerbalAdjective(s, "v");
 }
 
 // prep inf e_ppob: the infinitive is shown as a verb and recorded as "inf".
 void PrepositionInfinitiveObject(TranslationState& s, const PhraseWalk& walk, int) {
-    TranslatePreposition(s);
-    if (walk.At(2)) EmitForWordTagged(s, ConjugatedForm(s), "v", "inf");
+    EmitPreposition(s);
+    if (walk.At(2)) EmitRecordedAs(s, ConjugatedForm(s), "v", "inf");
     if (walk.At(3)) EmitOwnWord(s, "ppob");
 }
 

@@ -1,33 +1,9 @@
 #include "translate/verb_phrase_walk.h"
 
-#include <array>
-
-#include "swedish/word_output.h"
-#include "translate/verb_emission.h"
-#include "translate/verb_word.h"
+#include "translate/phrase_progress.h"
+#include "translate/word_by_word.h"
 
 namespace quelvo {
-namespace {
-
-constexpr std::array<std::string_view, 12> kVerbTags{
-    "v", "vt", "vi", "hjv", "inf", "inf_t", "inf_i", "vperf", "vperf_i", "vperf_t", "vpres", "vpres_i",
-};
-
-bool IsVerbTag(std::string_view tag) {
-    for (std::string_view t : kVerbTags)
-        if (t == tag) return true;
-    return false;
-}
-
-int WordsBetween(const WordNode* from, const WordNode* to) {
-    int n = 0;
-    for (const WordNode* w = from; w != nullptr && w != to; w = w->Next) ++n;
-    return n;
-}
-
-}  // namespace
-
-int WordsOf(const PhraseNode& phrase) { return phrase.MemberCount > 0 ? phrase.MemberCount : 1; }
 
 std::string_view MemberTagAt(const PhraseNode& phrase, int index) {
     return index >= 1 && index <= kMaxMembers ? phrase.Members[index].view() : std::string_view();
@@ -48,31 +24,19 @@ PhraseWalk PhraseWalk::Rest() const {
     return PhraseWalk(s_, phrase_, s_.CurWord, count_ - done, memberOffset_ + done);
 }
 
-void RenderLoneWord(TranslationState& s, std::string_view tag) {
-    WordNode* w = s.CurWord;
-    if (w == nullptr) return;
-    const std::string_view wordTag = tag.empty() ? w->ClassTag.view() : tag;
-    if (IsVerbTag(wordTag)) TranslateVerbWord(s);
-    // A verb routine that left the word alone must not stall the walk.
-    if (s.CurWord == w) EmitAndRecord(s, w->SvWord, wordTag);
-}
-
-void RenderRestWordByWord(TranslationState& s, const PhraseWalk& walk) {
-    while (walk.Inside()) RenderLoneWord(s, walk.MemberTag(walk.Index()));
-}
+void RenderRestWordByWord(TranslationState& s, const PhraseWalk& walk) { RenderWords(s, walk.Remaining()); }
 
 void FinishVerbPhrase(TranslationState& s, PhraseNode& phrase, WordNode* first, int phraseNo, int wordNo) {
     PhraseNode* last = &phrase;
-    int covered = WordsOf(phrase);
+    int covered = WordsOfPhrase(last);
     int phrases = 1;
     for (;;) {
         const int consumed = WordsBetween(first, s.CurWord);
         if (consumed < covered && s.CurWord != nullptr) {
-            const int indexInLast = consumed - (covered - WordsOf(*last)) + 1;
-            RenderLoneWord(s, MemberTagAt(*last, indexInLast));
+            RenderWords(s, 1);
         } else if (consumed > covered && last->Next != nullptr) {
             last = last->Next;
-            covered += WordsOf(*last);
+            covered += WordsOfPhrase(last);
             ++phrases;
         } else {
             break;

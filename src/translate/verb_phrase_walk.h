@@ -9,10 +9,6 @@
 
 namespace quelvo {
 
-// Words a phrase covers in the word list: a phrase made for a word that no
-// grammar rule matched has no members but still stands for that word.
-int WordsOf(const PhraseNode& phrase);
-
 // The member tag at position `index` (from 1), empty outside the members.
 std::string_view MemberTagAt(const PhraseNode& phrase, int index);
 
@@ -24,7 +20,8 @@ public:
     // the last word once CurWord has left the phrase or the list has ended.
     int Index() const;
     bool At(int index) const { return index <= count_ && s_.CurWord != nullptr && Index() == index; }
-    bool Inside() const { return s_.CurWord != nullptr && Index() <= count_; }
+    // The words of the phrase from CurWord on.
+    int Remaining() const { return s_.CurWord != nullptr ? count_ - Index() + 1 : 0; }
     std::string_view MemberTag(int index) const { return MemberTagAt(phrase_, memberOffset_ + index); }
     // The rest of the phrase from CurWord on, as a phrase of its own.
     PhraseWalk Rest() const;
@@ -36,11 +33,6 @@ private:
     int count_;
     int memberOffset_;
 };
-
-// Renders one word by itself: a verb by TranslateVerbWord (which may take in
-// the words of its construction), any other word as its Swedish word with
-// `tag`. CurWord always moves on.
-void RenderLoneWord(TranslationState& s, std::string_view tag);
 
 // Renders every word left in the walk, one by one.
 void RenderRestWordByWord(TranslationState& s, const PhraseWalk& walk);

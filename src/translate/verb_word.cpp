@@ -4,9 +4,9 @@
 
 #include "core/bits.h"
 #include "swedish/verb_forms.h"
+#include "swedish/word_output.h"
 #include "translate/existential_verb.h"
 #include "translate/special_verbs.h"
-#include "swedish/word_output.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word_tests.h"
 
