@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
@@ -29,7 +30,7 @@ std::shared_ptr<const Lexicon> ShippedDictionaries::lexicon_;
 struct WordCase {
     const char* spanish;  // UTF-8
     const char* swedish;  // UTF-8
-    int spClass;
+    int spCode1;
     int spCode2;
     int svCode1;
     int svCode2;
@@ -48,14 +49,14 @@ TEST_P(ShippedWords, CarryTheirCodes) {
     LookupSpanishWord(s, found);
     ASSERT_TRUE(found);
     EXPECT_EQ(s.StagedWord.SvWord.view(), Cp(c.swedish));
-    EXPECT_EQ(s.StagedWord.SpClass, c.spClass);
+    EXPECT_EQ(s.StagedWord.SpCode1, c.spCode1);
     EXPECT_EQ(s.StagedWord.SpCode2, c.spCode2);
     EXPECT_EQ(s.StagedWord.SvCode1, c.svCode1);
     EXPECT_EQ(s.StagedWord.SvCode2, c.svCode2);
     EXPECT_EQ(s.StagedWord.SvCode3, c.svCode3);
 }
 
-// Nouns: gender in bits 11 to 13 and declension class of SvCode2; adjectives:
+// SpCode1: the class, bit 6 the phrase start. Nouns: gender in bits 11 to 13 and declension class of SvCode2; adjectives:
 // class in bits 6 to 10 of SvCode2 and comparison group in bits 7 to 9 of
 // SvCode1; verbs: group and s-verb flag in SvCode3.
 INSTANTIATE_TEST_SUITE_P(Seed, ShippedWords,
@@ -76,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Seed, ShippedWords,
                                          WordCase{"poder", "kunna", 4, 0, 4, 0, 9},
                                          WordCase{"dicho", "talesätt", 20, 16, 1, (3 << 11) | 11, 0},
                                          WordCase{"alrededor", "omkring", 21, 0, 5, 0, 0},
+                                         WordCase{"antes", "förut", 64 | 5, 0, 5, 0, 0},
                                          WordCase{"la", "den", 48, 0, 15, 0, 0},
                                          WordCase{"que", "som", 49, 0, 14, 0, 0}),
                          [](const auto& info) { return std::to_string(info.index); });
@@ -87,15 +89,6 @@ TEST_F(ShippedDictionaries, PoderIsEntry147) {
     LookupSpanishWord(s, found);
     ASSERT_TRUE(found);
     EXPECT_EQ(s.StagedWord.SvKey.view(), "147");
-}
-
-TEST_F(ShippedDictionaries, PhraseStartFlagIsBitSix) {
-    TranslationState s(*lexicon_);
-    s.LookupWord = "antes";
-    bool found = false;
-    LookupSpanishWord(s, found);
-    ASSERT_TRUE(found);
-    EXPECT_EQ(s.StagedWord.SpCode1, 64 | 5);
 }
 
 struct VerbFormCase {
@@ -139,36 +132,39 @@ TEST_F(ShippedDictionaries, FormEntryGivesTheAdjectiveReading) {
     EXPECT_EQ(s.StagedWord.SvClass, 2);
 }
 
-TEST_F(ShippedDictionaries, PhraseOfThreeWords) {
+struct PhraseCase {
+    std::vector<const char*> words;  // the SpWord of each word from the phrase start
+    const char* swedish;
+    const char* classWord;
+    const char* number;
+};
+
+void PrintTo(const PhraseCase& c, std::ostream* os) { *os << c.words.front(); }
+
+class ShippedPhrases : public ShippedDictionaries, public testing::WithParamInterface<PhraseCase> {};
+
+TEST_P(ShippedPhrases, AreFoundFromTheirFirstWord) {
+    const PhraseCase& c = GetParam();
     TranslationState s(*lexicon_);
-    WordNode a, pesar, de;
-    a.SpWord = "a";
-    pesar.SpWord = "pesar";
-    de.SpWord = "de";
-    a.Next = &pesar;
-    pesar.Next = &de;
+    std::vector<WordNode> nodes(c.words.size());
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        nodes[i].SpWord = Cp(c.words[i]);
+        if (i > 0) nodes[i - 1].Next = &nodes[i];
+    }
     bool found = false;
-    FindPhrase(s, a.SpWord, &a, found);
+    FindPhrase(s, nodes.front().SpWord, &nodes.front(), found);
     ASSERT_TRUE(found);
-    EXPECT_EQ(s.PhraseSv.view(), "trots");
-    EXPECT_EQ(s.PhraseClassWord.view(), "prep");
-    EXPECT_EQ(s.PhraseWordCount, 3u);
+    EXPECT_EQ(s.PhraseSv.view(), Cp(c.swedish));
+    EXPECT_EQ(s.PhraseClassWord.view(), c.classWord);
+    EXPECT_EQ(s.PhraseNumber.view(), c.number);
+    EXPECT_EQ(s.PhraseWordCount, c.words.size());
 }
 
-TEST_F(ShippedDictionaries, NounPhraseCarriesItsNumber) {
-    TranslationState s(*lexicon_);
-    WordNode fin, de, semana;
-    fin.SpWord = "fin";
-    de.SpWord = "de";
-    semana.SpWord = "semana";
-    fin.Next = &de;
-    de.Next = &semana;
-    bool found = false;
-    FindPhrase(s, fin.SpWord, &fin, found);
-    ASSERT_TRUE(found);
-    EXPECT_EQ(s.PhraseSv.view(), "helg");
-    EXPECT_EQ(s.PhraseNumber.view(), std::to_string((2 << 11) | 4));
-}
+INSTANTIATE_TEST_SUITE_P(Seed, ShippedPhrases,
+                         testing::Values(PhraseCase{{"a", "pesar", "de"}, "trots", "prep", "0"},
+                                         PhraseCase{{"fin", "de", "semana"}, "helg", "sub", "4100"},
+                                         PhraseCase{{"de", "repente"}, "plötsligt", "adv", "0"}),
+                         [](const auto& info) { return std::to_string(info.index); });
 
 TEST_F(ShippedDictionaries, IrregularSwedishForms) {
     TranslationState s(*lexicon_);
