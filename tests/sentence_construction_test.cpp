@@ -49,6 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"acronym", "Veo la ONU.", 3, "ONU FN 16 1 3 egnm"},
                     WordCase{"name_in_sentence", "Veo a Juan.", 3, "Juan Juan 16 1 3 egnm"},
                     WordCase{"name_opening_sentence", "Pedro come.", 1, "Pedro Pedro 16 1 3 egnm"},
+                    WordCase{"name_after_question_mark", "¿Pedro come?", 2, "Pedro Pedro 16 1 3 egnm"},
+                    WordCase{"name_after_exclamation_mark", "¡Pedro come!", 2, "Pedro Pedro 16 1 3 egnm"},
+                    WordCase{"word_after_exclamation_mark", "¡Come!", 2, "comer äta 3 4 3 vi"},
+                    WordCase{"word_after_quote", "\"Come\".", 2, "comer äta 3 4 3 vi"},
                     WordCase{"feminine_participle", "Abierta.", 1, "abierta öppen 104 10 0 vadj"}),
     CaseName);
 

@@ -24,17 +24,24 @@ void PrepareArrays(TranslationState& s) {
     s.OutTags.Resize(s.SlotCount + 5);
 }
 
-bool IsOpeningQuote(const Str30& text) {
-    for (const auto quote : kOpeningQuotes)
-        if (text == quote) return true;
+bool IsOpeningMark(const Str30& text) {
+    for (const auto mark : kOpeningMarks)
+        if (text == mark) return true;
     return false;
 }
 
-// The sentence's first word is looked up with a small letter.
+// The sentence's first word is looked up with a small letter. Opening
+// quotes and "¡"/"¿" stand before it as tokens of their own; skipping them
+// keeps "¡Tienes ..." from being read as a name and lets "¿Juan ...?" still
+// be found as one.
 void LowerSentenceStart(TranslationState& s) {
-    TextNode* first = s.TokenList.Head;
-    if (first == nullptr) return;
-    TextNode* word = IsOpeningQuote(first->Text) && first->Next != nullptr ? first->Next : first;
+    s.OpeningPosition = 1;
+    TextNode* word = s.TokenList.Head;
+    while (word != nullptr && word->Next != nullptr && IsOpeningMark(word->Text)) {
+        word = word->Next;
+        ++s.OpeningPosition;
+    }
+    if (word == nullptr) return;
     bool changed = false;
     LowerFirstLetter(word->Text, changed);
 }

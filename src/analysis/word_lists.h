@@ -39,7 +39,7 @@ inline constexpr std::string_view kPunctuationTokens[] = {
 // Verbs that take no object, tagged "vi" once the phrases are known.
 inline constexpr std::string_view kIntransitiveVerbs[] = {"llegar", "vivir", "salir", "abundar", "yacer"};
 
-// Quotation marks that may open a sentence: its first word then follows them.
-inline constexpr std::string_view kOpeningQuotes[] = {"\"", "\xAB", "\x93"};
+// Marks that may open a sentence (quotes, "¡", "¿"): its first word follows them.
+inline constexpr std::string_view kOpeningMarks[] = {"\"", "\xAB", "\x93", "\xA1", "\xBF"};
 
 }  // namespace quelvo

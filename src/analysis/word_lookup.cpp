@@ -149,7 +149,7 @@ bool TryFurtherAnalyses(TranslationState& s, Str30& tok, int position) {
     if (!found) LookupFemParticiple(s, tok, found);
     if (!found) LookupSpecialWord(s, tok, found);
     // A name that opens the sentence was given a small letter before the lookups.
-    if (!found && position == 1) {
+    if (!found && position == s.OpeningPosition) {
         tok = WithCapitalLetter(tok);
         LookupAcronymOrUnknown(s, tok, position, found);
     }

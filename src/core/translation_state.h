@@ -61,6 +61,7 @@ struct TranslationState {
     Str6 PhraseNumber;
 
     // Sentence construction and the sentence passes.
+    int OpeningPosition = 1;  // the first word after opening quotes and "¡"/"¿"
 
     // Phrase grammar, clauses and roles. Arrays count from entry 1.
     static constexpr int kClauseBoundSlots = 8;

@@ -193,10 +193,15 @@ void ResolveHaberSpecials(TranslationState& s) {
         if (n->SpClass != 120) continue;
         const auto* supine = RowOf<SwedishParticiple>(kHaberSupines, n->SpWord);
         if (SpWordOf(n->Prev) == "haber" && supine != nullptr) {
+            // The node itself becomes the participle, so that "haber" before
+            // it is read as the auxiliary of a perfect.
             SetTag(s, pos, "vperf");
             s.StagedWord.FormCode = 10;
+            n->FormCode = 10;
+            n->SpClass = 102;
             n->SvClass = 3;
             n->SvWord = supine->swedish;
+            n->SvForm = supine->swedish;
             return;
         }
         bool found = false;
