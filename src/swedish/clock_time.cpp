@@ -11,11 +11,15 @@ bool IsNumber(const WordNode* word) { return word != nullptr && word->SpClass ==
 
 bool IsArticle(const WordNode* word) { return word != nullptr && (word->SpClass == 15 || word->SpClass == 48); }
 
+// "la una" is the one hour that is not a number word: "una" stays
+// ambiguous with the article.
+bool IsHour(const WordNode* word) { return IsNumber(word) || (word != nullptr && word->SpWord == "una"); }
+
 // A noun, adjective or the like after the number makes it something else
-// than an hour (son las tres casas).
+// than an hour (son las tres casas). The sentence's closing mark does not:
+// every sentence has one, and "son las tres." tells the time.
 bool EndsTheTime(const WordNode* word) {
-    return word == nullptr ||
-           !(word->SpClass == 1 || word->SpClass == 2 || word->SpClass == 20 || word->SpClass == 100);
+    return word == nullptr || !(word->SpClass == 1 || word->SpClass == 2 || word->SpClass == 20);
 }
 
 void EmitAndAdvancePhrase(TranslationState& s, std::string_view word, std::string_view tag) {
@@ -50,15 +54,16 @@ void EmitMinutesTo(TranslationState& s, const Str30& hour) {
 
 }  // namespace
 
-void DetectClockTime(TranslationState& s, bool& handled) {
-    handled = false;
-    const WordNode* word = s.CurWord;
-    if (word == nullptr || word->SpWord != "ser") return;
+bool StartsClockTime(const WordNode* word) {
+    if (word == nullptr || word->SpWord != "ser") return false;
     const WordNode* article = word->Next;
     const WordNode* hour = article != nullptr ? article->Next : nullptr;
-    if (!IsArticle(article) || !IsNumber(hour) || !EndsTheTime(hour->Next)) return;
-    EmitClockTime(s);
-    handled = true;
+    return IsArticle(article) && IsHour(hour) && EndsTheTime(hour->Next);
+}
+
+void DetectClockTime(TranslationState& s, bool& handled) {
+    handled = StartsClockTime(s.CurWord);
+    if (handled) EmitClockTime(s);
 }
 
 void EmitClockTime(TranslationState& s) {

@@ -5,8 +5,11 @@
 
 namespace quelvo {
 
-// With CurWord at "ser" followed by an article and a number (and no noun or
-// adjective after it), emits the clock time and sets `handled`.
+// True when `word` is "ser" telling the time: an article and an hour follow
+// and no noun or adjective after them. "klockan" is then the subject.
+bool StartsClockTime(const WordNode* word);
+
+// With CurWord at a "ser" that starts a clock time, emits it and sets `handled`.
 void DetectClockTime(TranslationState& s, bool& handled);
 
 // Emits the clock time that starts at CurWord ("ser"), consuming its words

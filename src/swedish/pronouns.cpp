@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "swedish/clock_time.h"
 #include "swedish/nouns.h"
 #include "swedish/word_output.h"
 
@@ -100,6 +101,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (Contains(NoSubjectRules, phrase->RuleNo) || s.CurWord->SpWord == "hay") return;
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
+    if (StartsClockTime(verb)) return;
     if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
     Str30 pronoun;
     Str30 spanish;
