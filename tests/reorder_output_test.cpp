@@ -37,7 +37,7 @@ struct ReorderCase {
 
 class WordOrder : public testing::TestWithParam<ReorderCase> {};
 
-TEST_P(WordOrder, PutsTheNegationAfterTheVerb) {
+TEST_P(WordOrder, ComesOutInSwedishOrder) {
     TranslationState s(NoLexicon());
     EmitRow(s, GetParam().words);
     ReorderOutput(s);
@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReorderCase{"neg_v_x", {{"inte", "neg"}, {"äter", "v"}, {"fisk", "x"}}, {"Äter", "inte", "fisk"}},
         ReorderCase{"neg_v_keeps_the_capital", {{"inte", "neg"}, {"äter", "v"}}, {"äter", "Inte"}},
         ReorderCase{"neg_ppsu_v", {{"inte", "neg"}, {"jag", "ppsu"}, {"äter", "v"}}, {"Jag", "äter", "inte"}},
+        ReorderCase{"neg_ppsu_hjv", {{"inte", "neg"}, {"du", "ppsu"}, {"behöver", "hjv"}, {"betala", "v"}},
+                    {"Du", "behöver", "inte", "betala"}},
         ReorderCase{"neg_v_refl", {{"inte", "neg"}, {"tvättar", "v"}, {"sig", "refl"}}, {"Tvättar", "sig", "inte"}},
         ReorderCase{"neg_hjv", {{"inte", "neg"}, {"kan", "hjv"}}, {"kan", "Inte"}},
         ReorderCase{"neg_hjv_x_keeps_the_capital", {{"inte", "neg"}, {"kan", "hjv"}, {"simma", "inf"}},
@@ -58,6 +60,46 @@ INSTANTIATE_TEST_SUITE_P(
         ReorderCase{"neg_last", {{"nej", "x"}, {"inte", "neg"}}, {"Nej", "inte"}},
         ReorderCase{"no_negation", {{"han", "ppsu"}, {"äter", "v"}}, {"Han", "äter"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    VerbSecond, WordOrder,
+    testing::Values(
+        ReorderCase{"after_an_adverb", {{"i dag", "adv"}, {"vi", "ppsu"}, {"äter", "v"}}, {"I dag", "äter", "vi"}},
+        ReorderCase{"after_an_adverb_and_the_negation",
+                    {{"verkligen", "adv"}, {"jag", "ppsu"}, {"förstår", "v"}, {"inte", "neg"}},
+                    {"Verkligen", "förstår", "jag", "inte"}},
+        ReorderCase{"after_a_prepositional_phrase",
+                    {{"i", "prep"}, {"hörnet", "n"}, {"det", "ppsu"}, {"finns", "v"}, {"en", "det"}, {"bar", "n"}},
+                    {"I", "hörnet", "finns", "det", "en", "bar"}},
+        ReorderCase{"noun_subject",
+                    {{"i går", "adv"}, {"min", "poss"}, {"bror", "n"}, {"köpte", "v"}, {"en", "det"}, {"bil", "n"}},
+                    {"I går", "köpte", "min", "bror", "en", "bil"}},
+        ReorderCase{"auxiliary_group_splits",
+                    {{"i", "prep"}, {"januari", "n"}, {"vi", "ppsu"}, {"kommer att", "hjv"}, {"resa", "v"}},
+                    {"I", "januari", "kommer", "vi att", "resa"}},
+        ReorderCase{"after_a_clause_and_comma",
+                    {{"när", "Konj"}, {"vi", "ppsu"}, {"bodde", "v"}, {",", "st"}, {"vi", "ppsu"}, {"reste", "v"}},
+                    {"När", "vi", "bodde", ",", "reste", "vi"}},
+        ReorderCase{"clause_without_comma_stays", {{"när", "Konj"}, {"vi", "ppsu"}, {"bodde", "v"}},
+                    {"När", "vi", "bodde"}},
+        ReorderCase{"subject_first_stays", {{"juan", "egnm"}, {"äter", "v"}, {",", "st"}, {"ana", "egnm"}, {"dricker", "v"}},
+                    {"Juan", "äter", ",", "ana", "dricker"}},
+        ReorderCase{"verb_already_second", {{"här", "adv"}, {"bor", "v"}, {"min", "poss"}, {"mor", "n"}},
+                    {"Här", "bor", "min", "mor"}},
+        ReorderCase{"no_verb_after_the_subject", {{"i", "prep"}, {"dag", "n"}, {"vi", "ppsu"}, {"i", "prep"}},
+                    {"I", "dag", "vi", "i"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordOrder, VerbSecondShowsInTheDump) {
+    TranslationState s(NoLexicon());
+    EmitRow(s, {{"i dag", "adv"}, {"vi", "ppsu"}, {"äter", "v"}});
+    ReorderOutput(s);
+    const nlohmann::json expected = nlohmann::json::parse(R"([
+        {"SvText": "I dag", "OutTag": "adv", "OutPos": 1},
+        {"SvText": "äter", "OutTag": "v", "OutPos": 2},
+        {"SvText": "vi", "OutTag": "ppsu", "OutPos": 3}])");
+    EXPECT_EQ(DumpOutput(s), expected);
+}
 
 TEST(WordOrder, AppendsEachSegmentToTheCopy) {
     TranslationState s(NoLexicon());
