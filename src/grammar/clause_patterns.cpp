@@ -44,6 +44,19 @@ std::string_view RunRoleRule(TranslationState& s, int first, int last, const Str
     return entry->ruleName;
 }
 
+// A clause that opens with a finite verb has its subject only in the
+// verb's ending ("voy a preparar la cena"). When no role rule took the
+// clause, the verb phrase still carries that subject, so that Swedish gets
+// its pronoun.
+std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first) {
+    PhraseAt at = SeekPhrase(s, first);
+    if (at.phrase == nullptr || at.word == nullptr || at.phrase->Tag != "VP") return "";
+    const WordNode& verb = *at.word;
+    if (verb.PersonNo < 1 || verb.PersonNo > 6 || verb.FormCode == 19) return "";
+    at.phrase->Tag = "NPS/VPI";
+    return "OpeningVerbSubject";
+}
+
 }  // namespace
 
 const PatternKey* FindPatternKey(std::string_view key) {
@@ -60,7 +73,8 @@ void ApplyClausePatterns(TranslationState& s) {
         const int last = s.ClauseBounds[static_cast<std::size_t>(c) + 1] - 1;
         const Str15 key = ClauseKey(s, first, last);
         UpdateAroundVP(s, first, last, aroundVP);
-        const std::string_view rule = RunRoleRule(s, first, last, key, aroundVP);
+        std::string_view rule = RunRoleRule(s, first, last, key, aroundVP);
+        if (rule.empty()) rule = GiveOpeningVerbItsSubject(s, first);
         s.ClauseRecords[static_cast<std::size_t>(c)] = {key, rule};
         first = last + 1;
     }
