@@ -90,6 +90,43 @@ INSTANTIATE_TEST_SUITE_P(
                     {"I", "dag", "vi", "i"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct QuestionCase {
+    const char* name;
+    std::vector<OutWord> words;
+    std::vector<std::string> result;
+};
+
+class QuestionOrder : public testing::TestWithParam<QuestionCase> {};
+
+// The segment's words end in "?", which makes it a question.
+TEST_P(QuestionOrder, PutsTheVerbBeforeTheSubject) {
+    TranslationState s(NoLexicon());
+    WordNode* mark = s.WordList.Add(s.Arena, true);
+    mark->SpWord = "?";
+    EmitRow(s, GetParam().words);
+    ReorderOutput(s);
+    EXPECT_EQ(CopyTexts(s), GetParam().result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, QuestionOrder,
+    testing::Values(
+        QuestionCase{"yes_no", {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}}, {"Har", "du", "läst"}},
+        QuestionCase{"question_word", {{"var", "intr"}, {"du", "ppsu"}, {"bor", "v"}}, {"Var", "bor", "du"}},
+        QuestionCase{"name_keeps_its_capital", {{"juan", "egnm"}, {"kommer", "v"}}, {"Kommer", "Juan"}},
+        QuestionCase{"auxiliary_group", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
+                     {"Kommer", "du att", "köpa"}},
+        QuestionCase{"verb_first_already", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
+        QuestionCase{"question_word_as_subject", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordOrder, StatementWithSubjectFirstStays) {
+    TranslationState s(NoLexicon());
+    EmitRow(s, {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}});
+    ReorderOutput(s);
+    EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"Du", "har", "läst"}));
+}
+
 TEST(WordOrder, VerbSecondShowsInTheDump) {
     TranslationState s(NoLexicon());
     EmitRow(s, {{"i dag", "adv"}, {"vi", "ppsu"}, {"äter", "v"}});

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/capitalise.h"
+#include "translate/verb_second.h"
 
 namespace quelvo {
 namespace {
@@ -56,78 +57,10 @@ std::vector<Node*> OrderOf(Node* head) {
     return ordered;
 }
 
-bool HasTag(const OutWordNode* w, std::initializer_list<std::string_view> tags) {
-    for (const std::string_view tag : tags)
-        if (w->OutTag == tag) return true;
+bool IsQuestion(const TranslationState& s) {
+    for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next)
+        if (w->SpWord == "?") return true;
     return false;
-}
-
-bool IsNounPhraseWord(const OutWordNode* w) { return HasTag(w, {"det", "poss", "indf", "adj", "rord", "n", "egnm"}); }
-bool IsNoun(const OutWordNode* w) { return HasTag(w, {"n", "egnm"}); }
-
-// The places [begin, end) hold a noun phrase that ends on its noun.
-std::size_t NounPhraseEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
-    std::size_t end = begin;
-    while (end < order.size() && IsNounPhraseWord(order[end])) ++end;
-    while (end > begin && !IsNoun(order[end - 1])) --end;
-    return end;
-}
-
-// Where the element that opens the sentence ends, when it is one that
-// Swedish follows with the verb: adverbs, a prepositional phrase, or a
-// subordinate clause closed by a comma. Zero when the sentence opens
-// otherwise.
-std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
-    std::size_t end = 0;
-    if (HasTag(order[0], {"adv"})) {
-        while (end < order.size() && HasTag(order[end], {"adv"})) ++end;
-    } else if (HasTag(order[0], {"prep"})) {
-        end = NounPhraseEnd(order, 1);
-        if (end == 1) return 0;
-    } else if (HasTag(order[0], {"Konj"})) {
-        while (end < order.size() && !HasTag(order[end], {"st"})) ++end;
-        if (end == order.size()) return 0;
-    } else {
-        return 0;
-    }
-    if (end < order.size() && HasTag(order[end], {"st"})) ++end;
-    return end;
-}
-
-// Only the finite verb of a group written as one word ("kommer att",
-// "har just") goes before the subject; the rest stays after it.
-void SplitVerbGroup(OutWordNode& verb, OutWordNode& subjectEnd) {
-    const std::string text(verb.SvText.view());
-    const std::size_t blank = text.find(' ');
-    if (blank == std::string::npos) return;
-    verb.SvText = text.substr(0, blank);
-    subjectEnd.SvText = std::string(subjectEnd.SvText.view()) + text.substr(blank);
-}
-
-// The words of `out` in output order, as OutputOrder gives them, but
-// changeable.
-std::vector<OutWordNode*> MutableOutputOrder(NodeList<OutWordNode>& out) {
-    std::vector<OutWordNode*> byListPos;
-    for (OutWordNode* w = out.Head; w != nullptr; w = w->Next) byListPos.push_back(w);
-    std::vector<OutWordNode*> ordered;
-    for (const OutWordNode* w : byListPos)
-        if (w->OutPos >= 1 && w->OutPos <= static_cast<int>(byListPos.size()))
-            ordered.push_back(byListPos[static_cast<std::size_t>(w->OutPos - 1)]);
-    return ordered;
-}
-
-// After an opening adverbial the finite verb comes second, before the
-// subject: "i dag äter vi", "i morgon köper min bror en bil".
-void PlaceVerbSecond(std::vector<OutWordNode*>& order) {
-    if (order.size() < 3) return;
-    const std::size_t subject = FrontedElementEnd(order);
-    if (subject == 0 || subject >= order.size()) return;
-    const std::size_t verb =
-        HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
-    if (verb == subject || verb >= order.size() || !IsFiniteVerb(*order[verb])) return;
-    std::rotate(order.begin() + static_cast<std::ptrdiff_t>(subject), order.begin() + static_cast<std::ptrdiff_t>(verb),
-                order.begin() + static_cast<std::ptrdiff_t>(verb) + 1);
-    SplitVerbGroup(*order[subject], *order[verb]);
 }
 
 // Gives every node the OutPos that puts `order` out: the i-th node of the
@@ -160,7 +93,7 @@ void ReorderOutput(TranslationState& s) {
         if (n->OutTag == "neg" && n->Next != nullptr) PlaceNegation(*n);
     std::vector<OutWordNode*> order = OrderOf<OutWordNode>(s.OutList.Head);
     if (static_cast<int>(order.size()) == s.OutList.Count()) {
-        PlaceVerbSecond(order);
+        PlaceVerbSecond(order, IsQuestion(s));
         SetOutputOrder(s.OutList, order);
     }
     for (const OutWordNode* w : order) AppendCopy(s, *w);
