@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
     VerbSecond, WordOrder,
     testing::Values(
         ReorderCase{"after_an_adverb", {{"i dag", "adv"}, {"vi", "ppsu"}, {"äter", "v"}}, {"I dag", "äter", "vi"}},
+        ReorderCase{"after_an_adverbial_phrase", {{"till slut", "advx"}, {",", "st"}, {"han", "ppsu"}, {"kom", "v"}},
+                    {"Till slut", ",", "kom", "han"}},
         ReorderCase{"after_an_adverb_and_the_negation",
                     {{"verkligen", "adv"}, {"jag", "ppsu"}, {"förstår", "v"}, {"inte", "neg"}},
                     {"Verkligen", "förstår", "jag", "inte"}},
@@ -116,6 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
         QuestionCase{"name_keeps_its_capital", {{"juan", "egnm"}, {"kommer", "v"}}, {"Kommer", "Juan"}},
         QuestionCase{"auxiliary_group", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
                      {"Kommer", "du att", "köpa"}},
+        QuestionCase{"question_phrase", {{"varför", "advx"}, {"du", "ppsu"}, {"gråter", "v"}},
+                     {"Varför", "gråter", "du"}},
         QuestionCase{"verb_first_already", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
         QuestionCase{"question_word_as_subject", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -36,8 +36,8 @@ std::size_t NounPhraseEnd(const std::vector<OutWordNode*>& order, std::size_t be
 // otherwise.
 std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
     std::size_t end = 0;
-    if (HasTag(order[0], {"adv"})) {
-        while (end < order.size() && HasTag(order[end], {"adv"})) ++end;
+    if (HasTag(order[0], {"adv", "advx"})) {
+        while (end < order.size() && HasTag(order[end], {"adv", "advx"})) ++end;
     } else if (HasTag(order[0], {"prep"})) {
         end = NounPhraseEnd(order, 1);
         if (end == 1) return 0;
@@ -66,7 +66,7 @@ void SplitVerbGroup(OutWordNode& verb, OutWordNode& subjectEnd) {
 // and then the subject; a statement with a fronted element and then the
 // subject.
 std::size_t SubjectStart(const std::vector<OutWordNode*>& order, bool question) {
-    if (question) return HasTag(order[0], {"intr"}) ? 1 : 0;
+    if (question) return HasTag(order[0], {"intr", "advx"}) ? 1 : 0;
     const std::size_t fronted = FrontedElementEnd(order);
     return fronted == 0 ? std::string::npos : fronted;
 }
