@@ -163,8 +163,9 @@ void ResolveRKIF(TranslationState& s, WordNode& node, int position) {
         InfinitiveMarkerReading(s, node, position);
     } else if (OneOf(prevWord, {"peor", "mejor", "m\xE1s", "menos", "menor"})) {
         ConjunctionReading(s, node, position, "\xE4n");
-    } else if (SpWordOf(before) == "m\xE1s") {
-        ConjunctionReading(s, node, position, "som");
+    } else if (OneOf(SpWordOf(before), {"m\xE1s", "menos"})) {
+        // "más barata que", "menos libros que": a comparison, compared with "än".
+        ConjunctionReading(s, node, position, "\xE4n");
     } else if (before == nullptr) {
         ResolveQueNearStart(s, node, position);
     } else {
