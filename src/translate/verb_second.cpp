@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/capitalise.h"
 
@@ -78,11 +79,21 @@ void MoveCapital(OutWordNode& oldFirst, OutWordNode& newFirst) {
     newFirst.SvText = Capitalised(newFirst.SvText);
 }
 
+// A clause that opens with its subject has the finite verb right after it,
+// before an adverb: "Marta äter alltid", not "Marta alltid äter".
+void PlaceVerbBeforeAdverb(std::vector<OutWordNode*>& order) {
+    const std::size_t adverb = HasTag(order[0], {"ppsu"}) ? 1 : NounPhraseEnd(order, 0);
+    if (adverb == 0 || adverb + 1 >= order.size()) return;
+    if (!HasTag(order[adverb], {"adv"}) || !IsFiniteVerb(order[adverb + 1])) return;
+    std::swap(order[adverb], order[adverb + 1]);
+}
+
 }  // namespace
 
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, bool question) {
     if (order.size() < 2) return;
     const std::size_t subject = SubjectStart(order, question);
+    if (subject == std::string::npos) PlaceVerbBeforeAdverb(order);
     if (subject >= order.size()) return;
     const std::size_t verb = HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
     if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return;

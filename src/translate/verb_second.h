@@ -1,5 +1,6 @@
 #pragma once
-// Swedish puts the finite verb in second place: after an opening adverb,
+// Swedish puts the finite verb in second place: right after a subject that
+// opens the clause, after an opening adverb,
 // prepositional phrase or comma-closed clause ("i dag äter vi"), and after
 // the question word of a question ("var bor du"); a question without one
 // opens with the verb ("har du läst").
