@@ -98,36 +98,48 @@ INSTANTIATE_TEST_SUITE_P(
                     {"I", "dag", "vi", "i"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct QuestionCase {
+struct SegmentCase {
     const char* name;
+    const char* spanish;  // a word of the Spanish segment that tells its order
     std::vector<OutWord> words;
     std::vector<std::string> result;
 };
 
-class QuestionOrder : public testing::TestWithParam<QuestionCase> {};
+class SegmentOrder : public testing::TestWithParam<SegmentCase> {};
 
-// The segment's words end in "?", which makes it a question.
-TEST_P(QuestionOrder, PutsTheVerbBeforeTheSubject) {
+TEST_P(SegmentOrder, FollowsTheKindOfSegment) {
     TranslationState s(NoLexicon());
-    WordNode* mark = s.WordList.Add(s.Arena, true);
-    mark->SpWord = "?";
+    WordNode* word = s.WordList.Add(s.Arena, true);
+    word->SpWord = GetParam().spanish;
+    word->SpText = GetParam().spanish;
     EmitRow(s, GetParam().words);
     ReorderOutput(s);
     EXPECT_EQ(CopyTexts(s), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, QuestionOrder,
+    Questions, SegmentOrder,
     testing::Values(
-        QuestionCase{"yes_no", {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}}, {"Har", "du", "läst"}},
-        QuestionCase{"question_word", {{"var", "intr"}, {"du", "ppsu"}, {"bor", "v"}}, {"Var", "bor", "du"}},
-        QuestionCase{"name_keeps_its_capital", {{"juan", "egnm"}, {"kommer", "v"}}, {"Kommer", "Juan"}},
-        QuestionCase{"auxiliary_group", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
-                     {"Kommer", "du att", "köpa"}},
-        QuestionCase{"question_phrase", {{"varför", "advx"}, {"du", "ppsu"}, {"gråter", "v"}},
-                     {"Varför", "gråter", "du"}},
-        QuestionCase{"verb_first_already", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
-        QuestionCase{"question_word_as_subject", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
+        SegmentCase{"yes_no", "?", {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}}, {"Har", "du", "läst"}},
+        SegmentCase{"question_word", "?", {{"var", "intr"}, {"du", "ppsu"}, {"bor", "v"}}, {"Var", "bor", "du"}},
+        SegmentCase{"question_phrase", "?", {{"varför", "advx"}, {"du", "ppsu"}, {"gråter", "v"}},
+                    {"Varför", "gråter", "du"}},
+        SegmentCase{"name_keeps_its_capital", "?", {{"juan", "egnm"}, {"kommer", "v"}}, {"Kommer", "Juan"}},
+        SegmentCase{"auxiliary_group", "?", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
+                    {"Kommer", "du att", "köpa"}},
+        SegmentCase{"verb_first_already", "?", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
+        SegmentCase{"question_word_as_subject", "?", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Passives, SegmentOrder,
+    testing::Values(
+        SegmentCase{"subject_goes_first", "se", {{"hyrs", "v"}, {"rum", "n"}, {"nära", "prep"}},
+                    {"Rum", "hyrs", "nära"}},
+        SegmentCase{"with_its_auxiliary", "se", {{"har", "v"}, {"sålts", "v"}, {"många", "indf"}, {"hus", "n"}},
+                    {"Många", "hus", "har", "sålts"}},
+        SegmentCase{"active_verb_stays", "se", {{"säljer", "v"}, {"huset", "n"}}, {"Säljer", "huset"}},
+        SegmentCase{"without_se_stays", "como", {{"läs", "v"}, {"boken", "n"}}, {"Läs", "boken"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordOrder, StatementWithSubjectFirstStays) {

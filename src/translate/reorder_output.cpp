@@ -57,10 +57,13 @@ std::vector<Node*> OrderOf(Node* head) {
     return ordered;
 }
 
-bool IsQuestion(const TranslationState& s) {
-    for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next)
-        if (w->SpWord == "?") return true;
-    return false;
+SegmentFacts FactsOf(const TranslationState& s) {
+    SegmentFacts facts;
+    for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next) {
+        if (w->SpWord == "?") facts.question = true;
+        if (w->SpText == "se") facts.passive = true;
+    }
+    return facts;
 }
 
 // Gives every node the OutPos that puts `order` out: the i-th node of the
@@ -93,7 +96,7 @@ void ReorderOutput(TranslationState& s) {
         if (n->OutTag == "neg" && n->Next != nullptr) PlaceNegation(*n);
     std::vector<OutWordNode*> order = OrderOf<OutWordNode>(s.OutList.Head);
     if (static_cast<int>(order.size()) == s.OutList.Count()) {
-        PlaceVerbSecond(order, IsQuestion(s));
+        PlaceVerbSecond(order, FactsOf(s));
         SetOutputOrder(s.OutList, order);
     }
     for (const OutWordNode* w : order) AppendCopy(s, *w);

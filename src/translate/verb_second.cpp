@@ -88,12 +88,33 @@ void PlaceVerbBeforeAdverb(std::vector<OutWordNode*>& order) {
     std::swap(order[adverb], order[adverb + 1]);
 }
 
+bool IsSPassive(const OutWordNode* w) {
+    const std::string_view text = w->SvText.view();
+    return IsFiniteVerb(w) && !text.empty() && text.back() == 's';
+}
+
+// A statement that opens with an s-passive has the noun phrase after it as
+// its subject, which Swedish puts first: "rum hyrs", "många hus har sålts".
+void PlacePassiveSubjectFirst(std::vector<OutWordNode*>& order) {
+    std::size_t group = 0;
+    while (group < order.size() && IsFiniteVerb(order[group])) ++group;
+    if (group == 0 || !IsSPassive(order[group - 1])) return;
+    const std::size_t end = NounPhraseEnd(order, group);
+    if (end == group) return;
+    std::rotate(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(group),
+                order.begin() + static_cast<std::ptrdiff_t>(end));
+    MoveCapital(*order[end - group], *order[0]);
+}
+
 }  // namespace
 
-void PlaceVerbSecond(std::vector<OutWordNode*>& order, bool question) {
+void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
-    const std::size_t subject = SubjectStart(order, question);
-    if (subject == std::string::npos) PlaceVerbBeforeAdverb(order);
+    const std::size_t subject = SubjectStart(order, facts.question);
+    if (subject == std::string::npos) {
+        if (facts.passive) PlacePassiveSubjectFirst(order);
+        PlaceVerbBeforeAdverb(order);
+    }
     if (subject >= order.size()) return;
     const std::size_t verb = HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
     if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return;

@@ -10,9 +10,15 @@
 
 namespace quelvo {
 
+// What the Spanish segment tells of its word order.
+struct SegmentFacts {
+    bool question = false;  // it ends in "?"
+    bool passive = false;   // it holds "se", which may make an s-passive
+};
+
 // Moves the finite verb before the subject in `order`, the output words in
-// their final order, when the sentence calls for it. `question` tells that
-// the segment is a question.
-void PlaceVerbSecond(std::vector<OutWordNode*>& order, bool question);
+// their final order, when the sentence calls for it; the subject of an
+// s-passive that opens a statement goes first.
+void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts);
 
 }  // namespace quelvo
