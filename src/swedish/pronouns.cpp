@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "swedish/clock_time.h"
+#include "swedish/experiencer.h"
 #include "swedish/nouns.h"
 #include "swedish/word_output.h"
 
@@ -121,6 +122,8 @@ void InsertSubjectPronoun(TranslationState& s) {
     const PhraseNode* phrase = s.PhraseCursor;
     if (phrase == nullptr || s.CurWord == nullptr) return;
     if (Contains(NoSubjectRules, phrase->RuleNo) || s.CurWord->SpWord == "hay") return;
+    // "me gusta": the object pronoun becomes the subject.
+    if (!ExperiencerSubject(s.CurWord).empty()) return;
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb)) return;
