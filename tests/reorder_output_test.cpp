@@ -160,6 +160,35 @@ TEST(WordOrder, VerbSecondShowsInTheDump) {
     EXPECT_EQ(DumpOutput(s), expected);
 }
 
+// The segment's closing mark is never dispatched; the copy still ends with
+// it, and the output line sets punctuation close to the word before.
+TEST(WordOrder, ClosingMarksEndTheirSegments) {
+    TranslationState s(NoLexicon());
+    const auto segment = [&s](const char* mark, const std::vector<OutWord>& words) {
+        s.WordList = {};
+        WordNode* word = s.WordList.Add(s.Arena, true);
+        word->SpWord = mark;
+        word->SpClass = 100;
+        s.OutList = {};
+        s.OutPosCounter = 1;
+        EmitRow(s, words);
+        ReorderOutput(s);
+    };
+    segment("?", {{"du", "ppsu"}, {"kommer", "v"}});
+    segment(".", {{"ja", "int"}, {",", "st"}, {"i dag", "adv"}});
+    EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"Kommer", "du", "?", "Ja", ",", "i dag", "."}));
+    EXPECT_EQ(OutputLine(s), "Kommer du? Ja, i dag.");
+}
+
+TEST(WordOrder, SegmentWithoutWordsGetsNoMark) {
+    TranslationState s(NoLexicon());
+    WordNode* word = s.WordList.Add(s.Arena, true);
+    word->SpWord = ".";
+    word->SpClass = 100;
+    ReorderOutput(s);
+    EXPECT_EQ(OutputLine(s), "");
+}
+
 TEST(WordOrder, AppendsEachSegmentToTheCopy) {
     TranslationState s(NoLexicon());
     EmitRow(s, {{"hej", "int"}});

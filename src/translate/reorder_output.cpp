@@ -85,6 +85,17 @@ void AppendCopy(TranslationState& s, const OutWordNode& w) {
     copy.OutTag = w.OutTag;
 }
 
+// The segment's closing mark is its last phrase, which the dispatch never
+// renders; the line still ends the way the Spanish did.
+void AppendClosingMark(TranslationState& s) {
+    const WordNode* last = s.WordList.Tail;
+    if (s.OutList.Head == nullptr || last == nullptr || last->SpClass != 100) return;
+    if (last->SpWord != "." && last->SpWord != "?" && last->SpWord != "!" && last->SpWord != ":") return;
+    OutWordNode& mark = *s.OutListCopy.Append(s.Arena);
+    mark.SvText = last->SpWord;
+    mark.OutTag = "st";
+}
+
 }  // namespace
 
 std::vector<const OutWordNode*> OutputOrder(const NodeList<OutWordNode>& out) {
@@ -100,6 +111,7 @@ void ReorderOutput(TranslationState& s) {
         SetOutputOrder(s.OutList, order);
     }
     for (const OutWordNode* w : order) AppendCopy(s, *w);
+    AppendClosingMark(s);
 }
 
 }  // namespace quelvo
