@@ -65,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
     VerbSecond, WordOrder,
     testing::Values(
         ReorderCase{"after_an_adverb", {{"i dag", "adv"}, {"vi", "ppsu"}, {"äter", "v"}}, {"I dag", "äter", "vi"}},
-        ReorderCase{"after_an_adverbial_phrase", {{"till slut", "advx"}, {",", "st"}, {"han", "ppsu"}, {"kom", "v"}},
-                    {"Till slut", ",", "kom", "han"}},
+        ReorderCase{"after_an_adverbial_phrase_without_its_comma",
+                    {{"till slut", "advx"}, {",", "st"}, {"han", "ppsu"}, {"kom", "v"}}, {"Till slut", "kom", "han"}},
         ReorderCase{"after_an_adverb_and_the_negation",
                     {{"verkligen", "adv"}, {"jag", "ppsu"}, {"förstår", "v"}, {"inte", "neg"}},
                     {"Verkligen", "förstår", "jag", "inte"}},
@@ -147,6 +147,18 @@ TEST(WordOrder, StatementWithSubjectFirstStays) {
     EmitRow(s, {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}});
     ReorderOutput(s);
     EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"Du", "har", "läst"}));
+}
+
+TEST(WordOrder, DroppedCommaLeavesTheDump) {
+    TranslationState s(NoLexicon());
+    EmitRow(s, {{"i dag", "adv"}, {",", "st"}, {"vi", "ppsu"}, {"äter", "v"}});
+    ReorderOutput(s);
+    const nlohmann::json expected = nlohmann::json::parse(R"([
+        {"SvText": "I dag", "OutTag": "adv", "OutPos": 1},
+        {"SvText": "äter", "OutTag": "v", "OutPos": 0},
+        {"SvText": "vi", "OutTag": "ppsu", "OutPos": 3}])");
+    EXPECT_EQ(DumpOutput(s), expected);
+    EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"I dag", "äter", "vi"}));
 }
 
 TEST(WordOrder, VerbSecondShowsInTheDump) {

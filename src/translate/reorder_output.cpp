@@ -67,14 +67,15 @@ SegmentFacts FactsOf(const TranslationState& s) {
 }
 
 // Gives every node the OutPos that puts `order` out: the i-th node of the
-// list names the list position of the i-th word.
+// list names the list position of the i-th word. Nodes beyond the words of
+// `order` name none (OutPos 0): their word was dropped.
 void SetOutputOrder(NodeList<OutWordNode>& out, const std::vector<OutWordNode*>& order) {
     std::size_t place = 0;
-    for (OutWordNode* w = out.Head; w != nullptr && place < order.size(); w = w->Next) {
+    for (OutWordNode* w = out.Head; w != nullptr; w = w->Next, ++place) {
         int listPos = 1;
-        for (const OutWordNode* v = out.Head; v != order[place]; v = v->Next) ++listPos;
-        w->OutPos = listPos;
-        ++place;
+        if (place < order.size())
+            for (const OutWordNode* v = out.Head; v != order[place]; v = v->Next) ++listPos;
+        w->OutPos = place < order.size() ? listPos : 0;
     }
 }
 

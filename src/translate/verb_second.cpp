@@ -122,6 +122,9 @@ void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts
                 order.begin() + static_cast<std::ptrdiff_t>(verb) + 1);
     SplitVerbGroup(*order[subject], *order[verb]);
     if (subject == 0) MoveCapital(*order[1], *order[0]);
+    // Swedish sets no comma between an opening adverbial and its verb.
+    if (subject >= 2 && HasTag(order[subject - 1], {"st"}) && !HasTag(order[0], {"Konj"}))
+        order.erase(order.begin() + static_cast<std::ptrdiff_t>(subject) - 1);
 }
 
 }  // namespace quelvo

@@ -18,7 +18,8 @@ struct SegmentFacts {
 
 // Moves the finite verb before the subject in `order`, the output words in
 // their final order, when the sentence calls for it; the subject of an
-// s-passive that opens a statement goes first.
+// s-passive that opens a statement goes first. The comma after an opening
+// adverbial leaves `order`.
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts);
 
 }  // namespace quelvo
