@@ -134,6 +134,20 @@ INSTANTIATE_TEST_SUITE_P(
             "es_last_word", {W{.sp = "ser", .spClass = 3, .formCode = 4, .person = 3}}, kClause, {"han"}, "él"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// "como y bebo": the second verb shares the first one's subject; "canto y
+// bailas" does not.
+TEST(SubjectPronounsAfterY, FollowTheEarlierVerbsPerson) {
+    for (const auto& [secondPerson, shown] :
+         {std::pair{1, std::vector<std::string>{}}, std::pair{2, std::vector<std::string>{"Du"}}}) {
+        Sentence t({Verb(1), W{.sp = "y", .sv = "och", .spClass = 39}, Verb(secondPerson)},
+                   {{"NPS/VPI", 225}, {"YKon", 267}, {"NPS/VPI", 225}});
+        t.s.CurWord = t.Word(3);
+        t.s.PhraseCursor = t.s.MergedPhraseList.Tail;
+        InsertSubjectPronoun(t.s);
+        EXPECT_EQ(t.Out(), shown) << secondPerson;
+    }
+}
+
 TEST(SubjectPronounsWithoutState, NeedAWordAndAPhrase) {
     Sentence noPhrase({Verb(1)});
     InsertSubjectPronoun(noPhrase.s);

@@ -105,6 +105,20 @@ bool IsImpersonal(const WordNode* verb) {
     return verb->SpWord == "hacer" && (IsWeatherWord(next) || (next != nullptr && IsWeatherWord(next->Next)));
 }
 
+bool IsFiniteVerbWord(const WordNode* w) {
+    const bool verbClass = w->SpClass == 3 || w->SpClass == 4 || (w->SpClass >= 40 && w->SpClass <= 44);
+    return verbClass && w->PersonNo >= 1 && w->PersonNo <= 6;
+}
+
+// A verb joined by "y" to an earlier verb of the same person shares its
+// subject: "como y bebo" is "jag äter och dricker".
+bool SharesEarlierSubject(const PhraseNode& phrase, const WordNode& verb) {
+    if (phrase.Prev == nullptr || phrase.Prev->Tag != "YKon") return false;
+    for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev)
+        if (IsFiniteVerbWord(w)) return w->PersonNo == verb.PersonNo;
+    return false;
+}
+
 }  // namespace
 
 void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish) {
@@ -128,6 +142,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb)) return;
     if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
+    if (SharesEarlierSubject(*phrase, *verb)) return;
     Str30 pronoun;
     Str30 spanish;
     if (!PronounOf(s, verb->PersonNo, pronoun, spanish)) return;
