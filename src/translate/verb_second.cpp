@@ -116,7 +116,7 @@ void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts
         PlaceVerbBeforeAdverb(order);
     }
     if (subject >= order.size()) return;
-    const std::size_t verb = HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
+    const std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
     if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return;
     std::rotate(order.begin() + static_cast<std::ptrdiff_t>(subject), order.begin() + static_cast<std::ptrdiff_t>(verb),
                 order.begin() + static_cast<std::ptrdiff_t>(verb) + 1);
