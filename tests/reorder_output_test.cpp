@@ -132,6 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
         SegmentCase{"auxiliary_group", "?", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
                     {"Kommer", "du att", "köpa"}},
         SegmentCase{"verb_first_already", "?", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
+        SegmentCase{"late_subject_pronoun", "?", {{"vad", "indf"}, {"skulle", "hjv"}, {"göra", "v"}, {"du", "ppsu"}},
+                    {"Vad", "skulle", "du", "göra"}},
         SegmentCase{"question_word_as_subject", "?", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -106,10 +106,23 @@ void PlacePassiveSubjectFirst(std::vector<OutWordNode*>& order) {
     MoveCapital(*order[end - group], *order[0]);
 }
 
+// A subject pronoun said after the verbs of a question goes right after the
+// finite one: "vad skulle du göra", not "vad skulle göra du".
+void PlaceLateSubject(std::vector<OutWordNode*>& order) {
+    std::size_t finite = 0;
+    while (finite < order.size() && !IsFiniteVerb(order[finite])) ++finite;
+    std::size_t pronoun = finite + 1;
+    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf"})) ++pronoun;
+    if (pronoun >= order.size() || pronoun == finite + 1 || !HasTag(order[pronoun], {"ppsu"})) return;
+    const auto at = [&order](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(i); };
+    std::rotate(at(finite + 1), at(pronoun), at(pronoun + 1));
+}
+
 }  // namespace
 
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
+    if (facts.question) PlaceLateSubject(order);
     const std::size_t start = SubjectStart(order, facts.question);
     if (start == std::string::npos) {
         if (facts.passive) PlacePassiveSubjectFirst(order);
