@@ -41,6 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     ClassResolversRelatives, BuiltWord,
     testing::Values(WordCase{"mas_que", "Más que nada.", 2, "que än 49 1 0 konj"},
+                    WordCase{"mas_adjective_que", "Más grande que tú.", 3, "que än 49 1 0 konj"},
+                    WordCase{"mas_noun_que", "Más perros que tú.", 3, "que än 49 1 0 konj"},
+                    WordCase{"superlative_que", "El perro más grande que veo.", 5, "que som 49 1 0 konj"},
                     WordCase{"lo_mismo_que", "Lo mismo que tú.", 3, "que som 49 1 0 konj"},
                     WordCase{"que_after_verb", "Veo que come.", 2, "que att 49 1 0 qinf"},
                     WordCase{"que_after_noun_is_relative", "El perro que come.", 3, "que som 49 1 0 rel"}),

@@ -132,6 +132,37 @@ TEST(ClauseRoles, ConjunctionOpeningAClauseLeavesItsNounPhrase) {
     EXPECT_EQ(s.ClauseRecords[2].Key, "NPVP");
 }
 
+// "Voy a preparar la cena": no role rule takes the clause, but its verb
+// still carries the subject.
+TEST(ClauseRoles, OpeningVerbWithoutRuleKeepsItsSubject) {
+    TranslationState s(NoLexicon());
+    LoadCase(s, RoleCase{.tags = {"v", "prin", "inf", "det", "n", "sklj"},
+                         .persons = {1},
+                         .words = {{1, {"ir", 450, 3}}, {2, {"a", 1, 57}}, {3, {"preparar", 19, 99}}}});
+    RunPhraseGrammar(s);
+    EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"NPS/VPI", "Prin", "Inf", "NP", "ST"}));
+    EXPECT_EQ(s.ClauseRecords[2].Key, "VPInfNP");
+    EXPECT_EQ(std::string(s.ClauseRecords[2].RoleRule), "OpeningVerbSubject");
+}
+
+// "No voy a comer": the negation before the verb changes nothing.
+TEST(ClauseRoles, NegatedOpeningVerbKeepsItsSubject) {
+    TranslationState s(NoLexicon());
+    LoadCase(s, RoleCase{.tags = {"neg", "v", "prin", "inf", "sklj"},
+                         .persons = {0, 1},
+                         .words = {{2, {"ir", 450, 3}}, {3, {"a", 1, 57}}, {4, {"comer", 19, 99}}}});
+    RunPhraseGrammar(s);
+    EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"Neg", "NPS/VPI", "Prin", "Inf", "ST"}));
+}
+
+// "La universidad va a abrir ...": the noun phrase before is the subject.
+TEST(ClauseRoles, VerbAfterANounPhraseGetsNoSubjectOfItsOwn) {
+    TranslationState s(NoLexicon());
+    LoadRow(s, {"det", "n", "v", "prin", "inf", "det", "n", "sklj"}, {0, 0, 3});
+    RunPhraseGrammar(s);
+    EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"NP", "VP", "Prin", "Inf", "NP", "ST"}));
+}
+
 TEST(ClauseRoles, NounPhraseBetweenCommasIsMarked) {
     TranslationState s(NoLexicon());
     LoadRow(s, {"det", "n", "komma", "det", "n", "komma", "v", "sklj"});

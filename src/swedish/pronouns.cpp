@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "swedish/clock_time.h"
+#include "swedish/experiencer.h"
 #include "swedish/nouns.h"
 #include "swedish/word_output.h"
 
@@ -82,11 +83,33 @@ const std::string_view* PossessiveFormFor(const Possessive& row, char gender, in
     return IsCommonGender(gender) ? &row.common : nullptr;
 }
 
+// Verbs of the weather, which have no subject in Spanish and "det" in
+// Swedish (llueve: det regnar).
+constexpr std::array<std::string_view, 9> WeatherVerbs{"llover",    "nevar",  "lloviznar", "granizar",    "tronar",
+                                                       "amanecer", "helar",  "anochecer", "relampaguear"};
+
+// What "hacer" tells of the weather: hace frío, hace buen tiempo.
+constexpr std::array<std::string_view, 8> WeatherWords{"tiempo", "calor", "fr\xEDo", "sol",
+                                                       "viento", "fresco", "bueno", "malo"};
+
+bool IsWeatherWord(const WordNode* word) { return word != nullptr && Contains(WeatherWords, word->SpWord.view()); }
+
+// A verb without a subject of its own: the weather verbs, also as the
+// gerund after "estar" (está lloviendo), and "hacer" before a word of the
+// weather.
+bool IsImpersonal(const WordNode* verb) {
+    if (verb == nullptr) return false;
+    if (Contains(WeatherVerbs, verb->SpWord.view())) return true;
+    const WordNode* next = verb->Next;
+    if (verb->SpWord == "estar") return next != nullptr && Contains(WeatherVerbs, next->SpWord.view());
+    return verb->SpWord == "hacer" && (IsWeatherWord(next) || (next != nullptr && IsWeatherWord(next->Next)));
+}
+
 }  // namespace
 
 void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish) {
     const WordNode* word = s.CurWord;
-    if (word != nullptr && word->SpWord == "ser" && DescribesAThing(word->Next)) {
+    if (IsImpersonal(word) || (word != nullptr && word->SpWord == "ser" && DescribesAThing(word->Next))) {
         pronoun = "det";
         spanish = "ello";
     } else {
@@ -99,6 +122,8 @@ void InsertSubjectPronoun(TranslationState& s) {
     const PhraseNode* phrase = s.PhraseCursor;
     if (phrase == nullptr || s.CurWord == nullptr) return;
     if (Contains(NoSubjectRules, phrase->RuleNo) || s.CurWord->SpWord == "hay") return;
+    // "me gusta": the object pronoun becomes the subject.
+    if (!ExperiencerSubject(s.CurWord).empty()) return;
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb)) return;

@@ -1,8 +1,13 @@
 #include "translate/reorder_output.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/capitalise.h"
+#include "translate/verb_second.h"
 
 namespace quelvo {
 namespace {
@@ -23,7 +28,9 @@ void PlaceNegation(OutWordNode& n) {
     if (IsFiniteVerb(m)) std::swap(n.OutPos, m.OutPos);
     OutWordNode* k = m.Next;
     if (k == nullptr) return;
-    if (m.OutTag == "ppsu" && k->OutTag == "v") {
+    // An auxiliary after the pronoun moves as a verb does: "inte du behöver"
+    // would otherwise stay as it is.
+    if (m.OutTag == "ppsu" && IsFiniteVerb(*k)) {
         const int negPos = n.OutPos;
         n.OutPos = m.OutPos;
         m.OutPos = k->OutPos;
@@ -37,6 +44,41 @@ void PlaceNegation(OutWordNode& n) {
     if (m.OutTag == "v") MoveCapital(n, m);
 }
 
+// The i-th word of the output is the node at the list position named by the
+// i-th node's OutPos.
+template <typename Node>
+std::vector<Node*> OrderOf(Node* head) {
+    std::vector<Node*> byListPos;
+    for (Node* w = head; w != nullptr; w = w->Next) byListPos.push_back(w);
+    std::vector<Node*> ordered;
+    const int count = static_cast<int>(byListPos.size());
+    for (const Node* w : byListPos)
+        if (w->OutPos >= 1 && w->OutPos <= count) ordered.push_back(byListPos[static_cast<std::size_t>(w->OutPos - 1)]);
+    return ordered;
+}
+
+SegmentFacts FactsOf(const TranslationState& s) {
+    SegmentFacts facts;
+    for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next) {
+        if (w->SpWord == "?") facts.question = true;
+        if (w->SpText == "se") facts.passive = true;
+    }
+    return facts;
+}
+
+// Gives every node the OutPos that puts `order` out: the i-th node of the
+// list names the list position of the i-th word. Nodes beyond the words of
+// `order` name none (OutPos 0): their word was dropped.
+void SetOutputOrder(NodeList<OutWordNode>& out, const std::vector<OutWordNode*>& order) {
+    std::size_t place = 0;
+    for (OutWordNode* w = out.Head; w != nullptr; w = w->Next, ++place) {
+        int listPos = 1;
+        if (place < order.size())
+            for (const OutWordNode* v = out.Head; v != order[place]; v = v->Next) ++listPos;
+        w->OutPos = place < order.size() ? listPos : 0;
+    }
+}
+
 void AppendCopy(TranslationState& s, const OutWordNode& w) {
     OutWordNode& copy = *s.OutListCopy.Append(s.Arena);
     copy.OutPos = w.OutPos;
@@ -44,22 +86,33 @@ void AppendCopy(TranslationState& s, const OutWordNode& w) {
     copy.OutTag = w.OutTag;
 }
 
+// The segment's closing mark is its last phrase, which the dispatch never
+// renders; the line still ends the way the Spanish did.
+void AppendClosingMark(TranslationState& s) {
+    const WordNode* last = s.WordList.Tail;
+    if (s.OutList.Head == nullptr || last == nullptr || last->SpClass != 100) return;
+    if (last->SpWord != "." && last->SpWord != "?" && last->SpWord != "!" && last->SpWord != ":") return;
+    OutWordNode& mark = *s.OutListCopy.Append(s.Arena);
+    mark.SvText = last->SpWord;
+    mark.OutTag = "st";
+}
+
 }  // namespace
 
 std::vector<const OutWordNode*> OutputOrder(const NodeList<OutWordNode>& out) {
-    std::vector<const OutWordNode*> byListPos;
-    for (const OutWordNode* w = out.Head; w != nullptr; w = w->Next) byListPos.push_back(w);
-    std::vector<const OutWordNode*> ordered;
-    const int count = static_cast<int>(byListPos.size());
-    for (const OutWordNode* w : byListPos)
-        if (w->OutPos >= 1 && w->OutPos <= count) ordered.push_back(byListPos[static_cast<std::size_t>(w->OutPos - 1)]);
-    return ordered;
+    return OrderOf<const OutWordNode>(out.Head);
 }
 
 void ReorderOutput(TranslationState& s) {
     for (OutWordNode* n = s.OutList.Head; n != nullptr; n = n->Next)
         if (n->OutTag == "neg" && n->Next != nullptr) PlaceNegation(*n);
-    for (const OutWordNode* w : OutputOrder(s.OutList)) AppendCopy(s, *w);
+    std::vector<OutWordNode*> order = OrderOf<OutWordNode>(s.OutList.Head);
+    if (static_cast<int>(order.size()) == s.OutList.Count()) {
+        PlaceVerbSecond(order, FactsOf(s));
+        SetOutputOrder(s.OutList, order);
+    }
+    for (const OutWordNode* w : order) AppendCopy(s, *w);
+    AppendClosingMark(s);
 }
 
 }  // namespace quelvo
