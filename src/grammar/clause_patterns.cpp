@@ -50,7 +50,7 @@ std::string_view RunRoleRule(TranslationState& s, int first, int last, const Str
 // Swedish gets its pronoun.
 std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first) {
     PhraseAt at = SeekPhrase(s, first);
-    if (at.phrase == nullptr || at.word == nullptr || at.phrase->Tag != "VP") return "";
+    if (at.phrase == nullptr || at.word == nullptr || !TagIn(at.phrase->Tag, {"VP", "OPers"})) return "";
     if (TagIn(TagOf(at.phrase->Prev), {"NP", "NPS", "NPK", "KTNP", "Egnx", "Indf"})) return "";
     const WordNode& verb = *at.word;
     if (verb.PersonNo < 1 || verb.PersonNo > 6 || verb.FormCode == 19) return "";
