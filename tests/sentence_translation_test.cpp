@@ -94,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"acabar_de", "Juan acaba de comer.", "Juan har just ätit"},
                     SentenceRow{"hay", "Hay un perro.", "Det finns en hund"},
                     SentenceRow{"habia", "Había un perro.", "Det fanns en hund"},
+                    SentenceRow{"no_hay", "No hay perros.", "Det finns inte hundar"},
                     SentenceRow{"age_present", "Juan tiene veinte años.", "Juan är tjugo år"},
                     SentenceRow{"age_past", "Juan tenía veinte años.", "Juan var tjugo år"},
                     SentenceRow{"ser_adjective_infinitive", "Es fácil hacer.", "Det är lätt att göra"},
@@ -144,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"year", "Juan nació en 1990.", "Juan föddes 1990"},
                     SentenceRow{"segun_noun", "Según el médico.", "Enligt läkaren"},
                     SentenceRow{"segun_verb", "Según dice.", "Enligt vad han säger"},
-                    SentenceRow{"lo_que", "Lo que Juan dice.", "Det (som) Juan säger"}),
+                    SentenceRow{"lo_que", "Lo que Juan dice.", "Det (som) Juan säger"},
+                    SentenceRow{"predicative_adjective", "Juan es alto.", "Juan är hög"}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,6 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"irregular_superlative", "El perro más alto.", "Den högsta hunden"},
                     SentenceRow{"suffix_comparative", "Un perro más rápido.", "En snabbare hund"},
                     SentenceRow{"suffix_superlative", "Es el perro más rápido.", "Det är den snabbaste hunden"},
+                    SentenceRow{"irregular_comparative_names", "Juan es más alto que Pedro.", "Juan är högre än Pedro"},
+                    SentenceRow{"el_mas_alto", "Es el más alto.", "Det är den högsta"},
                     SentenceRow{"no_muy", "La casa no es muy grande.", "Huset är inte särskilt stort"}),
     RowName);
 
@@ -167,7 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"se_ha_comido", "Se ha comido.", "Har ätits"},
                     SentenceRow{"se_puede", "Se puede hacer.", "Man kan göra"},
                     SentenceRow{"no_se_puede", "No se puede hacer.", "Man kan inte göra"},
-                    SentenceRow{"me_lavo", "Me lavo.", "Jag tvättar mig"}),
+                    SentenceRow{"me_lavo", "Me lavo.", "Jag tvättar mig"},
+                    SentenceRow{"se_va_a", "Se va a hacer.", "Kommer att göras"},
+                    SentenceRow{"se_iba_a", "Se iba a hacer.", "Skulle göras"}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -184,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"negated_present", "Juan no come.", "Juan äter inte"},
                     SentenceRow{"negated_perfect", "Juan no ha comido.", "Juan har inte ätit"},
                     SentenceRow{"negated_first_plural", "No comemos la carne.", "Vi äter inte köttet"},
-                    SentenceRow{"negated_pronoun", "Ellos no hablan.", "De talar inte"}),
+                    SentenceRow{"negated_pronoun", "Ellos no hablan.", "De talar inte"},
+                    SentenceRow{"subordinate_clause", "Juan ha dicho que come.", "Juan har sagt att han äter"}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(

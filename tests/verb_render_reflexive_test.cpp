@@ -93,6 +93,30 @@ INSTANTIATE_TEST_SUITE_P(
                       {165, kReflInf}, {"Sig", "har just", "gjort"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// "se va a hacer" whose "a" was grouped as a phrase of its own: the reflexive
+// verb phrase takes in the marker and the infinitive.
+struct GoingToCase {
+    const char* name;
+    int formCode;
+    std::vector<std::string> out;
+};
+
+class ReflexiveGoingToApart : public testing::TestWithParam<GoingToCase> {};
+
+TEST_P(ReflexiveGoingToApart, TakesInTheMarkerAndTheInfinitive) {
+    VerbScene scene({kSe, Verb("ir", "gå", GetParam().formCode, 9), kA, kHacer, kStop},
+                    {{204, {"refl", "v"}}, {238, {"prin"}, "Prin"}, {232, {"inf"}, "Inf"}, kEnd});
+    TranslateVerbPhrase(scene.s);
+    EXPECT_EQ(scene.Out(), GetParam().out);
+    EXPECT_EQ(scene.CurIndex(), 5);
+    EXPECT_EQ(scene.s.PhraseCursor, scene.Phrase(3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tenses, ReflexiveGoingToApart,
+                         testing::Values(GoingToCase{"present", 450, {"Kommer att", "göras"}},
+                                         GoingToCase{"imperfect", 460, {"Skulle", "göras"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Reflexive, AConstructionWithoutARecipeDoesNothingByItself) {
     VerbScene scene({kSe, Verb("acabar", "sluta", 4, 1)});
     TranslateReflexive(scene.s, kReflexiveJustDone);
