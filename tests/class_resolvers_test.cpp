@@ -19,6 +19,9 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"sbadj_pair_first_is_noun", "El viejo joven.", 2, "viejo gammal 20 1 0 n"},
                     WordCase{"sbadj_pair_second_is_adjective", "El viejo joven.", 3, "joven ung 2 1 0 adj"},
                     WordCase{"alrededor_de", "Alrededor de la casa.", 1, "alrededor runt omkring 21 1 0 adv"},
+                    WordCase{"manana_opening", "Mañana come.", 1, "mañana i morgon 21 1 0 adv"},
+                    WordCase{"manana_last", "Come mañana.", 2, "mañana i morgon 21 1 0 adv"},
+                    WordCase{"la_manana", "La mañana come.", 2, "mañana morgon 21 1 0 n"},
                     WordCase{"cierto_before_noun", "Cierto perro.", 1, "cierto viss 26 1 0 adj"},
                     WordCase{"fuera_before_participle", "Fuera comido.", 1, "ser vara 130 21 0 hjv"}),
     CaseName);
@@ -43,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WordCase{"mas_que", "Más que nada.", 2, "que än 49 1 0 konj"},
                     WordCase{"mas_adjective_que", "Más grande que tú.", 3, "que än 49 1 0 konj"},
                     WordCase{"mas_noun_que", "Más perros que tú.", 3, "que än 49 1 0 konj"},
+                    WordCase{"superlative_que", "El perro más grande que veo.", 5, "que som 49 1 0 konj"},
                     WordCase{"lo_mismo_que", "Lo mismo que tú.", 3, "que som 49 1 0 konj"},
                     WordCase{"que_after_verb", "Veo que come.", 2, "que att 49 1 0 qinf"},
                     WordCase{"que_after_noun_is_relative", "El perro que come.", 3, "que som 49 1 0 rel"}),

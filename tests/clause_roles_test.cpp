@@ -157,6 +157,16 @@ TEST(ClauseRoles, OpeningSerAdjectiveInfinitiveKeepsItsSubject) {
     EXPECT_EQ(std::string(s.ClauseRecords[1].RoleRule), "OpeningVerbSubject");
 }
 
+// "No voy a comer": the negation before the verb changes nothing.
+TEST(ClauseRoles, NegatedOpeningVerbKeepsItsSubject) {
+    TranslationState s(NoLexicon());
+    LoadCase(s, RoleCase{.tags = {"neg", "v", "prin", "inf", "sklj"},
+                         .persons = {0, 1},
+                         .words = {{2, {"ir", 450, 3}}, {3, {"a", 1, 57}}, {4, {"comer", 19, 99}}}});
+    RunPhraseGrammar(s);
+    EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"Neg", "NPS/VPI", "Prin", "Inf", "ST"}));
+}
+
 // "La universidad va a abrir ...": the noun phrase before is the subject.
 TEST(ClauseRoles, VerbAfterANounPhraseGetsNoSubjectOfItsOwn) {
     TranslationState s(NoLexicon());

@@ -65,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
     VerbSecond, WordOrder,
     testing::Values(
         ReorderCase{"after_an_adverb", {{"i dag", "adv"}, {"vi", "ppsu"}, {"äter", "v"}}, {"I dag", "äter", "vi"}},
-        ReorderCase{"after_an_adverbial_phrase", {{"till slut", "advx"}, {",", "st"}, {"han", "ppsu"}, {"kom", "v"}},
-                    {"Till slut", ",", "kom", "han"}},
+        ReorderCase{"after_an_adverbial_phrase_without_its_comma",
+                    {{"till slut", "advx"}, {",", "st"}, {"han", "ppsu"}, {"kom", "v"}}, {"Till slut", "kom", "han"}},
         ReorderCase{"after_an_adverb_and_the_negation",
                     {{"verkligen", "adv"}, {"jag", "ppsu"}, {"förstår", "v"}, {"inte", "neg"}},
                     {"Verkligen", "förstår", "jag", "inte"}},
@@ -86,42 +86,60 @@ INSTANTIATE_TEST_SUITE_P(
                     {"När", "vi", "bodde"}},
         ReorderCase{"subject_first_stays", {{"juan", "egnm"}, {"äter", "v"}, {",", "st"}, {"ana", "egnm"}, {"dricker", "v"}},
                     {"Juan", "äter", ",", "ana", "dricker"}},
+        ReorderCase{"subject_adverb_verb", {{"marta", "egnm"}, {"alltid", "adv"}, {"äter", "v"}, {"bröd", "n"}},
+                    {"Marta", "äter", "alltid", "bröd"}},
+        ReorderCase{"pronoun_adverb_verb", {{"jag", "ppsu"}, {"också", "adv"}, {"äter", "v"}},
+                    {"Jag", "äter", "också"}},
+        ReorderCase{"adverb_after_the_verb_stays", {{"jag", "ppsu"}, {"äter", "v"}, {"också", "adv"}},
+                    {"Jag", "äter", "också"}},
         ReorderCase{"verb_already_second", {{"här", "adv"}, {"bor", "v"}, {"min", "poss"}, {"mor", "n"}},
                     {"Här", "bor", "min", "mor"}},
         ReorderCase{"no_verb_after_the_subject", {{"i", "prep"}, {"dag", "n"}, {"vi", "ppsu"}, {"i", "prep"}},
                     {"I", "dag", "vi", "i"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct QuestionCase {
+struct SegmentCase {
     const char* name;
+    const char* spanish;  // a word of the Spanish segment that tells its order
     std::vector<OutWord> words;
     std::vector<std::string> result;
 };
 
-class QuestionOrder : public testing::TestWithParam<QuestionCase> {};
+class SegmentOrder : public testing::TestWithParam<SegmentCase> {};
 
-// The segment's words end in "?", which makes it a question.
-TEST_P(QuestionOrder, PutsTheVerbBeforeTheSubject) {
+TEST_P(SegmentOrder, FollowsTheKindOfSegment) {
     TranslationState s(NoLexicon());
-    WordNode* mark = s.WordList.Add(s.Arena, true);
-    mark->SpWord = "?";
+    WordNode* word = s.WordList.Add(s.Arena, true);
+    word->SpWord = GetParam().spanish;
+    word->SpText = GetParam().spanish;
     EmitRow(s, GetParam().words);
     ReorderOutput(s);
     EXPECT_EQ(CopyTexts(s), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, QuestionOrder,
+    Questions, SegmentOrder,
     testing::Values(
-        QuestionCase{"yes_no", {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}}, {"Har", "du", "läst"}},
-        QuestionCase{"question_word", {{"var", "intr"}, {"du", "ppsu"}, {"bor", "v"}}, {"Var", "bor", "du"}},
-        QuestionCase{"name_keeps_its_capital", {{"juan", "egnm"}, {"kommer", "v"}}, {"Kommer", "Juan"}},
-        QuestionCase{"auxiliary_group", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
-                     {"Kommer", "du att", "köpa"}},
-        QuestionCase{"question_phrase", {{"varför", "advx"}, {"du", "ppsu"}, {"gråter", "v"}},
-                     {"Varför", "gråter", "du"}},
-        QuestionCase{"verb_first_already", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
-        QuestionCase{"question_word_as_subject", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
+        SegmentCase{"yes_no", "?", {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}}, {"Har", "du", "läst"}},
+        SegmentCase{"question_word", "?", {{"var", "intr"}, {"du", "ppsu"}, {"bor", "v"}}, {"Var", "bor", "du"}},
+        SegmentCase{"question_phrase", "?", {{"varför", "advx"}, {"du", "ppsu"}, {"gråter", "v"}},
+                    {"Varför", "gråter", "du"}},
+        SegmentCase{"name_keeps_its_capital", "?", {{"juan", "egnm"}, {"kommer", "v"}}, {"Kommer", "Juan"}},
+        SegmentCase{"auxiliary_group", "?", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
+                    {"Kommer", "du att", "köpa"}},
+        SegmentCase{"verb_first_already", "?", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
+        SegmentCase{"question_word_as_subject", "?", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Passives, SegmentOrder,
+    testing::Values(
+        SegmentCase{"subject_goes_first", "se", {{"hyrs", "v"}, {"rum", "n"}, {"nära", "prep"}},
+                    {"Rum", "hyrs", "nära"}},
+        SegmentCase{"with_its_auxiliary", "se", {{"har", "v"}, {"sålts", "v"}, {"många", "indf"}, {"hus", "n"}},
+                    {"Många", "hus", "har", "sålts"}},
+        SegmentCase{"active_verb_stays", "se", {{"säljer", "v"}, {"huset", "n"}}, {"Säljer", "huset"}},
+        SegmentCase{"without_se_stays", "como", {{"läs", "v"}, {"boken", "n"}}, {"Läs", "boken"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordOrder, StatementWithSubjectFirstStays) {
@@ -129,6 +147,18 @@ TEST(WordOrder, StatementWithSubjectFirstStays) {
     EmitRow(s, {{"du", "ppsu"}, {"har", "hjv"}, {"läst", "v"}});
     ReorderOutput(s);
     EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"Du", "har", "läst"}));
+}
+
+TEST(WordOrder, DroppedCommaLeavesTheDump) {
+    TranslationState s(NoLexicon());
+    EmitRow(s, {{"i dag", "adv"}, {",", "st"}, {"vi", "ppsu"}, {"äter", "v"}});
+    ReorderOutput(s);
+    const nlohmann::json expected = nlohmann::json::parse(R"([
+        {"SvText": "I dag", "OutTag": "adv", "OutPos": 1},
+        {"SvText": "äter", "OutTag": "v", "OutPos": 0},
+        {"SvText": "vi", "OutTag": "ppsu", "OutPos": 3}])");
+    EXPECT_EQ(DumpOutput(s), expected);
+    EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"I dag", "äter", "vi"}));
 }
 
 TEST(WordOrder, VerbSecondShowsInTheDump) {
@@ -140,6 +170,35 @@ TEST(WordOrder, VerbSecondShowsInTheDump) {
         {"SvText": "äter", "OutTag": "v", "OutPos": 2},
         {"SvText": "vi", "OutTag": "ppsu", "OutPos": 3}])");
     EXPECT_EQ(DumpOutput(s), expected);
+}
+
+// The segment's closing mark is never dispatched; the copy still ends with
+// it, and the output line sets punctuation close to the word before.
+TEST(WordOrder, ClosingMarksEndTheirSegments) {
+    TranslationState s(NoLexicon());
+    const auto segment = [&s](const char* mark, const std::vector<OutWord>& words) {
+        s.WordList = {};
+        WordNode* word = s.WordList.Add(s.Arena, true);
+        word->SpWord = mark;
+        word->SpClass = 100;
+        s.OutList = {};
+        s.OutPosCounter = 1;
+        EmitRow(s, words);
+        ReorderOutput(s);
+    };
+    segment("?", {{"du", "ppsu"}, {"kommer", "v"}});
+    segment(".", {{"ja", "int"}, {",", "st"}, {"i dag", "adv"}});
+    EXPECT_EQ(CopyTexts(s), (std::vector<std::string>{"Kommer", "du", "?", "Ja", ",", "i dag", "."}));
+    EXPECT_EQ(OutputLine(s), "Kommer du? Ja, i dag.");
+}
+
+TEST(WordOrder, SegmentWithoutWordsGetsNoMark) {
+    TranslationState s(NoLexicon());
+    WordNode* word = s.WordList.Add(s.Arena, true);
+    word->SpWord = ".";
+    word->SpClass = 100;
+    ReorderOutput(s);
+    EXPECT_EQ(OutputLine(s), "");
 }
 
 TEST(WordOrder, AppendsEachSegmentToTheCopy) {

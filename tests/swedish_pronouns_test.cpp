@@ -121,6 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
                     kClause,
                     {"han"},
                     "él"},
+        SubjectCase{"verb_of_liking",
+                    {W{.sp = "me", .spClass = 11}, W{.sp = "gustar", .spClass = 3, .formCode = 4, .person = 3}},
+                    {{"NPS/PVPT", 206}},
+                    {}},
         SubjectCase{"clock_time",
                     {W{.sp = "ser", .spClass = 3, .formCode = 4, .person = 3}, W{.sp = "la", .spClass = 15},
                      W{.sp = "una", .spClass = 45}},
@@ -129,6 +133,20 @@ INSTANTIATE_TEST_SUITE_P(
         SubjectCase{
             "es_last_word", {W{.sp = "ser", .spClass = 3, .formCode = 4, .person = 3}}, kClause, {"han"}, "él"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// "como y bebo": the second verb shares the first one's subject; "canto y
+// bailas" does not.
+TEST(SubjectPronounsAfterY, FollowTheEarlierVerbsPerson) {
+    for (const auto& [secondPerson, shown] :
+         {std::pair{1, std::vector<std::string>{}}, std::pair{2, std::vector<std::string>{"Du"}}}) {
+        Sentence t({Verb(1), W{.sp = "y", .sv = "och", .spClass = 39}, Verb(secondPerson)},
+                   {{"NPS/VPI", 225}, {"YKon", 267}, {"NPS/VPI", 225}});
+        t.s.CurWord = t.Word(3);
+        t.s.PhraseCursor = t.s.MergedPhraseList.Tail;
+        InsertSubjectPronoun(t.s);
+        EXPECT_EQ(t.Out(), shown) << secondPerson;
+    }
+}
 
 TEST(SubjectPronounsWithoutState, NeedAWordAndAPhrase) {
     Sentence noPhrase({Verb(1)});
@@ -291,6 +309,12 @@ INSTANTIATE_TEST_SUITE_P(
         DeterminerCase{"pocas", {W{.sp = "pocas", .sv = "få"}, Noun(3)}, 'n', {"få"}, 'o', 1},
         DeterminerCase{"muchos", {W{.sp = "muchos", .sv = "många"}, Noun(3)}, 'n', {"många"}, 'o', 1},
         DeterminerCase{"cada", {W{.sp = "cada", .sv = "varje"}, Noun()}, 'n', {"varje"}, 'o', 1},
+        DeterminerCase{"alguna_common", {W{.sp = "alguno", .sv = "någon"}, Noun()}, 'n', {"någon"}, 'o', 1},
+        DeterminerCase{"algun_neuter", {W{.sp = "alguno", .sv = "någon"}, Noun()}, 't', {"något"}, 'o', 1},
+        DeterminerCase{"algunos_neuter", {W{.sp = "algunos", .sv = "någon", .formCode = 3}, Noun(3)}, 't', {"någon"},
+                       'o', 1},
+        DeterminerCase{"mucha", {W{.sp = "mucho", .sv = "mycket"}, Noun()}, 't', {"mycket"}, 'o', 1},
+        DeterminerCase{"poca", {W{.sp = "poco", .sv = "lite"}, Noun()}, 't', {"lite"}, 'o', 1},
         DeterminerCase{"cualquier_before_verb",
                        {W{.sp = "cualquier", .sv = "vilken"}, W{.sp = "ir", .spClass = 3}},
                        'n',

@@ -44,6 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
         AfterAuxiliaryCase{"estuvo_pintando", {Verb("estar", "vara", 5, 9), Wd{"pintar", "måla", 11, 1}}, {"Målade"}, 5},
         AfterAuxiliaryCase{"estaria_comiendo", {Verb("estar", "vara", 476, 9), kComiendo}, {"Skulle", "äta"}, 11},
         AfterAuxiliaryCase{"estar_comiendo", {Verb("estar", "vara", 19, 9), kComiendo}, {"Äta"}, 11},
+        AfterAuxiliaryCase{"particle_verb_takes_the_ending_on_its_verb",
+                           {Verb("estar", "vara", 450, 9), Wd{"buscar", "leta efter", 11, 1}}, {"Letar efter"}, 4},
+        AfterAuxiliaryCase{"particle_verb_in_the_past",
+                           {Verb("estar", "vara", 460, 9), Wd{"buscar", "leta efter", 11, 1}}, {"Letade efter"}, 5},
         AfterAuxiliaryCase{"s_verb_keeps_its_own_form", {Verb("estar", "vara", 450, 9), Wd{"esperar", "hoppas", 5, 129}},
                            {"Hoppades"}, 5}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -45,13 +45,17 @@ std::string_view RunRoleRule(TranslationState& s, int first, int last, const Str
 }
 
 // A clause that opens with a finite verb and follows no noun phrase has its
-// subject only in the verb's ending ("voy a preparar la cena"). When no role
+// subject only in the verb's ending ("voy a preparar la cena", "es fácil
+// hacerlo"). When no role
 // rule took the clause, the verb phrase still carries that subject, so that
 // Swedish gets its pronoun.
-std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first) {
+std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first, int last) {
     PhraseAt at = SeekPhrase(s, first);
+    if (at.phrase == nullptr || TagIn(TagOf(at.phrase->Prev), {"NP", "NPS", "NPK", "KTNP", "Egnx", "Indf"})) return "";
+    // A negation or an adverb may stand before the verb ("no es fácil ...").
+    for (int n = first; n < last && at.phrase != nullptr && TagIn(at.phrase->Tag, {"Neg", "Adv"}); ++n)
+        StepPhrase(at);
     if (at.phrase == nullptr || at.word == nullptr || !TagIn(at.phrase->Tag, {"VP", "OPers"})) return "";
-    if (TagIn(TagOf(at.phrase->Prev), {"NP", "NPS", "NPK", "KTNP", "Egnx", "Indf"})) return "";
     const WordNode& verb = *at.word;
     if (verb.PersonNo < 1 || verb.PersonNo > 6 || verb.FormCode == 19) return "";
     at.phrase->Tag = "NPS/VPI";
@@ -75,7 +79,7 @@ void ApplyClausePatterns(TranslationState& s) {
         const Str15 key = ClauseKey(s, first, last);
         UpdateAroundVP(s, first, last, aroundVP);
         std::string_view rule = RunRoleRule(s, first, last, key, aroundVP);
-        if (rule.empty() && first <= last) rule = GiveOpeningVerbItsSubject(s, first);
+        if (rule.empty() && first <= last) rule = GiveOpeningVerbItsSubject(s, first, last);
         s.ClauseRecords[static_cast<std::size_t>(c)] = {key, rule};
         first = last + 1;
     }

@@ -164,8 +164,10 @@ void ResolveRKIF(TranslationState& s, WordNode& node, int position) {
     } else if (OneOf(prevWord, {"peor", "mejor", "m\xE1s", "menos", "menor"})) {
         ConjunctionReading(s, node, position, "\xE4n");
     } else if (OneOf(SpWordOf(before), {"m\xE1s", "menos"})) {
-        // "más barata que", "menos libros que": a comparison, compared with "än".
-        ConjunctionReading(s, node, position, "\xE4n");
+        // "más barata que", "menos libros que" compare: "än". After a noun
+        // "más" makes a superlative and "que" opens a relative clause: "la
+        // persona más amable que conozco".
+        ConjunctionReading(s, node, position, SpClassOf(before->Prev) == 1 ? "som" : "\xE4n");
     } else if (before == nullptr) {
         ResolveQueNearStart(s, node, position);
     } else {

@@ -12,8 +12,11 @@ namespace {
 
 // Quantifiers after which the noun is indefinite.
 constexpr std::array<std::string_view, 6> IndefiniteQuantifiers{"unos", "unas", "pocos", "pocas", "algunos", "algunas"};
-constexpr std::array<std::string_view, 9> IndefiniteAfter{"muchos", "muchas",   "varios", "varias", "unos",
-                                                          "unas",   "alg\xFAn", "tal",    "cada"};
+// The singular quantifiers (looked up under "alguno", "mucho" ...) take an
+// indefinite noun as well: "någon bok", "mycket vatten".
+constexpr std::array<std::string_view, 15> IndefiniteAfter{
+    "muchos", "muchas",  "varios", "varias", "unos",      "unas",     "alg\xFAn", "tal",
+    "cada",   "alguno",  "ninguno", "mucho", "poco",      "bastante", "demasiado"};
 
 template <std::size_t N>
 bool Contains(const std::array<std::string_view, N>& table, std::string_view word) {
@@ -114,6 +117,8 @@ void TranslateDeterminer(TranslationState& s, char& definiteness, char gender) {
         word->DefMark = definiteness;
     } else {
         definiteness = Contains(IndefiniteQuantifiers, word->SpWord) ? 'o' : 'b';
+        // "någon" agrees with a neuter noun in the singular: "något hus".
+        if (form == "n\xE5gon" && gender == 't' && word->FormCode != 3) form = "n\xE5got";
     }
     EmitCounted(s, word->SpWord, form, "indf");
     s.CurWord = word->Next;

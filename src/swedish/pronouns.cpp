@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "swedish/clock_time.h"
+#include "swedish/experiencer.h"
 #include "swedish/nouns.h"
 #include "swedish/word_output.h"
 
@@ -104,6 +105,20 @@ bool IsImpersonal(const WordNode* verb) {
     return verb->SpWord == "hacer" && (IsWeatherWord(next) || (next != nullptr && IsWeatherWord(next->Next)));
 }
 
+bool IsFiniteVerbWord(const WordNode* w) {
+    const bool verbClass = w->SpClass == 3 || w->SpClass == 4 || (w->SpClass >= 40 && w->SpClass <= 44);
+    return verbClass && w->PersonNo >= 1 && w->PersonNo <= 6;
+}
+
+// A verb joined by "y" to an earlier verb of the same person shares its
+// subject: "como y bebo" is "jag äter och dricker".
+bool SharesEarlierSubject(const PhraseNode& phrase, const WordNode& verb) {
+    if (phrase.Prev == nullptr || phrase.Prev->Tag != "YKon") return false;
+    for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev)
+        if (IsFiniteVerbWord(w)) return w->PersonNo == verb.PersonNo;
+    return false;
+}
+
 }  // namespace
 
 void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish) {
@@ -121,10 +136,13 @@ void InsertSubjectPronoun(TranslationState& s) {
     const PhraseNode* phrase = s.PhraseCursor;
     if (phrase == nullptr || s.CurWord == nullptr) return;
     if (Contains(NoSubjectRules, phrase->RuleNo) || s.CurWord->SpWord == "hay") return;
+    // "me gusta": the object pronoun becomes the subject.
+    if (!ExperiencerSubject(s.CurWord).empty()) return;
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb)) return;
     if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
+    if (SharesEarlierSubject(*phrase, *verb)) return;
     Str30 pronoun;
     Str30 spanish;
     if (!PronounOf(s, verb->PersonNo, pronoun, spanish)) return;

@@ -1,5 +1,8 @@
 #include "translate/auxiliary_verbs.h"
 
+#include <string>
+#include <string_view>
+
 #include "core/bits.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
@@ -12,8 +15,7 @@ namespace {
 
 constexpr int kSVerbBit = 7;  // set in SvCode3 of a verb whose dictionary form ends in "s"
 
-Str30 FormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNode& verb) {
-    Str30 form = verb.SvWord;
+Str30 VerbFormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNode& verb, Str30 form) {
     if (BitSet(verb.SvCode3, kSVerbBit)) {
         SVerbForm(form, verb.FormCode);
         return form;
@@ -29,6 +31,16 @@ Str30 FormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNod
         EmitAdded(s, "skulle", "hjv");
     }
     return form;
+}
+
+// A particle verb ("leta efter") takes its ending on the verb, not on the
+// particle.
+Str30 FormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNode& verb) {
+    const std::string_view whole = verb.SvWord.view();
+    const std::size_t blank = whole.find(' ');
+    const Str30 form = VerbFormAfterAuxiliary(s, auxiliary, verb, Str30(whole.substr(0, blank)));
+    if (blank == std::string_view::npos) return form;
+    return Str30(std::string(form.view()) + std::string(whole.substr(blank)));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "translate/dispatch.h"
 
+#include "translate/word_by_word.h"
+
 namespace quelvo {
 namespace {
 
@@ -41,7 +43,12 @@ void DispatchPhrases(TranslationState& s) {
     KeepPhrasesForExplaining(s);
     // The last phrase, normally the sentence mark, is never rendered.
     while (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) {
-        if (const DispatchRow* row = FindDispatchRow(s.PhraseCursor->Tag)) Run(s, *row);
+        // A tag without a row is put out word by word, so that none of its
+        // words is lost and the next phrase starts on its own first word.
+        if (const DispatchRow* row = FindDispatchRow(s.PhraseCursor->Tag))
+            Run(s, *row);
+        else
+            RenderWordByWord(s);
         if (s.PhraseCursor == nullptr) break;
         s.PhraseCursor = s.PhraseCursor->Next;
     }

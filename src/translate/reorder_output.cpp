@@ -57,21 +57,25 @@ std::vector<Node*> OrderOf(Node* head) {
     return ordered;
 }
 
-bool IsQuestion(const TranslationState& s) {
-    for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next)
-        if (w->SpWord == "?") return true;
-    return false;
+SegmentFacts FactsOf(const TranslationState& s) {
+    SegmentFacts facts;
+    for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next) {
+        if (w->SpWord == "?") facts.question = true;
+        if (w->SpText == "se") facts.passive = true;
+    }
+    return facts;
 }
 
 // Gives every node the OutPos that puts `order` out: the i-th node of the
-// list names the list position of the i-th word.
+// list names the list position of the i-th word. Nodes beyond the words of
+// `order` name none (OutPos 0): their word was dropped.
 void SetOutputOrder(NodeList<OutWordNode>& out, const std::vector<OutWordNode*>& order) {
     std::size_t place = 0;
-    for (OutWordNode* w = out.Head; w != nullptr && place < order.size(); w = w->Next) {
+    for (OutWordNode* w = out.Head; w != nullptr; w = w->Next, ++place) {
         int listPos = 1;
-        for (const OutWordNode* v = out.Head; v != order[place]; v = v->Next) ++listPos;
-        w->OutPos = listPos;
-        ++place;
+        if (place < order.size())
+            for (const OutWordNode* v = out.Head; v != order[place]; v = v->Next) ++listPos;
+        w->OutPos = place < order.size() ? listPos : 0;
     }
 }
 
@@ -80,6 +84,17 @@ void AppendCopy(TranslationState& s, const OutWordNode& w) {
     copy.OutPos = w.OutPos;
     copy.SvText = w.SvText;
     copy.OutTag = w.OutTag;
+}
+
+// The segment's closing mark is its last phrase, which the dispatch never
+// renders; the line still ends the way the Spanish did.
+void AppendClosingMark(TranslationState& s) {
+    const WordNode* last = s.WordList.Tail;
+    if (s.OutList.Head == nullptr || last == nullptr || last->SpClass != 100) return;
+    if (last->SpWord != "." && last->SpWord != "?" && last->SpWord != "!" && last->SpWord != ":") return;
+    OutWordNode& mark = *s.OutListCopy.Append(s.Arena);
+    mark.SvText = last->SpWord;
+    mark.OutTag = "st";
 }
 
 }  // namespace
@@ -93,10 +108,11 @@ void ReorderOutput(TranslationState& s) {
         if (n->OutTag == "neg" && n->Next != nullptr) PlaceNegation(*n);
     std::vector<OutWordNode*> order = OrderOf<OutWordNode>(s.OutList.Head);
     if (static_cast<int>(order.size()) == s.OutList.Count()) {
-        PlaceVerbSecond(order, IsQuestion(s));
+        PlaceVerbSecond(order, FactsOf(s));
         SetOutputOrder(s.OutList, order);
     }
     for (const OutWordNode* w : order) AppendCopy(s, *w);
+    AppendClosingMark(s);
 }
 
 }  // namespace quelvo

@@ -25,6 +25,11 @@ void ResetSegmentCounters(TranslationState& s) {
     s.OutList = {};
 }
 
+// Punctuation stands close to the word before it, as in written Swedish.
+bool ClosesUp(std::string_view word) {
+    return word == "," || word == "." || word == "?" || word == "!" || word == ":" || word == ";" || word == "%";
+}
+
 }  // namespace
 
 Rejection PrepareInput(TranslationState& s, std::string_view text) {
@@ -71,10 +76,9 @@ void TranslateSegment(TranslationState& s, const SegmentInspector& inspect) {
 std::string OutputLine(const TranslationState& s) {
     std::string line;
     for (const OutWordNode* n = s.OutListCopy.Head; n != nullptr; n = n->Next) {
+        if (!line.empty() && !ClosesUp(n->SvText.view())) line += ' ';
         line += n->SvText.view();
-        line += ' ';
     }
-    if (!line.empty()) line.pop_back();
     return line;
 }
 

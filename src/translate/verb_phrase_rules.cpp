@@ -3,7 +3,9 @@
 // consumed exactly, so the next phrase starts on its own first word, and
 // CurPhraseNo and CurWordNo advance by what was consumed.
 #include <array>
+#include <string_view>
 
+#include "swedish/experiencer.h"
 #include "swedish/word_output.h"
 #include "translate/phrase_progress.h"
 #include "translate/renderers.h"
@@ -84,9 +86,12 @@ const VerbRule* FindVerbRule(int rule) {
 void RunRecipe(TranslationState& s, const VerbRule& rule, const PhraseWalk& walk) {
     if (!rule.holdsPronoun) return rule.render(s, walk, rule.rule);
     const WordNode* pronoun = s.CurWord;
+    // "me gusta": the pronoun is said as the subject, before the verb.
+    const std::string_view subject = ExperiencerSubject(pronoun);
     AdvanceWord(s);
+    if (!subject.empty()) EmitAdded(s, subject, "ppsu");
     if (s.CurWord != nullptr) rule.render(s, walk.Rest(), rule.rule);
-    EmitAdded(s, pronoun->SvWord, "ppob");
+    if (subject.empty()) EmitAdded(s, pronoun->SvWord, "ppob");
 }
 
 }  // namespace

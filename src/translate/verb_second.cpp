@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/capitalise.h"
 
@@ -78,11 +79,42 @@ void MoveCapital(OutWordNode& oldFirst, OutWordNode& newFirst) {
     newFirst.SvText = Capitalised(newFirst.SvText);
 }
 
+// A clause that opens with its subject has the finite verb right after it,
+// before an adverb: "Marta äter alltid", not "Marta alltid äter".
+void PlaceVerbBeforeAdverb(std::vector<OutWordNode*>& order) {
+    const std::size_t adverb = HasTag(order[0], {"ppsu"}) ? 1 : NounPhraseEnd(order, 0);
+    if (adverb == 0 || adverb + 1 >= order.size()) return;
+    if (!HasTag(order[adverb], {"adv"}) || !IsFiniteVerb(order[adverb + 1])) return;
+    std::swap(order[adverb], order[adverb + 1]);
+}
+
+bool IsSPassive(const OutWordNode* w) {
+    const std::string_view text = w->SvText.view();
+    return IsFiniteVerb(w) && !text.empty() && text.back() == 's';
+}
+
+// A statement that opens with an s-passive has the noun phrase after it as
+// its subject, which Swedish puts first: "rum hyrs", "många hus har sålts".
+void PlacePassiveSubjectFirst(std::vector<OutWordNode*>& order) {
+    std::size_t group = 0;
+    while (group < order.size() && IsFiniteVerb(order[group])) ++group;
+    if (group == 0 || !IsSPassive(order[group - 1])) return;
+    const std::size_t end = NounPhraseEnd(order, group);
+    if (end == group) return;
+    std::rotate(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(group),
+                order.begin() + static_cast<std::ptrdiff_t>(end));
+    MoveCapital(*order[end - group], *order[0]);
+}
+
 }  // namespace
 
-void PlaceVerbSecond(std::vector<OutWordNode*>& order, bool question) {
+void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
-    const std::size_t subject = SubjectStart(order, question);
+    const std::size_t subject = SubjectStart(order, facts.question);
+    if (subject == std::string::npos) {
+        if (facts.passive) PlacePassiveSubjectFirst(order);
+        PlaceVerbBeforeAdverb(order);
+    }
     if (subject >= order.size()) return;
     const std::size_t verb = HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
     if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return;
@@ -90,6 +122,9 @@ void PlaceVerbSecond(std::vector<OutWordNode*>& order, bool question) {
                 order.begin() + static_cast<std::ptrdiff_t>(verb) + 1);
     SplitVerbGroup(*order[subject], *order[verb]);
     if (subject == 0) MoveCapital(*order[1], *order[0]);
+    // Swedish sets no comma between an opening adverbial and its verb.
+    if (subject >= 2 && HasTag(order[subject - 1], {"st"}) && !HasTag(order[0], {"Konj"}))
+        order.erase(order.begin() + static_cast<std::ptrdiff_t>(subject) - 1);
 }
 
 }  // namespace quelvo

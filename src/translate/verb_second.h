@@ -1,5 +1,6 @@
 #pragma once
-// Swedish puts the finite verb in second place: after an opening adverb,
+// Swedish puts the finite verb in second place: right after a subject that
+// opens the clause, after an opening adverb,
 // prepositional phrase or comma-closed clause ("i dag äter vi"), and after
 // the question word of a question ("var bor du"); a question without one
 // opens with the verb ("har du läst").
@@ -9,9 +10,16 @@
 
 namespace quelvo {
 
+// What the Spanish segment tells of its word order.
+struct SegmentFacts {
+    bool question = false;  // it ends in "?"
+    bool passive = false;   // it holds "se", which may make an s-passive
+};
+
 // Moves the finite verb before the subject in `order`, the output words in
-// their final order, when the sentence calls for it. `question` tells that
-// the segment is a question.
-void PlaceVerbSecond(std::vector<OutWordNode*>& order, bool question);
+// their final order, when the sentence calls for it; the subject of an
+// s-passive that opens a statement goes first. The comma after an opening
+// adverbial leaves `order`.
+void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts);
 
 }  // namespace quelvo
