@@ -145,6 +145,18 @@ TEST(ClauseRoles, OpeningVerbWithoutRuleKeepsItsSubject) {
     EXPECT_EQ(std::string(s.ClauseRecords[2].RoleRule), "OpeningVerbSubject");
 }
 
+// "Es fácil hacer": the phrase of ser + adjective + infinitive, which counts in
+// no clause key, carries the subject as an opening verb does.
+TEST(ClauseRoles, OpeningSerAdjectiveInfinitiveKeepsItsSubject) {
+    TranslationState s(NoLexicon());
+    LoadCase(s, RoleCase{.tags = {"hjv", "adj", "inf", "sklj"},
+                         .persons = {3},
+                         .words = {{1, {"ser", 450, 4}}, {2, {"listo", 30, 2}}, {3, {"hacer", 19, 99}}}});
+    RunPhraseGrammar(s);
+    EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"NPS/VPI", "ST"}));
+    EXPECT_EQ(std::string(s.ClauseRecords[1].RoleRule), "OpeningVerbSubject");
+}
+
 // "No voy a comer": the negation before the verb changes nothing.
 TEST(ClauseRoles, NegatedOpeningVerbKeepsItsSubject) {
     TranslationState s(NoLexicon());
