@@ -58,7 +58,8 @@ private:
 Cp1252Text ToCp1252(std::string_view utf8) {
     Cp1252Text result;
     Converter converter("CP1252", "UTF-8");
-    result.replaced = converter.Run(utf8, result.bytes, "?", true);
+    // "_" rather than "?": a "?" would end the segment and be read as a question.
+    result.replaced = converter.Run(utf8, result.bytes, "_", true);
     return result;
 }
 

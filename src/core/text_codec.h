@@ -8,7 +8,7 @@ namespace quelvo {
 
 struct Cp1252Text {
     std::string bytes;
-    bool replaced = false;  // some characters had no code page 1252 form and became "?"
+    bool replaced = false;  // some characters had no code page 1252 form and became "_"
 };
 
 Cp1252Text ToCp1252(std::string_view utf8);

@@ -27,7 +27,7 @@ std::string Join(const std::vector<std::string>& words) {
 }
 
 void WarnReplaced(bool replaced, const std::string& where) {
-    if (replaced) std::cerr << where << "characters that cannot be translated were replaced by \"?\"\n";
+    if (replaced) std::cerr << where << "characters that cannot be translated were replaced by \"_\"\n";
 }
 
 // Handles one input; returns false when it was refused.

@@ -197,7 +197,7 @@ void MainWindow::AppendOutputLine(const QString& line) {
 
 void MainWindow::ShowReplacedCharacters(bool replaced) {
     if (replaced) {
-        statusBar()->showMessage(Qs(u"N\u00E5gra tecken kan inte \u00F6vers\u00E4ttas och har ersatts med \u201D?\u201D."));
+        statusBar()->showMessage(Qs(u"N\u00E5gra tecken kan inte \u00F6vers\u00E4ttas och har ersatts med \u201D_\u201D."));
     } else {
         statusBar()->clearMessage();
     }
