@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "swedish/clock_time.h"
@@ -119,6 +120,33 @@ bool SharesEarlierSubject(const PhraseNode& phrase, const WordNode& verb) {
     return false;
 }
 
+bool IsTagOf(const PhraseNode* p, std::initializer_list<std::string_view> tags) {
+    if (p == nullptr) return false;
+    for (std::string_view tag : tags)
+        if (p->Tag == tag) return true;
+    return false;
+}
+
+bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO", "NPK", "KTNP", "Egnx", "Egnm"}); }
+
+// The subject stands before a relative clause that ends right before the
+// verb: "la chica que canta en el coro es ...", "el escritor, que tenía
+// ochenta años, murió". An indefinite such as "todo el mundo" or "nadie"
+// right before the verb is its subject too.
+bool HasSubjectBefore(const PhraseNode& phrase) {
+    if (IsTagOf(phrase.Prev, {"Indx", "Indf"})) return true;
+    bool verbBetween = false;
+    for (const PhraseNode* p = phrase.Prev; p != nullptr; p = p->Prev) {
+        if (IsTagOf(p, {"ST", "Konj", "YKon", "Subx", "Konx"})) return false;
+        if (IsTagOf(p, {"Rel", "Relx", "NPS_R"})) {
+            const PhraseNode* before = IsTagOf(p->Prev, {"KT"}) ? p->Prev->Prev : p->Prev;
+            return verbBetween && IsNounPhraseTag(before);
+        }
+        if (p->Tag.view().find("VP") != std::string_view::npos) verbBetween = true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish) {
@@ -143,6 +171,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (StartsClockTime(verb)) return;
     if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
+    if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
     Str30 pronoun;
     Str30 spanish;
     if (!PronounOf(s, verb->PersonNo, pronoun, spanish)) return;
