@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"segun_verb", "Según dice.", "Enligt vad han säger."},
                     SentenceRow{"lo_que", "Lo que Juan dice.", "Det (som) Juan säger."},
                     SentenceRow{"predicative_adjective", "Juan es alto.", "Juan är hög."},
-                    SentenceRow{"ningun_after_no", "Juan no tiene ningún perro.", "Juan har inte någon/något hund."},
+                    SentenceRow{"ningun_after_no", "Juan no tiene ningún perro.", "Juan har inte någon hund."},
                     SentenceRow{"ningun_after_sin", "Juan come sin ningún perro.", "Juan äter utan någon hund."},
                     SentenceRow{"es_quien", "Es quien come.", "Han är den som äter."}),
     RowName);
