@@ -136,7 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"possessive", "Mi casa.", "Mitt hus."},
                     SentenceRow{"possessive_plural", "Mis casas.", "Mina hus."},
                     SentenceRow{"possessive_nuestro", "Nuestra casa.", "Vårt hus."},
-                    SentenceRow{"possessive_adjective", "Mi gran casa.", "Mitt stora hus."}),
+                    SentenceRow{"possessive_adjective", "Mi gran casa.", "Mitt stora hus."},
+                    SentenceRow{"cada", "Cada perro come.", "Varje hund äter."},
+                    SentenceRow{"todos_los", "Todos los perros comen.", "Alla hundarna äter."},
+                    SentenceRow{"todo_el", "Todo el perro.", "Hela hunden."},
+                    SentenceRow{"demonstrative_here", "Este perro come.", "Den här hunden äter."},
+                    SentenceRow{"demonstrative_there", "Esa casa.", "Det där huset."}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,7 +160,10 @@ INSTANTIATE_TEST_SUITE_P(
                     SentenceRow{"segun_noun", "Según el médico.", "Enligt läkaren."},
                     SentenceRow{"segun_verb", "Según dice.", "Enligt vad han säger."},
                     SentenceRow{"lo_que", "Lo que Juan dice.", "Det (som) Juan säger."},
-                    SentenceRow{"predicative_adjective", "Juan es alto.", "Juan är hög."}),
+                    SentenceRow{"predicative_adjective", "Juan es alto.", "Juan är hög."},
+                    SentenceRow{"ningun_after_no", "Juan no tiene ningún perro.", "Juan har inte någon hund."},
+                    SentenceRow{"ningun_after_sin", "Juan come sin ningún perro.", "Juan äter utan någon hund."},
+                    SentenceRow{"es_quien", "Es quien come.", "Han är den som äter."}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -72,6 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Klockan är", "tre", "och", "trettio"},
                   0,
                   4},
+        ClockCase{"y_media_as_a_word",
+                  {Ser(), Article("las"), Number("tres", "tre"), Word("y", "och", 39), Word("media", "halv", 2)},
+                  true,
+                  {"Klockan är", "tre", "och", "trettio"},
+                  0,
+                  4},
         ClockCase{
             "y_diez",
             {Ser(), Article("las"), Number("tres", "tre"), Word("y", "och", 39), Number("diez", "tio"), Word(".", ".", 100)},

@@ -75,7 +75,8 @@ void EmitClockTime(TranslationState& s) {
     EmitAndAdvancePhrase(s, hour, "rord");
     const WordNode* word = s.CurWord;
     if (word == nullptr || word->Next == nullptr) return;
-    if (word->SpWord == "y" && word->Next->SpWord == "mediar")
+    // "media" is read as "mediar" by the ending analysis, or found as a word of its own.
+    if (word->SpWord == "y" && (word->Next->SpWord == "mediar" || word->Next->SpWord == "media"))
         EmitHalfPast(s);
     else if (word->SpWord == "y" && IsNumber(word->Next))
         EmitMinutesPast(s);

@@ -27,12 +27,19 @@ Str6 CapitalisedTag(std::string_view tag) {
     return out;
 }
 
+// After a negated verb: "någon", "något" before a neuter noun; without a noun
+// after it both forms stand.
+Str30 AnyByGender(const WordNode* noun) {
+    if (noun == nullptr || noun->SpClass != 1) return "n\xE5gon/n\xE5got";
+    return noun->Gender == 't' ? "n\xE5got" : "n\xE5gon";
+}
+
 // "ninguno", "ninguna", "ningún" after "que", "sin" or a negated verb mean
 // "någon": Swedish negates once.
 Str30 NegationOf(const WordNode& word) {
     if (!word.SpWord.view().starts_with("ning") || word.Prev == nullptr) return word.SvWord;
     if (Is(word.Prev, "que") || Is(word.Prev, "sin")) return "n\xE5gon";
-    if (Is(word.Prev->Prev, "no")) return "n\xE5gon/n\xE5got";
+    if (Is(word.Prev->Prev, "no")) return AnyByGender(word.Next);
     return word.SvWord;
 }
 
