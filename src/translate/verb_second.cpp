@@ -39,10 +39,11 @@ std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
     std::size_t end = 0;
     if (HasTag(order[0], {"adv", "advx"})) {
         while (end < order.size() && HasTag(order[end], {"adv", "advx"})) ++end;
-    } else if (HasTag(order[0], {"prep"})) {
+    } else if (HasTag(order[0], {"prep"}) && NounPhraseEnd(order, 1) > 1) {
         end = NounPhraseEnd(order, 1);
-        if (end == 1) return 0;
-    } else if (HasTag(order[0], {"Konj", "prpx"})) {
+    } else if (HasTag(order[0], {"Konj", "prpx", "prep"})) {
+        // A clause, or a preposition with its infinitive ("efter att ha
+        // ätit"), up to its comma.
         while (end < order.size() && !HasTag(order[end], {"st"})) ++end;
         if (end == order.size()) return 0;
     } else {
@@ -143,7 +144,8 @@ void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts
     SplitVerbGroup(*order[start], *order[start + (verb - subject)]);
     if (start == 0) MoveCapital(*order[1], *order[0]);
     // Swedish sets no comma between an opening adverbial and its verb.
-    if (start >= 2 && HasTag(order[start - 1], {"st"}) && !HasTag(order[0], {"Konj", "prpx"}))
+    if (start >= 2 && HasTag(order[start - 1], {"st"}) && !HasTag(order[0], {"Konj", "prpx"}) &&
+        !HasTag(order[1], {"v"}))
         order.erase(at(start - 1));
 }
 
