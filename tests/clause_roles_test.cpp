@@ -167,6 +167,23 @@ TEST(ClauseRoles, NegatedOpeningVerbKeepsItsSubject) {
     EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"Neg", "NPS/VPI", "Prin", "Inf", "ST"}));
 }
 
+// "dice que es fácil hacer": the impersonal phrase inside the clause gets
+// its subject; after a noun phrase it has one.
+TEST(ClauseRoles, ImpersonalPhraseInsideAClauseKeepsItsSubject) {
+    for (const bool afterNoun : {false, true}) {
+        TranslationState s(NoLexicon());
+        const std::vector<std::string> lead =
+            afterNoun ? std::vector<std::string>{"det", "n"} : std::vector<std::string>{"egnm", "v", "qinf"};
+        std::vector<std::string> tags = lead;
+        tags.insert(tags.end(), {"hjv", "adj", "inf", "sklj"});
+        const int ser = static_cast<int>(lead.size()) + 1;
+        LoadWords(s, tags, {}, {{ser, {"ser", 450, 4}}, {ser + 1, {"listo", 30, 2}}, {ser + 2, {"hacer", 19, 99}}});
+        RunPhraseGrammar(s);
+        const std::vector<std::string> phrases = PhraseTags(s.MergedPhraseList);
+        EXPECT_EQ(phrases[phrases.size() - 2], afterNoun ? "OPers" : "NPS/VPI") << afterNoun;
+    }
+}
+
 // "La universidad va a abrir ...": the noun phrase before is the subject.
 TEST(ClauseRoles, VerbAfterANounPhraseGetsNoSubjectOfItsOwn) {
     TranslationState s(NoLexicon());

@@ -62,6 +62,15 @@ std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first, int l
     return "OpeningVerbSubject";
 }
 
+// "es fácil hacerlo" inside a sentence ("dice que es fácil hacerlo") is no
+// clause of its own, yet its "ser" has its subject only in the ending: the
+// Swedish needs "det".
+void GiveImpersonalPhrasesTheirSubject(TranslationState& s) {
+    for (PhraseNode* p = s.MergedPhraseList.Head; p != nullptr; p = p->Next)
+        if (p->Tag == "OPers" && !TagIn(TagOf(p->Prev), {"NP", "NPS", "NPK", "KTNP", "Egnx", "Indf", "Indx"}))
+            p->Tag = "NPS/VPI";
+}
+
 }  // namespace
 
 const PatternKey* FindPatternKey(std::string_view key) {
@@ -83,6 +92,7 @@ void ApplyClausePatterns(TranslationState& s) {
         s.ClauseRecords[static_cast<std::size_t>(c)] = {key, rule};
         first = last + 1;
     }
+    GiveImpersonalPhrasesTheirSubject(s);
 }
 
 }  // namespace quelvo
