@@ -19,6 +19,9 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"sbadj_pair_first_is_noun", "El viejo joven.", 2, "viejo gammal 20 1 0 n"},
                     WordCase{"sbadj_pair_second_is_adjective", "El viejo joven.", 3, "joven ung 2 1 0 adj"},
                     WordCase{"alrededor_de", "Alrededor de la casa.", 1, "alrededor runt omkring 21 1 0 adv"},
+                    WordCase{"manana_opening", "Mañana come.", 1, "mañana i morgon 21 1 0 adv"},
+                    WordCase{"manana_last", "Come mañana.", 2, "mañana i morgon 21 1 0 adv"},
+                    WordCase{"la_manana", "La mañana come.", 2, "mañana morgon 21 1 0 n"},
                     WordCase{"cierto_before_noun", "Cierto perro.", 1, "cierto viss 26 1 0 adj"},
                     WordCase{"fuera_before_participle", "Fuera comido.", 1, "ser vara 130 21 0 hjv"}),
     CaseName);

@@ -33,15 +33,18 @@ struct RoleCase {
     std::string roleRule;               // the rule the first clause ran
 };
 
-void LoadCase(TranslationState& s, const RoleCase& c) {
-    LoadRow(s, c.tags, c.persons);
-    for (const auto& [pos, facts] : c.words) {
+void LoadWords(TranslationState& s, const std::vector<std::string>& tags, const std::vector<int>& persons,
+               const std::map<int, WordFacts>& words) {
+    LoadRow(s, tags, persons);
+    for (const auto& [pos, facts] : words) {
         WordNode* w = WordAt(s, pos);
         w->SpWord = facts.spWord;
         w->FormCode = facts.formCode;
         w->SpClass = facts.spClass;
     }
 }
+
+void LoadCase(TranslationState& s, const RoleCase& c) { LoadWords(s, c.tags, c.persons, c.words); }
 
 class ClauseRoles : public testing::TestWithParam<RoleCase> {};
 
@@ -136,21 +139,30 @@ TEST(ClauseRoles, ConjunctionOpeningAClauseLeavesItsNounPhrase) {
 // still carries the subject.
 TEST(ClauseRoles, OpeningVerbWithoutRuleKeepsItsSubject) {
     TranslationState s(NoLexicon());
-    LoadCase(s, RoleCase{.tags = {"v", "prin", "inf", "det", "n", "sklj"},
-                         .persons = {1},
-                         .words = {{1, {"ir", 450, 3}}, {2, {"a", 1, 57}}, {3, {"preparar", 19, 99}}}});
+    LoadWords(s, {"v", "prin", "inf", "det", "n", "sklj"}, {1},
+              {{1, {"ir", 450, 3}}, {2, {"a", 1, 57}}, {3, {"preparar", 19, 99}}});
     RunPhraseGrammar(s);
     EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"NPS/VPI", "Prin", "Inf", "NP", "ST"}));
     EXPECT_EQ(s.ClauseRecords[2].Key, "VPInfNP");
     EXPECT_EQ(std::string(s.ClauseRecords[2].RoleRule), "OpeningVerbSubject");
 }
 
+// "Es fácil hacer": the phrase of ser + adjective + infinitive, which counts in
+// no clause key, carries the subject as an opening verb does.
+TEST(ClauseRoles, OpeningSerAdjectiveInfinitiveKeepsItsSubject) {
+    TranslationState s(NoLexicon());
+    LoadWords(s, {"hjv", "adj", "inf", "sklj"}, {3},
+              {{1, {"ser", 450, 4}}, {2, {"listo", 30, 2}}, {3, {"hacer", 19, 99}}});
+    RunPhraseGrammar(s);
+    EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"NPS/VPI", "ST"}));
+    EXPECT_EQ(std::string(s.ClauseRecords[1].RoleRule), "OpeningVerbSubject");
+}
+
 // "No voy a comer": the negation before the verb changes nothing.
 TEST(ClauseRoles, NegatedOpeningVerbKeepsItsSubject) {
     TranslationState s(NoLexicon());
-    LoadCase(s, RoleCase{.tags = {"neg", "v", "prin", "inf", "sklj"},
-                         .persons = {0, 1},
-                         .words = {{2, {"ir", 450, 3}}, {3, {"a", 1, 57}}, {4, {"comer", 19, 99}}}});
+    LoadWords(s, {"neg", "v", "prin", "inf", "sklj"}, {0, 1},
+              {{2, {"ir", 450, 3}}, {3, {"a", 1, 57}}, {4, {"comer", 19, 99}}});
     RunPhraseGrammar(s);
     EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"Neg", "NPS/VPI", "Prin", "Inf", "ST"}));
 }

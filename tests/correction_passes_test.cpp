@@ -14,7 +14,7 @@ INSTANTIATE_TEST_SUITE_P(
     CorrectionPassesParticiples, BuiltWord,
     testing::Values(WordCase{"participle_alone_is_adjective", "Cansada.", 1, "cansar trötta 104 10 0 vadj"},
                     WordCase{"participle_after_haber_is_perfect", "Ha cansado.", 2, "cansar trötta 102 10 0 vperf"},
-                    WordCase{"ha_dicho", "Él ha dicho.", 3, "dicho sagt 23 1 3 vi"},
+                    WordCase{"ha_dicho", "Él ha dicho.", 3, "dicho sagt 23 10 3 vi"},
                     WordCase{"haber_before_participle_is_auxiliary", "Él ha dicho.", 2, "haber ha 42 4 3 hjv"},
                     WordCase{"esta_cubierto", "Está cubierto.", 2, "cubierto täckt 23 1 3 vi"},
                     WordCase{"la_puerta_abierta", "La puerta abierta.", 3, "abrir öppna 3 10 0 vadj"},
@@ -35,6 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     CorrectionPassesSentenceTags, BuiltWord,
     testing::Values(WordCase{"fue_a_infinitive_is_ir", "Fue a comprar.", 1, "ir gå 3 6 3 hjv"},
+                    WordCase{"fuimos_a_place_is_ir", "Fuimos a casa.", 1, "ir gå 3 6 4 hjv"},
+                    WordCase{"fue_before_other_word_is_ser", "Fue casa.", 1, "ser vara 4 6 3 hjv"},
                     WordCase{"era_is_auxiliary", "Era grande.", 1, "ser var 1 1 0 hjv"},
                     WordCase{"la_era_is_noun", "La era grande.", 2, "era epok 1 1 0 n"},
                     WordCase{"intransitive_infinitive", "Vivir.", 1, "vivir bo 99 19 0 vi"},

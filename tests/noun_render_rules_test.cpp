@@ -32,7 +32,8 @@ const Wd Casas{.sp = "casa", .sv = "hus", .tag = "n", .spClass = 1, .formCode = 
 const Wd Blanca{.sp = "blanco", .sv = "vit", .tag = "adj", .spClass = 2, .svCode2 = AdjCode(12), .svClass = 2};
 const Wd Azul{.sp = "azul", .sv = "blå", .tag = "adj", .spClass = 2, .svCode2 = AdjCode(4), .svClass = 2};
 const Wd Verde{.sp = "verde", .sv = "grön", .tag = "adj", .spClass = 2, .svCode2 = AdjCode(1), .svClass = 2};
-// Adjectives by comparison group: suffix (1), "mer"/"mest" (3), "en"/"er"/"el" (4), irregular (7).
+// Adjectives by comparison group: suffix (1), "mer"/"mest" (3), irregular (4 and 7), where a
+// word outside the irregular tables is compared by its ending "en"/"er"/"el" or with "mest".
 const Wd Rapido{.sp = "rápido", .sv = "snabb", .tag = "adj", .spClass = 2, .svCode1 = ComparisonCode(1),
                 .svCode2 = AdjCode(1), .svClass = 2};
 const Wd Interesante{.sp = "interesante", .sv = "intressant", .tag = "adj", .spClass = 2,
@@ -41,6 +42,8 @@ const Wd Bonito{.sp = "bonito", .sv = "vacker", .tag = "adj", .spClass = 2, .svC
                 .svCode2 = AdjCode(10), .svClass = 2};
 const Wd Grande{.sp = "grande", .sv = "stor", .tag = "adj", .spClass = 2, .svCode1 = ComparisonCode(7),
                 .svCode2 = AdjCode(1), .svClass = 2};
+const Wd Alto{.sp = "alto", .sv = "hög", .tag = "adj", .spClass = 2, .svCode1 = ComparisonCode(4),
+              .svCode2 = AdjCode(1), .svClass = 2};
 const Wd Pintado{.sp = "pintar", .sv = "måla", .tag = "vadj", .formCode = 10, .svCode3 = 1, .svClass = 3};
 const Wd Mas{.sp = "más", .sv = "mer", .tag = "mer"};
 const Wd Y{.sp = "y", .sv = "och", .tag = "ykon"};
@@ -121,6 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"r45_superlative_irregular", NP(45, {"det", "mer", "adj", "n"}), {El, Mas, Grande, Coche},
                  {"Den", "största", "bilen"}},
         RuleCase{"r133_comparative_irregular", Ph{"MAdj", 133, {"mer", "adj"}}, {Mas, Grande}, {"Större"}},
+        RuleCase{"r133_comparative_group4_irregular", Ph{"MAdj", 133, {"mer", "adj"}}, {Mas, Alto}, {"Högre"}},
+        RuleCase{"r35_superlative_group4_irregular", NP(35, {"det", "n", "mer", "adj"}), {El, Coche, Mas, Alto},
+                 {"Den", "högsta", "bilen"}},
+        RuleCase{"r35_superlative_group4_unlisted", NP(35, {"det", "n", "mer", "adj"}), {El, Coche, Mas, Bonito},
+                 {"Den", "mest", "vackra", "bilen"}},
         RuleCase{"r4_mest_and_two_adjectives", NP(4, {"det", "n", "mer", "adj", "ykon", "adj"}),
                  {El, Coche, Mas, Rapido, Y, Bonito}, {"Den", "mest", "snabba", "och", "vackra", "bilen"}},
         RuleCase{"r21_mera_after_un", NP(21, {"det", "n", "xadj", "mer", "adj"}), {Un, Coche, Verde, Mas, Rapido},
@@ -177,6 +185,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {"För", "honom"}},
         RuleCase{"r9154_para_ellos", Ph{"NPP", 9154, {"prep", "ppsu"}},
                  {Para, {.sp = "ellos", .sv = "de", .tag = "ppsu"}}, {"För", "dem"}},
+        RuleCase{"r9154_preposition_of_mixed_class", Ph{"NPP", 9154, {"prep", "ppsu"}},
+                 {{.sp = "para", .sv = "för", .tag = "prep", .spClass = 57, .svClass = 7},
+                  {.sp = "ella", .sv = "hon", .tag = "ppsu"}},
+                 {"För", "henne"}},
         RuleCase{"r154_subject_stays", NP(154, {"ppsu"}), {{.sp = "él", .sv = "han", .tag = "ppsu"}}, {"Han"}},
         RuleCase{"r9137_en_la_casa", Ph{"NPP", 9137, {"prep", "det", "n"}},
                  {{.sp = "en", .sv = "i", .tag = "prep", .spClass = 7}, La, Casa}, {"I", "huset"}},

@@ -82,6 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReorderCase{"after_a_clause_and_comma",
                     {{"när", "Konj"}, {"vi", "ppsu"}, {"bodde", "v"}, {",", "st"}, {"vi", "ppsu"}, {"reste", "v"}},
                     {"När", "vi", "bodde", ",", "reste", "vi"}},
+        ReorderCase{"adverb_after_the_clause_follows_the_subject",
+                    {{"innan man har", "prpx"}, {"sovit", "v"}, {",", "st"}, {"alltid", "adv"}, {"jag", "ppsu"},
+                     {"läser", "v"}},
+                    {"Innan man har", "sovit", ",", "läser", "jag", "alltid"}},
         ReorderCase{"clause_without_comma_stays", {{"när", "Konj"}, {"vi", "ppsu"}, {"bodde", "v"}},
                     {"När", "vi", "bodde"}},
         ReorderCase{"subject_first_stays", {{"juan", "egnm"}, {"äter", "v"}, {",", "st"}, {"ana", "egnm"}, {"dricker", "v"}},
@@ -128,6 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
         SegmentCase{"auxiliary_group", "?", {{"du", "ppsu"}, {"kommer att", "hjv"}, {"köpa", "v"}},
                     {"Kommer", "du att", "köpa"}},
         SegmentCase{"verb_first_already", "?", {{"regnar", "v"}, {"det", "ppsu"}}, {"Regnar", "det"}},
+        SegmentCase{"late_subject_pronoun", "?", {{"vad", "indf"}, {"skulle", "hjv"}, {"göra", "v"}, {"du", "ppsu"}},
+                    {"Vad", "skulle", "du", "göra"}},
         SegmentCase{"question_word_as_subject", "?", {{"vem", "intr"}, {"kommer", "v"}}, {"Vem", "kommer"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -134,6 +134,45 @@ INSTANTIATE_TEST_SUITE_P(
             "es_last_word", {W{.sp = "ser", .spClass = 3, .formCode = 4, .person = 3}}, kClause, {"han"}, "él"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// "como y bebo": the second verb shares the first one's subject; "canto y
+// bailas" does not.
+TEST(SubjectPronounsAfterY, FollowTheEarlierVerbsPerson) {
+    for (const auto& [secondPerson, shown] :
+         {std::pair{1, std::vector<std::string>{}}, std::pair{2, std::vector<std::string>{"Du"}}}) {
+        Sentence t({Verb(1), W{.sp = "y", .sv = "och", .spClass = 39}, Verb(secondPerson)},
+                   {{"NPS/VPI", 225}, {"YKon", 267}, {"NPS/VPI", 225}});
+        t.s.CurWord = t.Word(3);
+        t.s.PhraseCursor = t.s.MergedPhraseList.Tail;
+        InsertSubjectPronoun(t.s);
+        EXPECT_EQ(t.Out(), shown) << secondPerson;
+    }
+}
+
+// "la chica que canta en el coro es ...": the noun phrase before the
+// relative clause is the subject; "todo el mundo sabrá" has its own.
+TEST(SubjectPronounsAfterARelativeClause, AreNotNeeded) {
+    const W verb = Verb(3);
+    const std::vector<std::pair<std::vector<P>, std::vector<std::string>>> cases{
+        {{{"NP", 137}, {"Rel", 253}, {"VP", 225}, {"NPP", 9137}, {"NPS/VPT", 227}}, {}},
+        {{{"NP", 137}, {"KT", 269}, {"Rel", 253}, {"VP", 225}, {"KT", 269}, {"NPS/VPI", 225}}, {}},
+        {{{"Indx", 235}, {"NPS/VPT", 225}}, {}},
+        {{{"Rel", 253}, {"VP", 225}, {"NPS/VPT", 225}}, {"Han"}},
+        {{{"NP", 137}, {"Rel", 253}, {"NPS/VPT", 225}}, {"Han"}},
+        {{{"NP", 137}, {"Rel", 253}, {"VP", 225}, {"Konj", 250}, {"NPS/VPT", 225}}, {"Han"}},
+    };
+    for (const auto& [phrases, shown] : cases) {
+        Sentence t({verb});
+        for (const P& p : phrases) {
+            PhraseNode* node = t.s.MergedPhraseList.Add(t.s.Arena, t.s.MergedPhraseList.Head == nullptr);
+            node->Tag = p.tag;
+            node->RuleNo = p.rule;
+        }
+        t.s.PhraseCursor = t.s.MergedPhraseList.Tail;
+        InsertSubjectPronoun(t.s);
+        EXPECT_EQ(t.Out(), shown) << phrases.size();
+    }
+}
+
 TEST(SubjectPronounsWithoutState, NeedAWordAndAPhrase) {
     Sentence noPhrase({Verb(1)});
     InsertSubjectPronoun(noPhrase.s);

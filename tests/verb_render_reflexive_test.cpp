@@ -93,6 +93,30 @@ INSTANTIATE_TEST_SUITE_P(
                       {165, kReflInf}, {"Sig", "har just", "gjort"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// "se va a hacer" whose "a" was grouped as a phrase of its own: the reflexive
+// verb phrase takes in the marker and the infinitive.
+struct GoingToCase {
+    const char* name;
+    int formCode;
+    std::vector<std::string> out;
+};
+
+class ReflexiveGoingToApart : public testing::TestWithParam<GoingToCase> {};
+
+TEST_P(ReflexiveGoingToApart, TakesInTheMarkerAndTheInfinitive) {
+    VerbScene scene({kSe, Verb("ir", "gå", GetParam().formCode, 9), kA, kHacer, kStop},
+                    {{204, {"refl", "v"}}, {238, {"prin"}, "Prin"}, {232, {"inf"}, "Inf"}, kEnd});
+    TranslateVerbPhrase(scene.s);
+    EXPECT_EQ(scene.Out(), GetParam().out);
+    EXPECT_EQ(scene.CurIndex(), 5);
+    EXPECT_EQ(scene.s.PhraseCursor, scene.Phrase(3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tenses, ReflexiveGoingToApart,
+                         testing::Values(GoingToCase{"present", 450, {"Kommer att", "göras"}},
+                                         GoingToCase{"imperfect", 460, {"Skulle", "göras"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Reflexive, AConstructionWithoutARecipeDoesNothingByItself) {
     VerbScene scene({kSe, Verb("acabar", "sluta", 4, 1)});
     TranslateReflexive(scene.s, kReflexiveJustDone);
@@ -114,6 +138,7 @@ struct PassiveCase {
     std::uint16_t code3;
     int formCode;
     const char* passive;
+    const char* infinitive = "x";  // the word's Swedish verb, read for irregular verbs
 };
 
 void PrintTo(const PassiveCase& c, std::ostream* os) { *os << c.name; }
@@ -122,7 +147,7 @@ class SPassive : public testing::TestWithParam<PassiveCase> {};
 
 TEST_P(SPassive, FormsThePassiveByGroupAndTense) {
     const PassiveCase& c = GetParam();
-    VerbScene scene({Verb("x", "x", c.formCode, c.code3)});
+    VerbScene scene({Verb("x", c.infinitive, c.formCode, c.code3)});
     Str30 form(Cp(c.active));
     MakeSPassive(scene.s, form);
     EXPECT_EQ(Utf(form), c.passive);
@@ -140,12 +165,16 @@ INSTANTIATE_TEST_SUITE_P(
                     PassiveCase{"present_irregular_gor", "gör", 9, 450, "görs"},
                     PassiveCase{"present_irregular_anser", "anser", 9, 4, "anses"},
                     PassiveCase{"present_irregular_tillagger", "tillägger", 9, 4, "tilläggs"},
-                    PassiveCase{"present_irregular_unlisted", "äter", 9, 4, "äter"},
+                    PassiveCase{"present_irregular_unlisted", "äter", 9, 4, "äts", "äta"},
+                    PassiveCase{"present_irregular_unlisted_say", "säger", 9, 4, "sägs", "säga"},
+                    PassiveCase{"present_irregular_one_syllable", "ser", 9, 450, "ses", "se"},
+                    PassiveCase{"present_irregular_particle_verb", "tar", 9, 4, "tas", "ta fram"},
                     PassiveCase{"present_group_13_unchanged", "ser", 13, 4, "ser"},
                     PassiveCase{"past_group_1", "målade", 1, 5, "målades"},
                     PassiveCase{"past_group_5_drops_one_letter", "lade", 5, 6, "laddes"},
                     PassiveCase{"past_irregular_gjorde", "gjorde", 9, 460, "gjordes"},
                     PassiveCase{"past_irregular_ansag", "ansåg", 9, 5, "ansågs"},
+                    PassiveCase{"past_irregular_unlisted", "sade", 9, 6, "sades", "säga"},
                     PassiveCase{"past_group_13_unchanged", "lät", 13, 5, "lät"},
                     PassiveCase{"supine", "gjort", 9, 10, "gjorts"},
                     PassiveCase{"infinitive", "göra", 9, 19, "göras"},

@@ -1,14 +1,30 @@
 #include "analysis/ser_forms.h"
 
+#include <string_view>
+
 #include "lexicon/lookups.h"
 #include "morphology/staging.h"
 
 namespace quelvo {
 namespace {
 
+// The preterite of "ser" is the preterite of "ir" as well; before "a" it is
+// "ir": "fue a comprar", "fuimos a la playa".
+constexpr std::string_view kPreteritesOfIr[] = {"fui", "fuiste", "fue", "fuimos", "fuisteis", "fueron"};
+
+bool IsPreteriteBeforeA(const WordNode& n) {
+    if (n.SpWord != "ser" || n.Next == nullptr) return false;
+    // "a" alone, or opening an expression such as "a casa".
+    const std::string_view next = n.Next->SpWord.view();
+    if (next != "a" && next.substr(0, 2) != "a ") return false;
+    for (const std::string_view form : kPreteritesOfIr)
+        if (n.SpText == form) return true;
+    return false;
+}
+
+// Before an infinitive it is the auxiliary of "fue a comprar".
 bool IsFueBeforeAInfinitive(const WordNode& n) {
-    return n.SpWord == "ser" && n.SpText == "fue" && n.Next != nullptr && n.Next->Next != nullptr &&
-           n.Next->SpWord == "a" && n.Next->Next->FormCode == 19;
+    return n.SpText == "fue" && n.Next->Next != nullptr && n.Next->Next->FormCode == 19;
 }
 
 // The word becomes the "ir" entry in StagedWord, keeping its own form and key.
@@ -23,13 +39,13 @@ void TakeIrEntry(const TranslationState& s, WordNode& n) {
 void ReadFueAsIr(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (!IsFueBeforeAInfinitive(*n)) continue;
+        if (!IsPreteriteBeforeA(*n)) continue;
         s.LookupWord = "ir";
         s.StagedWord.PersonNo = n->PersonNo;
         bool found = false;
         LookupSpanishWord(s, found);
         if (!found) continue;
-        s.WordTags.Set(pos, Str6("hjv"));
+        if (IsFueBeforeAInfinitive(*n)) s.WordTags.Set(pos, Str6("hjv"));
         TakeIrEntry(s, *n);
     }
 }

@@ -203,14 +203,24 @@ void ResolveSbAdv(TranslationState& s, WordNode& node, int position) {
             return;
         }
     }
-    if (node.SpWord == "ma\xF1" "ana" && node.Prev != nullptr && !IsDeterminerClass(node.Prev->SpClass)) {
+    // After an article or "cada" the word is the noun: "la mañana", "cada
+    // mañana". An enclitic "los" is no article ("comprarlos mañana").
+    const bool afterDeterminer = node.Prev != nullptr && (TagAt(s, position - 1) == "det" || node.Prev->SpWord == "cada");
+    if (node.SpWord == "ma\xF1" "ana" && node.Prev != nullptr && !IsDeterminerClass(node.Prev->SpClass) &&
+        !afterDeterminer) {
         node.SvWord = "i morgon";
         node.SvClass = 5;
         SetTag(s, position, "adv");
         return;
     }
     if (next != nullptr && OneOf(next->SpClass, {2, 6, 13, 15, 20, 25, 26, 27, 47, 48, 49, 59, 60})) return;
-    LookupFormEntry(s, node);
+    if (afterDeterminer) return;
+    // The adverb reading says the word as its further form gives it:
+    // "mañana" is "i morgon" at the start of the sentence too.
+    if (LookupFormEntryFound(s, node)) {
+        node.SvWord = s.StagedWord.SvWord;
+        node.SvForm = s.StagedWord.SvWord;
+    }
     node.SvClass = 5;
     SetTag(s, position, "adv");
 }

@@ -143,7 +143,9 @@ bool ReadClass23AsVerb(TranslationState& s, WordNode& n, int pos) {
     const auto* supine = RowOf<SwedishParticiple>(kPerfectSupines, n.SpWord);
     if (prevWord == "haber" && supine != nullptr) {
         SetTag(s, pos, "vperf");
+        // The node is the participle now, as the s-passive (se ha hecho: har gjorts) reads it.
         s.StagedWord.FormCode = 10;
+        n.FormCode = 10;
         n.SvClass = 3;
         n.SvWord = supine->swedish;
         return true;

@@ -97,6 +97,10 @@ void EmitMestForm(TranslationState& s) {
     EmitAdjective(s, form);
 }
 
+bool HasDefiniteSuperlative(const Str30& adjective) { return Find(DefiniteSuperlatives, adjective) != nullptr; }
+
+bool HasIrregularComparative(const Str30& adjective) { return Find(IrregularComparatives, adjective) != nullptr; }
+
 void EmitDefiniteSuperlative(TranslationState& s, const Str30& adjective) {
     const WordPair* row = Find(DefiniteSuperlatives, adjective);
     if (row == nullptr) {

@@ -25,6 +25,10 @@ void EmitAdjectivePlain(TranslationState& s, const Str30& adjective);
 // "mest " + CurWord's SvWord + "a".
 void EmitMestForm(TranslationState& s);
 
+// Whether the irregular tables hold the adjective.
+bool HasDefiniteSuperlative(const Str30& adjective);
+bool HasIrregularComparative(const Str30& adjective);
+
 // The definite superlative (högsta, minsta ...); other adjectives as they are.
 void EmitDefiniteSuperlative(TranslationState& s, const Str30& adjective);
 

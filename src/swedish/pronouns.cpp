@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "swedish/clock_time.h"
@@ -105,6 +106,47 @@ bool IsImpersonal(const WordNode* verb) {
     return verb->SpWord == "hacer" && (IsWeatherWord(next) || (next != nullptr && IsWeatherWord(next->Next)));
 }
 
+bool IsFiniteVerbWord(const WordNode* w) {
+    const bool verbClass = w->SpClass == 3 || w->SpClass == 4 || (w->SpClass >= 40 && w->SpClass <= 44);
+    return verbClass && w->PersonNo >= 1 && w->PersonNo <= 6;
+}
+
+// A verb joined by "y" to an earlier verb of the same person shares its
+// subject: "como y bebo" is "jag äter och dricker".
+bool SharesEarlierSubject(const PhraseNode& phrase, const WordNode& verb) {
+    if (phrase.Prev == nullptr || phrase.Prev->Tag != "YKon") return false;
+    for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev)
+        if (IsFiniteVerbWord(w)) return w->PersonNo == verb.PersonNo;
+    return false;
+}
+
+bool IsTagOf(const PhraseNode* p, std::initializer_list<std::string_view> tags) {
+    if (p == nullptr) return false;
+    for (std::string_view tag : tags)
+        if (p->Tag == tag) return true;
+    return false;
+}
+
+bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO", "NPK", "KTNP", "Egnx", "Egnm"}); }
+
+// The subject stands before a relative clause that ends right before the
+// verb: "la chica que canta en el coro es ...", "el escritor, que tenía
+// ochenta años, murió". An indefinite such as "todo el mundo" or "nadie"
+// right before the verb is its subject too.
+bool HasSubjectBefore(const PhraseNode& phrase) {
+    if (IsTagOf(phrase.Prev, {"Indx", "Indf"})) return true;
+    bool verbBetween = false;
+    for (const PhraseNode* p = phrase.Prev; p != nullptr; p = p->Prev) {
+        if (IsTagOf(p, {"ST", "Konj", "YKon", "Subx", "Konx"})) return false;
+        if (IsTagOf(p, {"Rel", "Relx", "NPS_R"})) {
+            const PhraseNode* before = IsTagOf(p->Prev, {"KT"}) ? p->Prev->Prev : p->Prev;
+            return verbBetween && IsNounPhraseTag(before);
+        }
+        if (p->Tag.view().find("VP") != std::string_view::npos) verbBetween = true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish) {
@@ -128,6 +170,8 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb)) return;
     if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
+    if (SharesEarlierSubject(*phrase, *verb)) return;
+    if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
     Str30 pronoun;
     Str30 spanish;
     if (!PronounOf(s, verb->PersonNo, pronoun, spanish)) return;

@@ -29,12 +29,19 @@ Str30 PredicativeNeuter(const Str30& adjective) {
     return adjective + "t";
 }
 
+// The gender the word carries from the last noun; before any noun (Juan es
+// alto) the common gender, so that a singular stays singular.
+char GenderToAgree(const WordNode& word) {
+    const char g = word.Gender;
+    return g == 'm' || g == 'f' || g == 'n' || g == 't' ? g : 'n';
+}
+
 void RenderAdjective(TranslationState& s) {
     WordNode& word = *s.CurWord;
     Str30 form = word.SvWord;
     if (s.OutCount >= kFirstPredicativeSlot) {
         if (FollowsDetAr(s)) form = PredicativeNeuter(form);
-        else InflectAdjective(s, form, word.Gender, word.FormCode, word.SvCode2, 'o');
+        else InflectAdjective(s, form, GenderToAgree(word), word.FormCode, word.SvCode2, 'o');
     }
     EmitAndRecord(s, form, "adj");
 }

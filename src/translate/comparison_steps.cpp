@@ -9,10 +9,13 @@
 namespace quelvo {
 namespace {
 
-// Comparison groups of the adjective's code.
-constexpr std::uint32_t kSuffixGroup = 1;         // snabbare, snabbaste
-constexpr std::uint32_t kUnstressedEndGroup = 4;  // vackrare
-constexpr std::uint32_t kIrregularGroup = 7;      // större, största
+// Comparison groups of the adjective's code: 1 takes the suffix (snabbare,
+// snabbaste); 4 and 7 are the irregular ones (större, största), where a word
+// that no irregular table holds is compared by its ending (vackrare) or with
+// "mest".
+constexpr std::uint32_t kSuffixGroup = 1;
+
+bool IsIrregularGroup(std::uint32_t group) { return group == 4 || group == 7; }
 
 bool IsParticipleTag(const Str8& tag) { return tag == "vadj" || tag == "p_vadj"; }
 
@@ -30,7 +33,8 @@ void EmitWithMarker(TranslationState& s, const NounPhrase& np, std::string_view 
 
 void EmitSuperlative(TranslationState& s, const NounPhrase& np) {
     const std::uint32_t group = GroupAfterMas(s, np);
-    if (group != kSuffixGroup && group != kIrregularGroup) {
+    const bool irregular = IsIrregularGroup(group) && HasDefiniteSuperlative(s.CurWord->Next->SvWord);
+    if (group != kSuffixGroup && !irregular) {
         EmitWithMarker(s, np, "mest");
         return;
     }
@@ -46,7 +50,7 @@ void EmitComparative(TranslationState& s, const NounPhrase& np) {
         EmitWithMarker(s, np, "mer");
         return;
     }
-    if (group != kSuffixGroup && group != kUnstressedEndGroup && group != kIrregularGroup) {
+    if (group != kSuffixGroup && !IsIrregularGroup(group)) {
         EmitAndRecord(s, "mer", "mer");
         if (s.CurWord != nullptr) EmitAndRecord(s, s.CurWord->SvWord, "adj", np.adjectiveMark, np.gender);
         return;
@@ -54,8 +58,8 @@ void EmitComparative(TranslationState& s, const NounPhrase& np) {
     AdvanceWord(s);
     const Str30 adjective = s.CurWord->SvWord;
     if (group == kSuffixGroup) EmitComparativeAre(s, adjective);
-    else if (group == kUnstressedEndGroup) FyllIAdjSup_4(s, adjective);
-    else EmitIrregularComparative(s, np.adjectiveMark, 'm');
+    else if (HasIrregularComparative(adjective)) EmitIrregularComparative(s, np.adjectiveMark, 'm');
+    else FyllIAdjSup_4(s, adjective);
 }
 
 // "más" with nothing after it.

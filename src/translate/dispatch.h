@@ -19,7 +19,9 @@ inline constexpr DispatchRow DispatchTable[] = {
     {{"NP", "RN", "NPK", "NPS", "NPST", "NPO", "KTNP", "MAdj", "MAdv", "Poss", "VPrNP"}, {RenderPhraseByRule}, ""},
     {{"NPP"}, {RenderPrepPhrase}, ""},
     {{"NPS/VPI", "NPS/VPT", "NPS/PVPT", "INF_T"}, {InsertSubjectPronoun, TranslateVerbPhrase}, ""},
-    {{"VP", "VPI", "VPT", "PVP", "PVPT", "VPres", "VPerf", "VAdj"}, {TranslateVerbPhrase}, ""},
+    // "OPers" (ser + adjective + infinitive) keeps its grouping tag when no role
+    // rule takes its clause; its words would be lost without a row.
+    {{"VP", "VPI", "VPT", "PVP", "PVPT", "VPres", "VPerf", "VAdj", "OPers"}, {TranslateVerbPhrase}, ""},
     {{"NPS_R", "Rel"}, {TranslateRelative}, ""},
     {{"Adj", "XAdj"}, {TranslateAdjective}, ""},
     {{"Adv"}, {TranslateAdverb}, ""},

@@ -211,10 +211,16 @@ void RunNounDeterminer(TranslationState& s, NounPhrase& np) {
     if (s.CurWord != nullptr) RunDeterminer(s, np);
 }
 
+// "para" and the other words of a mixed class count as prepositions when the
+// resolvers have read them as one (Swedish class 7).
+bool IsPreposition(const WordNode* w) {
+    return w != nullptr && (w->SpClass == kPrepositionClass || w->SvClass == kPrepositionClass);
+}
+
 void RunSubjectPronoun(TranslationState& s) {
     const WordNode& word = *s.CurWord;
     Str30 text = word.SvWord;
-    if (word.Prev != nullptr && word.Prev->SpClass == kPrepositionClass)
+    if (IsPreposition(word.Prev))
         for (const WordPair& row : ObjectForms)
             if (text == row.from) text = row.to;
     EmitAndRecord(s, text, "ppsu");

@@ -41,7 +41,9 @@ void EmitReflexivePronoun(TranslationState& s) { EmitOwnWord(s, "refl"); }
 void GoingToPassive(TranslationState& s) {  // se va a hacer: kommer att göras
     AdvanceWord(s);
     if (s.CurWord == nullptr) return;
-    EmitAndRecord(s, s.CurWord->FormCode == 9 ? "skulle" : "kommer att", "hjv");
+    // The imperfect (iba a) is the conditional of the construction when "a"
+    // was not read as its marker.
+    EmitAndRecord(s, HasFormCode(s.CurWord, {9, 460}) ? "skulle" : "kommer att", "hjv");
     AdvanceWord(s);
     EmitPassive(s, "inf");
 }
@@ -108,7 +110,13 @@ void PassiveVerb(TranslationState& s) {  // hacerse: göras
     AdvanceWord(s);
 }
 
+// "ir" + "a" + infinitive, also when "a" was grouped as a phrase of its own.
+bool IsGoingTo(const WordNode* verb) {
+    return IsSpanish(verb, "ir") && IsSpanish(NextOf(verb), "a") && IsInfinitive(NextOf(NextOf(verb)));
+}
+
 void ReflexivePassive(TranslationState& s) {  // se dice: sägs
+    if (IsGoingTo(s.CurWord->Next)) return GoingToPassive(s);
     AdvanceWord(s);
     if (s.CurWord == nullptr) return;
     if (IsParticleVerb(*s.CurWord))

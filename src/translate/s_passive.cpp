@@ -78,13 +78,24 @@ void ApplyEnding(Str30& form, int group, const std::array<PassiveEnding, N>& end
 }
 
 template <std::size_t N>
-void ApplyIrregular(Str30& form, const std::array<IrregularPassive, N>& table) {
+bool ApplyIrregular(Str30& form, const std::array<IrregularPassive, N>& table) {
     for (const IrregularPassive& p : table) {
         if (form == p.active) {
             form = p.passive;
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+// The present passive of an irregular verb the table does not list: its
+// infinitive with "s" for the final "a" (säga: sägs, bära: bärs), or after
+// a one-syllable infinitive (ta: tas, se: ses).
+void IrregularPresentPassive(const WordNode& verb, Str30& form) {
+    const std::string_view infinitive = verb.SvWord.view().substr(0, verb.SvWord.view().find(' '));
+    if (infinitive.empty()) return;
+    const bool dropA = infinitive.size() > 2 && infinitive.ends_with('a');
+    form = Str30(infinitive.substr(0, infinitive.size() - (dropA ? 1 : 0))) + "s";
 }
 
 }  // namespace
@@ -94,16 +105,16 @@ void MakeSPassive(const TranslationState& s, Str30& form) {
     const int group = VerbGroupOf(s.CurWord->SvCode3);
     switch (TenseOf(s.CurWord->FormCode)) {
         case PassiveTense::Present:
-            if (group == kIrregularGroup)
-                ApplyIrregular(form, kIrregularPresentPassive);
-            else
+            if (group != kIrregularGroup)
                 ApplyEnding(form, group, kPresentPassive);
+            else if (!ApplyIrregular(form, kIrregularPresentPassive))
+                IrregularPresentPassive(*s.CurWord, form);
             return;
         case PassiveTense::Past:
-            if (group == kIrregularGroup)
-                ApplyIrregular(form, kIrregularPastPassive);
-            else
+            if (group != kIrregularGroup)
                 ApplyEnding(form, group, kPastPassive);
+            else if (!ApplyIrregular(form, kIrregularPastPassive))
+                form += "s";  // sade: sades, gav: gavs
             return;
         case PassiveTense::AddS: form += "s"; return;
         case PassiveTense::None: return;

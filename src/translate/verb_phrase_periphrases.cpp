@@ -5,6 +5,7 @@
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 #include "translate/auxiliary_verbs.h"
+#include "translate/prepositions.h"
 #include "translate/reflexive_passive.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_phrase_recipes.h"
@@ -134,7 +135,7 @@ void PrepositionInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
         return TranslateVerbWord(s);
     }
     const bool without = IsSpanish(s.CurWord, "sin");
-    EmitOwnWord(s, "prep");
+    EmitPreposition(s);  // by its own rules: "de" and "para" before an infinitive are "att", "för att"
     if (!walk.At(2)) return;
     const Str30 form = ConjugatedForm(s);
     EmitAndRecord(s, without ? Str30("att ") + form.view() : form, "inf");

@@ -42,7 +42,7 @@ std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
     } else if (HasTag(order[0], {"prep"})) {
         end = NounPhraseEnd(order, 1);
         if (end == 1) return 0;
-    } else if (HasTag(order[0], {"Konj"})) {
+    } else if (HasTag(order[0], {"Konj", "prpx"})) {
         while (end < order.size() && !HasTag(order[end], {"st"})) ++end;
         if (end == order.size()) return 0;
     } else {
@@ -106,25 +106,45 @@ void PlacePassiveSubjectFirst(std::vector<OutWordNode*>& order) {
     MoveCapital(*order[end - group], *order[0]);
 }
 
+// A subject pronoun said after the verbs of a question goes right after the
+// finite one: "vad skulle du göra", not "vad skulle göra du".
+void PlaceLateSubject(std::vector<OutWordNode*>& order) {
+    std::size_t finite = 0;
+    while (finite < order.size() && !IsFiniteVerb(order[finite])) ++finite;
+    std::size_t pronoun = finite + 1;
+    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf"})) ++pronoun;
+    if (pronoun >= order.size() || pronoun == finite + 1 || !HasTag(order[pronoun], {"ppsu"})) return;
+    const auto at = [&order](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(i); };
+    std::rotate(at(finite + 1), at(pronoun), at(pronoun + 1));
+}
+
 }  // namespace
 
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
-    const std::size_t subject = SubjectStart(order, facts.question);
-    if (subject == std::string::npos) {
+    if (facts.question) PlaceLateSubject(order);
+    const std::size_t start = SubjectStart(order, facts.question);
+    if (start == std::string::npos) {
         if (facts.passive) PlacePassiveSubjectFirst(order);
         PlaceVerbBeforeAdverb(order);
     }
+    if (start >= order.size()) return;
+    // Adverbs between the opening element and the subject follow the
+    // subject: "innan ..., läser jag alltid".
+    std::size_t subject = start;
+    if (!facts.question)
+        while (subject < order.size() && HasTag(order[subject], {"adv"})) ++subject;
     if (subject >= order.size()) return;
-    const std::size_t verb = HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
+    const std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
     if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return;
-    std::rotate(order.begin() + static_cast<std::ptrdiff_t>(subject), order.begin() + static_cast<std::ptrdiff_t>(verb),
-                order.begin() + static_cast<std::ptrdiff_t>(verb) + 1);
-    SplitVerbGroup(*order[subject], *order[verb]);
-    if (subject == 0) MoveCapital(*order[1], *order[0]);
+    const auto at = [&order](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(i); };
+    std::rotate(at(start), at(verb), at(verb + 1));
+    std::rotate(at(start + 1), at(start + 1 + (subject - start)), at(verb + 1));
+    SplitVerbGroup(*order[start], *order[start + (verb - subject)]);
+    if (start == 0) MoveCapital(*order[1], *order[0]);
     // Swedish sets no comma between an opening adverbial and its verb.
-    if (subject >= 2 && HasTag(order[subject - 1], {"st"}) && !HasTag(order[0], {"Konj"}))
-        order.erase(order.begin() + static_cast<std::ptrdiff_t>(subject) - 1);
+    if (start >= 2 && HasTag(order[start - 1], {"st"}) && !HasTag(order[0], {"Konj", "prpx"}))
+        order.erase(at(start - 1));
 }
 
 }  // namespace quelvo
