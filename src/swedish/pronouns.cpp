@@ -98,12 +98,17 @@ bool IsWeatherWord(const WordNode* word) { return word != nullptr && Contains(We
 // A verb without a subject of its own: the weather verbs, also as the
 // gerund after "estar" (está lloviendo), and "hacer" before a word of the
 // weather.
+bool IsWeatherVerb(const WordNode* word) { return word != nullptr && Contains(WeatherVerbs, word->SpWord.view()); }
+
 bool IsImpersonal(const WordNode* verb) {
     if (verb == nullptr) return false;
-    if (Contains(WeatherVerbs, verb->SpWord.view())) return true;
+    if (IsWeatherVerb(verb)) return true;
     const WordNode* next = verb->Next;
-    if (verb->SpWord == "estar") return next != nullptr && Contains(WeatherVerbs, next->SpWord.view());
-    return verb->SpWord == "hacer" && (IsWeatherWord(next) || (next != nullptr && IsWeatherWord(next->Next)));
+    const WordNode* afterNext = next != nullptr ? next->Next : nullptr;
+    if (verb->SpWord == "hacer") return IsWeatherWord(next) || IsWeatherWord(afterNext);
+    // An auxiliary of a weather verb: "está lloviendo", "puede nevar", "va a llover".
+    const bool auxiliary = verb->SpClass == 4 || (afterNext != nullptr && next->SpWord == "a");
+    return auxiliary && (IsWeatherVerb(next) || IsWeatherVerb(afterNext));
 }
 
 bool IsFiniteVerbWord(const WordNode* w) {
