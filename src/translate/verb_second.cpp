@@ -12,6 +12,10 @@
 namespace quelvo {
 namespace {
 
+std::vector<OutWordNode*>::iterator At(std::vector<OutWordNode*>& order, std::size_t i) {
+    return order.begin() + static_cast<std::ptrdiff_t>(i);
+}
+
 bool IsFiniteVerb(const OutWordNode* w) { return w->OutTag == "v" || w->OutTag == "hjv"; }
 
 bool HasTag(const OutWordNode* w, std::initializer_list<std::string_view> tags) {
@@ -102,8 +106,7 @@ void PlacePassiveSubjectFirst(std::vector<OutWordNode*>& order) {
     if (group == 0 || !IsSPassive(order[group - 1])) return;
     const std::size_t end = NounPhraseEnd(order, group);
     if (end == group) return;
-    std::rotate(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(group),
-                order.begin() + static_cast<std::ptrdiff_t>(end));
+    std::rotate(At(order, 0), At(order, group), At(order, end));
     MoveCapital(*order[end - group], *order[0]);
 }
 
@@ -115,8 +118,31 @@ void PlaceLateSubject(std::vector<OutWordNode*>& order) {
     std::size_t pronoun = finite + 1;
     while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf"})) ++pronoun;
     if (pronoun >= order.size() || pronoun == finite + 1 || !HasTag(order[pronoun], {"ppsu"})) return;
-    const auto at = [&order](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(i); };
-    std::rotate(at(finite + 1), at(pronoun), at(pronoun + 1));
+    std::rotate(At(order, finite + 1), At(order, pronoun), At(order, pronoun + 1));
+}
+
+// Moves the finite verb that follows the subject to `start`, where the
+// subject began; adverbs between `start` and the subject ("innan ..., läser
+// jag alltid") go after the subject. False when no finite verb follows.
+bool MoveVerbBeforeSubject(std::vector<OutWordNode*>& order, std::size_t start, bool question) {
+    std::size_t subject = start;
+    if (!question)
+        while (subject < order.size() && HasTag(order[subject], {"adv"})) ++subject;
+    if (subject >= order.size()) return false;
+    const std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
+    if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return false;
+    std::rotate(At(order, start), At(order, verb), At(order, verb + 1));
+    std::rotate(At(order, start + 1), At(order, start + 1 + (subject - start)), At(order, verb + 1));
+    SplitVerbGroup(*order[start], *order[start + (verb - subject)]);
+    return true;
+}
+
+// Swedish sets no comma between an opening adverbial and its verb; after a
+// clause or an infinitive the comma stays.
+void DropCommaBefore(std::vector<OutWordNode*>& order, std::size_t verb) {
+    if (verb < 2 || !HasTag(order[verb - 1], {"st"})) return;
+    if (HasTag(order[0], {"Konj", "prpx"}) || HasTag(order[1], {"v"})) return;
+    order.erase(At(order, verb - 1));
 }
 
 }  // namespace
@@ -128,25 +154,11 @@ void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts
     if (start == std::string::npos) {
         if (facts.passive) PlacePassiveSubjectFirst(order);
         PlaceVerbBeforeAdverb(order);
+        return;
     }
-    if (start >= order.size()) return;
-    // Adverbs between the opening element and the subject follow the
-    // subject: "innan ..., läser jag alltid".
-    std::size_t subject = start;
-    if (!facts.question)
-        while (subject < order.size() && HasTag(order[subject], {"adv"})) ++subject;
-    if (subject >= order.size()) return;
-    const std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
-    if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return;
-    const auto at = [&order](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(i); };
-    std::rotate(at(start), at(verb), at(verb + 1));
-    std::rotate(at(start + 1), at(start + 1 + (subject - start)), at(verb + 1));
-    SplitVerbGroup(*order[start], *order[start + (verb - subject)]);
+    if (!MoveVerbBeforeSubject(order, start, facts.question)) return;
     if (start == 0) MoveCapital(*order[1], *order[0]);
-    // Swedish sets no comma between an opening adverbial and its verb.
-    if (start >= 2 && HasTag(order[start - 1], {"st"}) && !HasTag(order[0], {"Konj", "prpx"}) &&
-        !HasTag(order[1], {"v"}))
-        order.erase(at(start - 1));
+    DropCommaBefore(order, start);
 }
 
 }  // namespace quelvo
