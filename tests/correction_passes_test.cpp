@@ -129,6 +129,15 @@ TEST_F(TranslatorRoutines, WeatherVerbInThePresentIsAr) {
     EXPECT_EQ(s->CurWord, WordAt(*s, 2));
 }
 
+// "tiempo" is "tid" in the dictionary and the weather after "hace".
+TEST_F(TranslatorRoutines, WeatherVerbMakesTiempoTheWeather) {
+    const auto s = At("Hace buen tiempo.", 1);
+    EXPECT_EQ(Utf(WordAt(*s, 3)->SvWord), "tid");
+    bool done = false;
+    WeatherVerb(*s, done);
+    EXPECT_EQ(Utf(WordAt(*s, 3)->SvWord), "väder");
+}
+
 TEST_F(TranslatorRoutines, WeatherVerbInThePastIsVar) {
     const auto s = At("Hace buen tiempo.", 1);
     s->CurWord->FormCode = 460;

@@ -2,9 +2,24 @@
 
 #include "core/emit.h"
 #include "morphology/class_tests.h"
+#include "morphology/staging.h"
 #include "swedish/verb_forms.h"
 
 namespace quelvo {
+
+namespace {
+
+// "tiempo" is the time, and the weather in "hace buen tiempo": the noun takes
+// the further form the dictionary gives it, when there is one.
+void TakeWeatherReading(TranslationState& s, WordNode& noun) {
+    if (!LookupFormEntryFound(s, noun)) return;
+    noun.SvWord = s.StagedWord.SvWord;
+    noun.SvForm = s.StagedWord.SvWord;
+    noun.SvCode1 = s.StagedWord.SvCode1;
+    noun.SvCode2 = s.StagedWord.SvCode2;
+}
+
+}  // namespace
 
 void WeatherVerb(TranslationState& s, bool& done) {
     done = false;
@@ -17,6 +32,7 @@ void WeatherVerb(TranslationState& s, bool& done) {
     if (form.empty()) return;
     EmitOutWord(s, w->SpWord, form, form, "v");
     EmitWord(s, form, "v", "v", ' ', ' ');
+    TakeWeatherReading(s, *w->Next->Next);
     done = true;
 }
 

@@ -179,7 +179,10 @@ void InsertSubjectPronoun(TranslationState& s) {
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
     Str30 pronoun;
     Str30 spanish;
-    if (!PronounOf(s, verb->PersonNo, pronoun, spanish)) return;
+    // "hacía frío": the first and third person share the form, and the
+    // weather has no first person.
+    const int person = verb->PersonNo == 1 && IsImpersonal(verb) ? 3 : verb->PersonNo;
+    if (!PronounOf(s, person, pronoun, spanish)) return;
     EmitCounted(s, verb->SpWord, pronoun, "ppsu");
     s.StagedWord.SpWord = spanish;
 }
