@@ -54,7 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingRow{"participle_feminine", "La niña está cansada.", "Flickan är trött."},
                     ReadingRow{"noun_adjective_after_ser", "El perro es joven.", "Hunden är ung."},
                     ReadingRow{"noun_adjective_after_ser_plural", "Los perros son jóvenes.", "Hundarna är unga."},
-                    ReadingRow{"trade_after_ser_stays_noun", "Él es médico.", "Han är läkare."}),
+                    ReadingRow{"trade_after_ser_stays_noun", "Él es médico.", "Han är läkare."},
+                    ReadingRow{"feminine_adjective_not_verb", "La casa está limpia.", "Huset är rent."},
+                    ReadingRow{"plural_feminine_adjective", "Las casas están limpias.", "Husen är rena."},
+                    ReadingRow{"accented_adjective", "La caja está vacía.", "Lådan är tom."},
+                    ReadingRow{"feminine_after_ser", "La botella es llena.", "Flaskan är full."},
+                    ReadingRow{"verb_elsewhere_stays_verb", "Ella limpia la casa.", "Hon städar huset."}),
     RowName);
 
 class WholeVerbForms : public ShippedSentences {};
