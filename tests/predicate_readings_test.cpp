@@ -1,6 +1,6 @@
 // Whole sentences over the shipped dictionaries: the words after "ser" and
-// "estar", the negative pronouns as subjects, and verb forms that look like
-// an infinitive with a pronoun.
+// "estar", "nadie" and "nada" as subjects, and verb forms that look like an
+// infinitive with a pronoun.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -60,6 +60,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingRow{"accented_adjective", "La caja está vacía.", "Lådan är tom."},
                     ReadingRow{"feminine_after_ser", "La botella es llena.", "Flaskan är full."},
                     ReadingRow{"verb_elsewhere_stays_verb", "Ella limpia la casa.", "Hon städar huset."}),
+    RowName);
+
+class NegativeSubjects : public ShippedSentences {};
+TEST_P(NegativeSubjects, AreNegativeOnlyWithoutNo) { ExpectLine(); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, NegativeSubjects,
+    testing::Values(ReadingRow{"nadie_subject", "Nadie sabe la respuesta.", "Ingen vet svaret."},
+                    ReadingRow{"nadie_before_object_pronoun", "Nadie me quiere.", "Ingen vill mig."},
+                    ReadingRow{"nada_subject", "Nada funciona.", "Inget fungerar."},
+                    ReadingRow{"nadie_after_no", "No hay nadie.", "Det finns inte någon."},
+                    ReadingRow{"nada_after_no", "No sé nada.", "Jag vet inte något."},
+                    ReadingRow{"nadie_object", "Juan no ve a nadie.", "Juan ser inte någon."}),
     RowName);
 
 class WholeVerbForms : public ShippedSentences {};
