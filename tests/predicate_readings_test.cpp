@@ -75,7 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingRow{"nada_subject", "Nada funciona.", "Inget fungerar."},
                     ReadingRow{"nadie_after_no", "No hay nadie.", "Det finns inte någon."},
                     ReadingRow{"nada_after_no", "No sé nada.", "Jag vet inte något."},
-                    ReadingRow{"nadie_object", "Juan no ve a nadie.", "Juan ser inte någon."}),
+                    ReadingRow{"nadie_object", "Juan no ve a nadie.", "Juan ser inte någon."},
+                    ReadingRow{"nadie_subject_of_clause", "Dice que nadie viene.", "Han säger att ingen kommer."},
+                    ReadingRow{"nadie_in_clause_after_no", "No creo que nadie venga.",
+                               "Jag tror inte att någon kommer."},
+                    ReadingRow{"nadie_in_comparison", "Él trabaja más que nadie.", "Han arbetar mer än någon."}),
     RowName);
 
 class WholeVerbForms : public ShippedSentences {};

@@ -22,14 +22,21 @@ bool IsAnyVerb(int spClass) { return IsVerbClass(spClass) || OneOf(spClass, {4, 
 
 bool IsPrepositionClass(int spClass) { return OneOf(spClass, {7, 55, 56}); }
 
+// "que" opens a clause, except after "m\xE1s" or "menos" ("m\xE1s que nadie").
+bool StartsClause(const WordNode& n) { return n.SpWord == "que" && !OneOf(SpWordOf(n.Prev), {"m\xE1s", "menos"}); }
+
 }  // namespace
 
+// A "no" anywhere before keeps the word positive ("no creo que nadie venga");
+// a verb before it only within its clause ("dice que nadie viene": "ingen").
 void ResolveNegativeSubjects(TranslationState& s) {
-    bool negatedOrAfterVerb = false;
+    bool negated = false;
+    bool afterVerb = false;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next) {
-        if (n->SpClass == 103) negatedOrAfterVerb = false;
-        if (n->SpWord == "no" || IsAnyVerb(n->SpClass)) negatedOrAfterVerb = true;
-        if (negatedOrAfterVerb || IsPrepositionClass(SpClassOf(n->Prev))) continue;
+        if (n->SpClass == 103 || StartsClause(*n)) afterVerb = false;
+        if (n->SpWord == "no") negated = true;
+        if (IsAnyVerb(n->SpClass)) afterVerb = true;
+        if (negated || afterVerb || IsPrepositionClass(SpClassOf(n->Prev))) continue;
         for (const auto& row : kNegativeSubjects) {
             if (n->SpWord != row.spanish) continue;
             n->SvWord = row.swedish;
