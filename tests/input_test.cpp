@@ -109,6 +109,23 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"comma", "sí, claro", {{"sí", ",", "claro", "."}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Verb forms and nouns whose endings look like an infinitive with a pronoun.
+class WholeWords : public testing::TestWithParam<const char*> {};
+
+TEST_P(WholeWords, StayOneToken) {
+    const std::string word = GetParam();
+    EXPECT_EQ(Segments("siempre " + word), (std::vector<Tokens>{{"siempre", word, "."}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(LookLikeInfinitivePlusPronoun, WholeWords,
+                         testing::Values("duerme", "divierte", "invierte", "vierte", "convierte", "advierte",
+                                         "revierte", "pervierte", "subvierte", "acierte", "concierte", "inerte",
+                                         "imparte", "estandarte", "deforme", "transforme", "confirme", "afirme",
+                                         "arme", "alarme", "curse", "converse", "burle", "charle", "perla",
+                                         "charlas", "mirlo", "infiernos", "hornos", "turnos", "cuadernos",
+                                         "eternos", "contornos", "sobornos"),
+                         [](const auto& info) { return std::string(info.param); });
+
 struct EntryCase {
     const char* name;
     std::string text;

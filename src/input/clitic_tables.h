@@ -6,10 +6,16 @@
 namespace quelvo {
 
 inline constexpr std::string_view kNeverSplit[] = {
-    "advierte", "aparte", "arte", "burla", "comparte", "conforme", "convierte", "cuernos", "desarme",
-    "descarte", "despierte", "enorme", "externos", "firme", "fuerte", "gobiernos", "inerme", "informe",
-    "internos", "inviernos", "modernos", "muerte", "nocturnos", "parte", "reparte", "suerte", "trastornos",
-    "uniforme",
+    "acierte", "adornos", "advierte", "afirme", "alarme", "alerte", "alternos", "aparte", "arme", "arte",
+    "baluarte", "burla", "burlas", "burle", "charla", "charlas", "charle", "comparte", "concierte",
+    "confirme", "conforme", "contornos", "contraparte", "converse", "convierte", "cuadernos", "cuernos",
+    "curse", "deforme", "desarme", "descarte", "desconcierte", "despierte", "disconforme", "diurnos",
+    "divierte", "duerme", "enferme", "enorme", "entornos", "estandarte", "eternos", "externos", "firme",
+    "forme", "fraternos", "fuerte", "gobiernos", "hornos", "imparte", "inerme", "inerte", "infiernos",
+    "informe", "injerte", "internos", "inviernos", "invierte", "maternos", "mirlo", "mirlos", "modernos",
+    "muerte", "multiforme", "nocturnos", "orla", "parte", "paternos", "perla", "perlas", "pernos",
+    "pervierte", "reafirme", "reforme", "reparte", "retornos", "revierte", "sobornos", "subalternos",
+    "subvierte", "suerte", "tiernos", "transforme", "trastornos", "turnos", "uniforme", "vierte",
 };
 
 // Two pronouns after an infinitive: the ending's length, the length of the

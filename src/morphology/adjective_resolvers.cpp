@@ -84,6 +84,15 @@ bool ResolveSbAdjRun(TranslationState& s, WordNode& node, int position) {
     return false;
 }
 
+// The noun-adjectives that after "ser" name what someone works as.
+inline constexpr std::string_view kTradeNouns[] = {"m\xE9" "dico", "cient\xED" "fico", "trabajador", "pol\xED" "tico"};
+
+bool IsTradeNoun(const Str30& word) {
+    for (const auto trade : kTradeNouns)
+        if (word == trade) return true;
+    return false;
+}
+
 // The neighbours that make the word an adjective.
 bool IsAdjectiveContext(const TranslationState& s, const WordNode& node, int position) {
     const WordNode* prev = node.Prev;
@@ -91,6 +100,8 @@ bool IsAdjectiveContext(const TranslationState& s, const WordNode& node, int pos
     const int prevClass = SpClassOf(prev);
     const int nextClass = SpClassOf(next);
     if (SpWordOf(prev) == "estar") return true;
+    // After "ser" the word describes ("es joven": ung), unless it names a trade ("es m\xE9dico": l\xE4kare).
+    if (SpWordOf(prev) == "ser" && !IsTradeNoun(node.SpWord)) return true;
     if (OneOf(prevClass, {1, 16, 91}) || TagAt(s, position - 1) == "n") return true;
     if (ClassTextAt(s, position + 1) == "SbAdj") return true;
     if ((OneOf(nextClass, {1, 6, 16}) || Between(nextClass, 20, 24)) && !EndsWith(next->SpText, "\xEDsimo"))

@@ -23,6 +23,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolvePedido(s);
     ResolveClass23Participles(s);
     ResolveFlaggedWords(s);
+    ResolveNegativeSubjects(s);
 }
 
 void ResolveDeCompounds(TranslationState& s) {

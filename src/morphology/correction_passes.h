@@ -6,7 +6,7 @@
 
 namespace quelvo {
 
-// The passes below in their order, from ResolveDeCompounds to ResolveFlaggedWords.
+// The passes below in their order, from ResolveDeCompounds to ResolveNegativeSubjects.
 void RunCorrectionPasses(TranslationState& s);
 
 void ResolveDeCompounds(TranslationState& s);
@@ -20,6 +20,8 @@ void ResolveVerbAdjectiveWords(TranslationState& s);
 void ResolvePedido(TranslationState& s);
 void ResolveClass23Participles(TranslationState& s);
 void ResolveFlaggedWords(TranslationState& s);
+// "nadie", "nada" as the subject before the verb, with no "no": "ingen", "inget".
+void ResolveNegativeSubjects(TranslationState& s);
 
 // Runs after the class resolvers: an adjective after a noun ("xadj") takes
 // its form as the first member of a Swedish compound.

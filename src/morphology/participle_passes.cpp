@@ -32,15 +32,6 @@ std::string WithoutLast(std::string_view text, std::size_t letters) {
     return std::string(text.substr(0, text.size() > letters ? text.size() - letters : 0));
 }
 
-void ReadAsParticipleAdjective(TranslationState& s, WordNode& n, int pos) {
-    SetTag(s, pos, "vadj");
-    SetClassText(s, pos, "VAdj");
-    s.WordClassNos.Set(pos, 104);
-    n.SpClass = 104;
-    n.SvClass = n.SvWord.view().find(' ') != std::string_view::npos ? 25 : 104;
-    n.ClassTag = "vadj";
-}
-
 // The masculine singular of a participle of the adjective table, by its ending.
 std::optional<std::string> RegularParticipleBase(std::string_view text) {
     if (EndsWith(text, "ado") || EndsWith(text, "ido")) return std::string(text);
@@ -56,6 +47,40 @@ std::optional<std::string> IrregularParticipleBase(std::string_view text) {
     if (EndsWith(text, "to")) return std::string(text);
     if (EndsWith(text, "ta")) return WithoutLast(text, 1) + "o";
     return std::nullopt;
+}
+
+// After "estar" a participle with a further form of its own is that adjective
+// ("estoy cansado": "tr\xF6tt", not the participle of "tr\xF6tta").
+bool ReadAsPredicativeAdjective(TranslationState& s, WordNode& n, int pos) {
+    if (SpWordOf(n.Prev) != "estar") return false;
+    auto base = RegularParticipleBase(n.SpText);
+    if (!base) base = IrregularParticipleBase(n.SpText);
+    if (!base) return false;
+    WordNode masculine = n;
+    masculine.SpWord = *base;
+    if (!LookupFormEntryFound(s, masculine)) return false;
+    n.SvWord = s.StagedWord.SvWord;
+    n.SvForm = s.StagedWord.SvWord;
+    CopySvCodes(s.StagedWord, n);
+    const bool plural = EndsWith(n.SpText, "s");
+    n.FormCode = plural ? 3 : 1;
+    n.PersonNo = plural ? 6 : 0;
+    n.SpClass = 2;
+    n.SvClass = 2;
+    n.ClassTag = "adj";
+    SetTag(s, pos, "adj");
+    SetClassText(s, pos, "adj");
+    return true;
+}
+
+void ReadAsParticipleAdjective(TranslationState& s, WordNode& n, int pos) {
+    if (ReadAsPredicativeAdjective(s, n, pos)) return;
+    SetTag(s, pos, "vadj");
+    SetClassText(s, pos, "VAdj");
+    s.WordClassNos.Set(pos, 104);
+    n.SpClass = 104;
+    n.SvClass = n.SvWord.view().find(' ') != std::string_view::npos ? 25 : 104;
+    n.ClassTag = "vadj";
 }
 
 // The masculine singular of a listed participle; none for other words.

@@ -1,5 +1,6 @@
 // Words that are both a verb form and an adjective ("bajo", "solo",
 // "estrecho", "extraño") are resolved by their neighbours.
+#include <optional>
 #include <string>
 
 #include "core/bits.h"
@@ -85,13 +86,48 @@ void ReadAsAdjective(TranslationState& s, WordNode& node, int pos, const std::st
     CopyStagedToNode(s, node);
 }
 
+// The masculine singular of a feminine or plural adjective ending; none for other words.
+std::optional<std::string> MasculineOfAdjective(std::string_view text) {
+    for (const std::string_view ending : {"as", "os", "a"}) {
+        if (EndsWith(text, ending) && text.size() > ending.size() + 1)
+            return std::string(text.substr(0, text.size() - ending.size())) + "o";
+    }
+    return std::nullopt;
+}
+
+// After "estar" or "ser" a verb form of the ending analysis that is also the
+// feminine or plural of a dictionary adjective is that adjective: "est\xE1 limpia".
+void ReadPredicateAdjective(TranslationState& s, WordNode& node, int pos) {
+    if (!OneOf(SpWordOf(node.Prev), {"estar", "ser"}) || !IsVerbClass(node.SpClass)) return;
+    const auto masculine = MasculineOfAdjective(node.SpText.view());
+    if (!masculine) return;
+    s.LookupWord = *masculine;
+    bool found = false;
+    LookupSpanishWord(s, found);
+    if (!found || s.StagedWord.SpClass != 2) return;
+    node.SpWord = s.LookupWord;
+    LookupFormEntry(s, node);
+    s.StagedWord.SvClass = 2;
+    CopyStagedToNode(s, node);
+    node.SvForm = node.SvWord;
+    const bool plural = EndsWith(node.SpText, "s");
+    node.FormCode = plural ? 3 : 1;
+    node.PersonNo = plural ? 6 : 0;
+    node.ClassTag = "adj";
+    SetTag(s, pos, "adj");
+    SetClassText(s, pos, "adj");
+}
+
 }  // namespace
 
 void ResolveVerbAdjectiveWords(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
         if (n->ClassTag.view().find('x') != std::string_view::npos || n->SpWord == "bajo") return;
-        if (!BitSet(n->SpCode2, 12)) continue;
+        if (!BitSet(n->SpCode2, 12)) {
+            ReadPredicateAdjective(s, *n, pos);
+            continue;
+        }
         const std::string text(n->SpText.view());
         if (EndsWith(text, "o") && !AdjectiveContext(*n)) ReadAsVerb(s, *n, pos);
         if (EndsWith(text, "a") && AdjectiveContext(*n)) ReadAsAdjective(s, *n, pos, text.substr(0, text.size() - 1) + "o");

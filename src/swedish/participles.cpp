@@ -1,7 +1,10 @@
 #include "swedish/participles.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+
+#include "lexicon/lookups.h"
 #include "swedish/word_text.h"
 
 namespace quelvo {
@@ -9,6 +12,7 @@ namespace {
 
 constexpr int kIrregularGroup = 9;
 constexpr int kParticleVerbClass = 25;
+constexpr int kPastParticipleCode = 15;
 
 // The participle endings of the regular groups: common singular, neuter
 // singular and plural/definite, after cutting the infinitive; the plural
@@ -186,9 +190,38 @@ void AgreeParticleVerb(const WordNode& word, Str30& form) {
         form = WithoutLast(form, 2) + "na";
 }
 
-void AgreeStrong(const WordNode& word, Str30& form, char definiteness) {
+std::string WithEnding(std::string_view common, std::size_t cut, std::string_view ending) {
+    return std::string(common.substr(0, common.size() - cut)) + std::string(ending);
+}
+
+// The neuter and plural of a strong participle by its ending: "bruten"
+// "brutet" "brutna", "gjord" "gjort" "gjorda", "sedd" "sett" "sedda".
+Str30 AgreedStrongForm(std::string_view common, bool neuter, bool plural) {
+    if (common.ends_with("en")) return Str30(WithEnding(common, 2, plural ? "na" : neuter ? "et" : "en"));
+    if (plural) return Str30(WithEnding(common, 0, "a"));
+    if (neuter && common.ends_with("dd")) return Str30(WithEnding(common, 2, "tt"));
+    if (neuter && common.ends_with("d")) return Str30(WithEnding(common, 1, "t"));
+    return Str30(common);
+}
+
+// A strong verb the participle table lacks takes its participle from the
+// irregular-verb dictionary ("bryta": "bruten"), when that has one.
+void AgreeFromDictionary(const TranslationState& s, const WordNode& word, Str30& form, char definiteness) {
+    Str30 participle = form;
+    LookupIrregularVerb(s, participle, kPastParticipleCode);
+    if (participle.empty() || participle == form) return;
+    const bool agreeing = IsAgreeingCode(word.FormCode);
+    const bool neuter = agreeing && definiteness == 'o' && word.Gender == 't';
+    const bool plural = agreeing ? definiteness == 'b' : IsPluralCode(word.FormCode);
+    form = AgreedStrongForm(participle.view(), neuter, plural);
+}
+
+void AgreeStrong(const TranslationState& s, const WordNode& word, Str30& form, char definiteness) {
     const ParticipleForms* row = Find(StrongParticiples, form);
-    if (row == nullptr) return;
+    if (row == nullptr) {
+        AgreeFromDictionary(s, word, form, definiteness);
+        return;
+    }
     form = row->common;
     if (IsAgreeingCode(word.FormCode)) {
         if (definiteness == 'o' && word.Gender == 't')
@@ -221,7 +254,7 @@ void AgreeParticiple(const TranslationState& s, Str30& form, int group, int call
     } else if (group == kIrregularGroup && word->SvClass == kParticleVerbClass) {
         AgreeParticleVerb(*word, form);
     } else if (group == kIrregularGroup) {
-        AgreeStrong(*word, form, definiteness);
+        AgreeStrong(s, *word, form, definiteness);
     }
 }
 
