@@ -27,7 +27,9 @@ std::string Analysed(Analyser analyse, const std::string& utf8) {
     if (!found) return "not found";
     const WordFields& w = s.StagedWord;
     // The base form found is the word's SpWord, except that an adverb in "mente" keeps its own.
-    if (w.FormCode != 55) EXPECT_EQ(w.SpWord, s.LookupWord);
+    if (w.FormCode != 55) {
+        EXPECT_EQ(w.SpWord, s.LookupWord);
+    }
     return Utf(w.SpWord) + " " + std::to_string(w.FormCode) + " " + std::to_string(w.PersonNo) + " " +
            std::to_string(w.SpClass);
 }

@@ -1,6 +1,5 @@
 #include "grammar/phrase_grouping.h"
 
-#include <string>
 #include <vector>
 
 #include "core/word_classes.h"
@@ -57,10 +56,13 @@ void FillFromRule(PhraseNode& phrase, const GrammarRule& rule, const Str10& prev
     phrase.Tag = name ? Str10(*name) : previousTag;
 }
 
+// "9" followed by the noun rule's digits, cut to four digits: 137 gives 9137.
 int MergedRuleNo(int nounRuleNo) {
-    std::string digits = "9" + std::to_string(nounRuleNo);
-    if (digits.size() > 4) digits.resize(4);
-    return std::stoi(digits);
+    int digits = nounRuleNo < 0 ? 0 : nounRuleNo;
+    while (digits >= 1000) digits /= 10;
+    int scale = 10;
+    while (scale <= digits) scale *= 10;
+    return 9 * scale + digits;
 }
 
 void FillMerged(PhraseNode& merged, const PhraseNode& noun) {
