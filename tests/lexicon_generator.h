@@ -148,7 +148,10 @@ private:
             if (p_.earlyStop && Chance(1)) infinitive += "!";
             t += infinitive + "," + codes[Pick(p_.awkward ? std::size(codes) : 6)];
             const std::size_t forms = 1 + Pick(7);
-            for (std::size_t k = 0; k < forms; ++k) t += "," + (p_.awkward && Chance(5) ? std::string() : Field());
+            for (std::size_t k = 0; k < forms; ++k) {
+                t += ',';
+                if (!p_.awkward || !Chance(5)) t += Field();
+            }
             t += "\r\n";
         }
         if (p_.terminator) return t + (Chance(50) ? "!" : "!\r\n");
@@ -158,7 +161,10 @@ private:
 
     std::string Phrase(const std::string& key) {
         std::string phrase = key;
-        for (std::size_t n = Pick(4); n > 0; --n) phrase += " " + Word();
+        for (std::size_t n = Pick(4); n > 0; --n) {
+            phrase += ' ';
+            phrase += Word();
+        }
         return phrase;
     }
 
@@ -185,8 +191,13 @@ private:
                 if (r > 0) t += ",";
                 std::string sv = Field();
                 if (p_.awkward && Chance(5)) sv += Chance(50) ? "," : ".";
-                t += Scatter(Phrase(Chance(80) ? key : Word()) + "/" + sv + "/" + classes[Pick(std::size(classes))] +
-                             "/" + std::to_string(Pick(2000)));
+                std::string record = Phrase(Chance(80) ? key : Word());
+                for (const std::string& field : {sv, std::string(classes[Pick(std::size(classes))]),
+                                                 std::to_string(Pick(2000))}) {
+                    record += '/';
+                    record += field;
+                }
+                t += Scatter(record);
             }
             if (!p_.awkward || Chance(90)) t += ".";
         }

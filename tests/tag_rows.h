@@ -28,7 +28,9 @@ inline void LoadRow(TranslationState& s, const std::vector<std::string>& tags, c
         s.WordTags.Set(i, Str6(tags[static_cast<std::size_t>(i - 1)]));
         s.WordPersonNos.Set(i, person);
         WordNode& w = *s.WordList.Add(s.Arena, i == 1);
-        w.SpWord = "w" + std::to_string(i);
+        std::string word = "w";
+        word += std::to_string(i);
+        w.SpWord = word;
         w.SvWord = std::to_string(i);
         w.SvForm = w.SvWord;
         w.ClassTag = tags[static_cast<std::size_t>(i - 1)];

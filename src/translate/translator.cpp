@@ -21,7 +21,10 @@ std::string_view MessageOf(Rejection rejection) {
 
 std::string DataError::Describe() const {
     std::string out = file;
-    if (line > 0) out += ":" + std::to_string(line);
+    if (line > 0) {
+        out += ':';
+        out += std::to_string(line);
+    }
     out += ": " + reason;
     if (!text.empty()) out += ": " + text;
     return out;
