@@ -5,49 +5,49 @@
 namespace quelvo {
 namespace {
 
-constexpr StepSpec Art{Step::Article};
-constexpr StepSpec ArtForm{Step::ArticleForm};
-constexpr StepSpec Dropped{Step::SuffixArticle};
-constexpr StepSpec ArtNoun{Step::ArticleNoun};
-constexpr StepSpec Noun{Step::Noun};
-constexpr StepSpec Hold{Step::Hold};
-constexpr StepSpec Adj{Step::Adjective};
-constexpr StepSpec Ykon{Step::Conjunction};
-constexpr StepSpec Cmp{Step::Compare};
-constexpr StepSpec Mera{Step::MeraCompare};
-constexpr StepSpec MerMest{Step::MerOrMest};
-constexpr StepSpec Adv{Step::Adverb};
-constexpr StepSpec Prep{Step::Preposition};
-constexpr StepSpec Det{Step::Determiner};
-constexpr StepSpec Whole{Step::WholeOrAll};
-constexpr StepSpec Poss{Step::Possessive};
-constexpr StepSpec NounAdj{Step::NounAdjective};
-constexpr StepSpec AdjNoun{Step::AdjectiveNoun};
-constexpr StepSpec NounPart{Step::NounParticiple};
-constexpr StepSpec Name{Step::Plain, "egnm"};
-constexpr StepSpec Numeral{Step::Plain, "rord"};
-constexpr StepSpec Sub{Step::Plain, "subx"};
-constexpr StepSpec IndfWord{Step::Plain, "indf"};
-constexpr StepSpec MeraPartNoun{Step::MeraParticipleNoun};
-constexpr StepSpec Quantifier{Step::Quantifier};
-constexpr StepSpec NameArt{Step::NameArticle};
-constexpr StepSpec OwnName{Step::Plain, "egnm", "egen"};
-constexpr StepSpec Compound{Step::Compound};
-constexpr StepSpec PossNoun{Step::PossessiveNoun};
-constexpr StepSpec PossAdjNoun{Step::PossessiveAdjectiveNoun};
-constexpr StepSpec Pronoun{Step::SubjectPronoun};
-constexpr StepSpec MoreAdv{Step::MoreAdverb};
-constexpr StepSpec NounDet{Step::NounDeterminer};
-constexpr StepSpec PrepWord{Step::Plain, "prep"};
-constexpr StepSpec PrepPronoun{Step::Plain, "ppfm"};
-constexpr StepSpec ObjectPronoun{Step::Plain, "ppob", "pppb"};
-constexpr StepSpec ParticipleWord{Step::Plain, "vadj"};
-constexpr StepSpec NameExpression{Step::Plain, "egnm", "egnx"};
-constexpr StepSpec PossWord{Step::Plain, "poss"};
-constexpr StepSpec Interjection{Step::Plain, "int"};
-constexpr StepSpec NameForm{Step::PlainForm, "egnm"};
-constexpr StepSpec Unknown{Step::Plain, "x"};
-constexpr StepSpec Comma{Step::Plain, "sklj"};
+constexpr RecipeStep Art{Step::Article};
+constexpr RecipeStep ArtForm{Step::ArticleForm};
+constexpr RecipeStep Dropped{Step::SuffixArticle};
+constexpr RecipeStep ArtNoun{Step::ArticleNoun};
+constexpr RecipeStep Noun{Step::Noun};
+constexpr RecipeStep Hold{Step::Hold};
+constexpr RecipeStep Adj{Step::Adjective};
+constexpr RecipeStep Ykon{Step::Conjunction};
+constexpr RecipeStep Cmp{Step::Compare};
+constexpr RecipeStep Mera{Step::MeraCompare};
+constexpr RecipeStep MerMest{Step::MerOrMest};
+constexpr RecipeStep Adv{Step::Adverb};
+constexpr RecipeStep Prep{Step::Preposition};
+constexpr RecipeStep Det{Step::Determiner};
+constexpr RecipeStep Whole{Step::WholeOrAll};
+constexpr RecipeStep Poss{Step::Possessive};
+constexpr RecipeStep NounAdj{Step::NounAdjective};
+constexpr RecipeStep AdjNoun{Step::AdjectiveNoun};
+constexpr RecipeStep NounPart{Step::NounParticiple};
+constexpr RecipeStep Name{Step::Plain, "egnm"};
+constexpr RecipeStep Numeral{Step::Plain, "rord"};
+constexpr RecipeStep Sub{Step::Plain, "subx"};
+constexpr RecipeStep IndfWord{Step::Plain, "indf"};
+constexpr RecipeStep MeraPartNoun{Step::MeraParticipleNoun};
+constexpr RecipeStep Quantifier{Step::Quantifier};
+constexpr RecipeStep NameArt{Step::NameArticle};
+constexpr RecipeStep OwnName{Step::Plain, "egnm", "egen"};
+constexpr RecipeStep Compound{Step::Compound};
+constexpr RecipeStep PossNoun{Step::PossessiveNoun};
+constexpr RecipeStep PossAdjNoun{Step::PossessiveAdjectiveNoun};
+constexpr RecipeStep Pronoun{Step::SubjectPronoun};
+constexpr RecipeStep MoreAdv{Step::MoreAdverb};
+constexpr RecipeStep NounDet{Step::NounDeterminer};
+constexpr RecipeStep PrepWord{Step::Plain, "prep"};
+constexpr RecipeStep PrepPronoun{Step::Plain, "ppfm"};
+constexpr RecipeStep ObjectPronoun{Step::Plain, "ppob", "pppb"};
+constexpr RecipeStep ParticipleWord{Step::Plain, "vadj"};
+constexpr RecipeStep NameExpression{Step::Plain, "egnm", "egnx"};
+constexpr RecipeStep PossWord{Step::Plain, "poss"};
+constexpr RecipeStep Interjection{Step::Plain, "int"};
+constexpr RecipeStep NameForm{Step::PlainForm, "egnm"};
+constexpr RecipeStep Unknown{Step::Plain, "x"};
+constexpr RecipeStep Comma{Step::Plain, "sklj"};
 
 struct StepWords {
     Step kind;
@@ -188,7 +188,7 @@ int WordsOfStep(Step kind) {
 
 int WordsOfRecipe(const Recipe& recipe) {
     int words = 0;
-    for (const StepSpec& step : recipe.steps) words += WordsOfStep(step.kind);
+    for (const RecipeStep& step : recipe.steps) words += WordsOfStep(step.kind);
     return words;
 }
 

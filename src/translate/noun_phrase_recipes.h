@@ -43,7 +43,7 @@ enum class Step : std::uint8_t {
     SubjectPronoun,        // the object form after a preposition
 };
 
-struct StepSpec {
+struct RecipeStep {
     Step kind = Step::None;
     std::string_view tag = {};        // OutTag of Plain steps
     std::string_view recordTag = {};  // OutTags entry when it differs from `tag`
@@ -54,7 +54,7 @@ inline constexpr int kMaxRulesPerRecipe = 5;
 
 struct Recipe {
     std::array<int, kMaxRulesPerRecipe> rules;  // unused entries 0
-    std::array<StepSpec, kMaxRecipeSteps> steps;  // ends at the first None
+    std::array<RecipeStep, kMaxRecipeSteps> steps;  // ends at the first None
 };
 
 // The words a step consumes.

@@ -132,7 +132,7 @@ void EmitHeldWords(TranslationState& s, NounPhrase& np) {
     np.heldCount = 0;
 }
 
-void RunPlain(TranslationState& s, const StepSpec& step, bool producedForm) {
+void RunPlain(TranslationState& s, const RecipeStep& step, bool producedForm) {
     const WordNode& word = *s.CurWord;
     const Str30 text = producedForm ? word.SvForm : word.SvWord;
     EmitRecordedAs(s, text, step.tag, step.recordTag.empty() ? step.tag : step.recordTag);
@@ -235,7 +235,7 @@ void RunMeraParticipleNoun(TranslationState& s, NounPhrase& np) {
     if (s.CurWord != nullptr) RunCompare(s, np);
 }
 
-void RunStep(TranslationState& s, NounPhrase& np, const StepSpec& step) {
+void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
     switch (step.kind) {
         case Step::Article: RunArticle(s, np); break;
         case Step::ArticleForm: RunArticleForm(s, np); break;
@@ -301,7 +301,7 @@ void EmitAgreedAdjective(TranslationState& s, const NounPhrase& np, const Str8& 
 
 void RunRecipe(TranslationState& s, const Recipe& recipe, int firstMember) {
     NounPhrase np = StartNounPhrase(s, firstMember, WordsOfRecipe(recipe));
-    for (const StepSpec& step : recipe.steps) {
+    for (const RecipeStep& step : recipe.steps) {
         if (step.kind == Step::None || s.CurWord == nullptr) break;
         RunStep(s, np, step);
     }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "lexicon/swedish_word_lookup.h"
-#include "translate/special_verbs.h"
+#include "translate/verb_constructions.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"
 

@@ -1,6 +1,6 @@
 // The verbs that take another Swedish verb than the dictionary gives, chosen
 // by the words around them; all are then conjugated as ordinary verbs.
-#include "translate/special_verbs.h"
+#include "translate/verb_constructions.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"
 

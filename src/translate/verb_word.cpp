@@ -6,7 +6,7 @@
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 #include "translate/existential_verb.h"
-#include "translate/special_verbs.h"
+#include "translate/verb_constructions.h"
 #include "translate/verb_emission.h"
 #include "translate/verb_word_tests.h"
 

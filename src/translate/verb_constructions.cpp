@@ -1,4 +1,4 @@
-#include "translate/special_verbs.h"
+#include "translate/verb_constructions.h"
 
 #include "morphology/verb_routines.h"
 #include "swedish/clock_time.h"
