@@ -44,6 +44,11 @@ std::string_view RunRoleRule(TranslationState& s, int first, int last, const Str
     return entry->ruleName;
 }
 
+// A noun phrase or an indefinite right before the verb phrase is its subject.
+bool FollowsASubject(const PhraseNode& phrase) {
+    return TagIn(TagOf(phrase.Prev), {"NP", "NPS", "NPK", "KTNP", "Egnx", "Indf", "Indx"});
+}
+
 // A clause that opens with a finite verb and follows no noun phrase has its
 // subject only in the verb's ending ("voy a preparar la cena", "es fácil
 // hacerlo"). When no role
@@ -51,7 +56,7 @@ std::string_view RunRoleRule(TranslationState& s, int first, int last, const Str
 // Swedish gets its pronoun.
 std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first, int last) {
     PhraseAt at = SeekPhrase(s, first);
-    if (at.phrase == nullptr || TagIn(TagOf(at.phrase->Prev), {"NP", "NPS", "NPK", "KTNP", "Egnx", "Indf"})) return "";
+    if (at.phrase == nullptr || FollowsASubject(*at.phrase)) return "";
     // A negation or an adverb may stand before the verb ("no es fácil ...").
     for (int n = first; n < last && at.phrase != nullptr && TagIn(at.phrase->Tag, {"Neg", "Adv"}); ++n)
         StepPhrase(at);
@@ -67,7 +72,7 @@ std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first, int l
 // Swedish needs "det".
 void GiveImpersonalPhrasesTheirSubject(TranslationState& s) {
     for (PhraseNode* p = s.MergedPhraseList.Head; p != nullptr; p = p->Next)
-        if (p->Tag == "OPers" && !TagIn(TagOf(p->Prev), {"NP", "NPS", "NPK", "KTNP", "Egnx", "Indf", "Indx"}))
+        if (p->Tag == "OPers" && !FollowsASubject(*p))
             p->Tag = "NPS/VPI";
 }
 
