@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "morphology/reflexive_verbs.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 #include "translate/auxiliary_verbs.h"
@@ -115,8 +116,22 @@ bool IsGoingTo(const WordNode* verb) {
     return IsSpanish(verb, "ir") && IsSpanish(NextOf(verb), "a") && IsInfinitive(NextOf(NextOf(verb)));
 }
 
+// A verb reflexive in Swedish as well keeps its pronoun after it ("se
+// afeita": "rakar sig"), unless an object follows ("se lava las manos":
+// "tvättar händerna"); one with its own reflexive verb says that verb alone
+// ("se llama": "heter").
+void ReflexiveActive(TranslationState& s) {
+    const WordNode* pronoun = s.CurWord;
+    AdvanceWord(s);
+    const bool saysPronoun = !TakesOwnReflexiveVerb(s.CurWord) && !(NextOf(s.CurWord) != nullptr && NextOf(s.CurWord)->ClassTag == "det");
+    EmitFormedVerb(s, "v");
+    if (saysPronoun) EmitAdded(s, pronoun->SvWord, "refl");
+}
+
 void ReflexivePassive(TranslationState& s) {  // se dice: sägs
     if (IsGoingTo(s.CurWord->Next)) return GoingToPassive(s);
+    const WordNode* verb = s.CurWord->Next;
+    if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb)) return ReflexiveActive(s);
     AdvanceWord(s);
     if (s.CurWord == nullptr) return;
     if (IsParticleVerb(*s.CurWord))

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "morphology/reflexive_verbs.h"
 #include "swedish/experiencer.h"
 #include "swedish/word_output.h"
 #include "translate/phrase_progress.h"
@@ -91,7 +92,9 @@ void RunRecipe(TranslationState& s, const VerbRule& rule, const PhraseWalk& walk
     AdvanceWord(s);
     if (!subject.empty()) EmitAdded(s, subject, "ppsu");
     if (s.CurWord != nullptr) rule.render(s, walk.Rest(), rule.rule);
-    if (subject.empty()) EmitAdded(s, pronoun->SvWord, "ppob");
+    // "me llamo": a verb with its own reflexive verb says no pronoun ("heter").
+    const bool ownReflexive = TakesOwnReflexiveVerb(pronoun->Next) && IsReflexivePronounOf(pronoun, pronoun->Next);
+    if (subject.empty() && !ownReflexive) EmitAdded(s, pronoun->SvWord, "ppob");
 }
 
 }  // namespace

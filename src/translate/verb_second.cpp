@@ -35,6 +35,18 @@ std::size_t NounPhraseEnd(const std::vector<OutWordNode*>& order, std::size_t be
     return end;
 }
 
+// Where the prepositional phrase that starts at `begin` ends, taking in the
+// prepositional phrases that qualify its noun: "i huset av min far".
+std::size_t PrepositionalPhraseEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
+    std::size_t end = begin;
+    while (end < order.size() && HasTag(order[end], {"prep"})) {
+        const std::size_t nounEnd = NounPhraseEnd(order, end + 1);
+        if (nounEnd == end + 1) break;
+        end = nounEnd;
+    }
+    return end;
+}
+
 // Where the element that opens the sentence ends, when it is one that
 // Swedish follows with the verb: adverbs, a prepositional phrase, or a
 // subordinate clause closed by a comma. Zero when the sentence opens
@@ -44,7 +56,7 @@ std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
     if (HasTag(order[0], {"adv", "advx"})) {
         while (end < order.size() && HasTag(order[end], {"adv", "advx"})) ++end;
     } else if (HasTag(order[0], {"prep"}) && NounPhraseEnd(order, 1) > 1) {
-        end = NounPhraseEnd(order, 1);
+        end = PrepositionalPhraseEnd(order, 0);
     } else if (HasTag(order[0], {"Konj", "prpx", "prep"})) {
         // A clause, or a preposition with its infinitive ("efter att ha
         // ätit"), up to its comma.
@@ -145,11 +157,26 @@ void DropCommaBefore(std::vector<OutWordNode*>& order, std::size_t verb) {
     order.erase(At(order, verb - 1));
 }
 
+// The second of two coordinated main clauses has its own verb-second order:
+// "och efteråt kommer jag tillbaka".
+void PlaceCoordinatedVerbSecond(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        if (!HasTag(order[i], {"Ykon"})) continue;
+        std::vector<OutWordNode*> clause(At(order, i + 1), order.end());
+        const std::size_t start = FrontedElementEnd(clause);
+        if (start == 0 || !MoveVerbBeforeSubject(clause, start, false)) continue;
+        DropCommaBefore(clause, start);
+        order.erase(At(order, i + 1), order.end());
+        order.insert(order.end(), clause.begin(), clause.end());
+    }
+}
+
 }  // namespace
 
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
     if (facts.question) PlaceLateSubject(order);
+    PlaceCoordinatedVerbSecond(order);
     const std::size_t start = SubjectStart(order, facts.question);
     if (start == std::string::npos) {
         if (facts.passive) PlacePassiveSubjectFirst(order);

@@ -41,6 +41,8 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"noun-adj", CodeField::SpCode2, 1U << 11},
     {"verb-adj", CodeField::SpCode2, 1U << 12},
     {"drop-a", CodeField::SpCode3, 3},
+    {"reflexive", CodeField::SpCode3, 1U << 2},
+    {"own-reflexive", CodeField::SpCode3, 1U << 3},
     {"s-verb", CodeField::SvCode3, 1U << 7},
 };
 
