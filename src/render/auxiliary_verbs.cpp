@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "render/emission.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
@@ -13,10 +13,8 @@
 namespace quelvo {
 namespace {
 
-constexpr int kSVerbBit = 7;  // set in SvCode3 of a verb whose dictionary form ends in "s"
-
 Str30 VerbFormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNode& verb, Str30 form) {
-    if (BitSet(verb.SvCode3, kSVerbBit)) {
+    if (HasFlag(verb.SvCode3, kSVerbFlag)) {
         SVerbForm(form, verb.FormCode);
         return form;
     }

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "lexicon/dictionary_format.h"
 #include "render/phrase_progress.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
@@ -114,7 +115,7 @@ void RenderDe(WordNode& word, Rendering& r) {
 
 // A word whose Spanish code has its two lowest bits set takes what follows
 // without "a".
-bool TakesObjectWithoutA(const WordNode* word) { return word != nullptr && (word->SpCode3 & 3U) == 3U; }
+bool TakesObjectWithoutA(const WordNode* word) { return word != nullptr && HasFlag(word->SpCode3, kDropAFlag); }
 
 void RenderA(WordNode& word, Rendering& r) {
     if (TakesObjectWithoutA(word.Prev) || Is(word.Next, "cerca de") || Is(word.Next, "unos") ||

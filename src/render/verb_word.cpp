@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "render/emission.h"
 #include "render/existential_verb.h"
 #include "render/verb_constructions.h"
@@ -89,7 +89,7 @@ void SetSwedishVerb(WordNode& w, std::string_view svWord, std::uint16_t code1, s
     w.SvCode1 = code1;
     w.SvCode2 = code2;
     w.SvCode3 = code3;
-    w.SvClass = static_cast<std::int32_t>(ClassOf(code1));
+    w.SvClass = ClassOfCode(code1);
 }
 
 // The particle routine splits the Swedish form at its blank; a form without
