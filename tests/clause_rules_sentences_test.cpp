@@ -21,15 +21,45 @@ protected:
     void ExpectLine() const { testing_support::ExpectShippedLine(GetParam().spanish, GetParam().swedish); }
 };
 
+class LeftOutSubjects : public ShippedSentences {};
+class VerbHomographs : public ShippedSentences {};
 class ObjectPronouns : public ShippedSentences {};
 class ReflexiveVerbs : public ShippedSentences {};
 class SubordinateClauseOrder : public ShippedSentences {};
 class MainClauseVerbSecond : public ShippedSentences {};
 
+TEST_P(LeftOutSubjects, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(VerbHomographs, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(ObjectPronouns, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(ReflexiveVerbs, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(SubordinateClauseOrder, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(MainClauseVerbSecond, GivesTheSwedishLine) { ExpectLine(); }
+
+// "det" before a described thing, "du"/"ni" after a question word, "man" with verbs of saying.
+INSTANTIATE_TEST_SUITE_P(Shipped, LeftOutSubjects, testing::Values(
+    SentenceRow{"Es una idea excelente.", "Det är en utmärkt idé."},
+    SentenceRow{"Es una casa grande.", "Det är ett stort hus."},
+    SentenceRow{"Era una noche fría.", "Det var en kall natt."},
+    SentenceRow{"Soy un hombre feliz.", "Jag är en lycklig man."},
+    SentenceRow{"¿Qué quieres comer?", "Vad vill du äta?"},
+    SentenceRow{"¿Qué queréis beber?", "Vad vill ni dricka?"},
+    SentenceRow{"¿Qué buscas?", "Vad letar du efter?"},
+    SentenceRow{"¿Qué libro quieres leer?", "Vilken bok vill du läsa?"},
+    SentenceRow{"¿Qué haces?", "Vad gör du?"},
+    SentenceRow{"Se cree que el rey está enfermo.", "Man tror att kungen är sjuk."},
+    SentenceRow{"Se dice que Juan es rico.", "Man säger att Juan är rik."}));
+
+// A noun or "como" read as the verb where the clause has no other.
+INSTANTIATE_TEST_SUITE_P(Shipped, VerbHomographs, testing::Values(
+    SentenceRow{"Mi padre cocina muy bien.", "Min far lagar mat mycket bra."},
+    SentenceRow{"Ella cocina muy bien.", "Hon lagar mat mycket bra."},
+    SentenceRow{"Canto en un coro.", "Jag sjunger i en kör."},
+    SentenceRow{"Como pan.", "Jag äter bröd."},
+    SentenceRow{"Trabajo mucho.", "Jag arbetar mycket."},
+    SentenceRow{"Hoy trabajo mucho.", "I dag arbetar jag mycket."},
+    SentenceRow{"Paseo con mi perro.", "Jag promenerar med min hund."},
+    SentenceRow{"La cocina es grande.", "Köket är stort."},
+    SentenceRow{"El trabajo es difícil.", "Arbetet är svårt."}));
 
 // "lo" and "la" take the gender of the noun they refer to, else of the verb's object.
 INSTANTIATE_TEST_SUITE_P(Shipped, ObjectPronouns, testing::Values(

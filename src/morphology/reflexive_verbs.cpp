@@ -4,15 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "morphology/staging.h"
 
 namespace quelvo {
 namespace {
-
-// The flag bits of SpCode3 (bits 0 and 1 are the "a"-dropping flag).
-constexpr int kSwedishReflexiveBit = 2;
-constexpr int kOwnReflexiveVerbBit = 3;
 
 struct ReflexivePronoun {
     std::string_view spanish;
@@ -28,10 +24,10 @@ bool IsThirdPersonOrNone(int person) { return person == 0 || person == 3 || pers
 
 }  // namespace
 
-bool IsSwedishReflexive(const WordNode* verb) { return verb != nullptr && BitSet(verb->SpCode3, kSwedishReflexiveBit); }
+bool IsSwedishReflexive(const WordNode* verb) { return verb != nullptr && HasFlag(verb->SpCode3, kReflexiveFlag); }
 
 bool TakesOwnReflexiveVerb(const WordNode* verb) {
-    return verb != nullptr && BitSet(verb->SpCode3, kOwnReflexiveVerbBit);
+    return verb != nullptr && HasFlag(verb->SpCode3, kOwnReflexiveFlag);
 }
 
 bool IsReflexivePronounOf(const WordNode* pronoun, const WordNode* verb) {

@@ -79,11 +79,20 @@ void SplitVerbGroup(OutWordNode& verb, OutWordNode& subjectEnd) {
     subjectEnd.SvText = std::string(subjectEnd.SvText.view()) + text.substr(blank);
 }
 
+// "vilken bok": a question word with its noun opens the question.
+bool IsQuestionDeterminer(const OutWordNode* w) {
+    if (!HasTag(w, {"indf", "intr"})) return false;
+    std::string text(w->SvText.view());
+    if (!text.empty()) text.front() = LowerOf(text.front());
+    return text == "vilken" || text == "vilket" || text == "vilka";
+}
+
 // Where the subject of the verb starts, or npos when nothing calls for the
 // verb to move: a question opens with its subject, or with a question word
 // and then the subject; a statement with a fronted element and then the
 // subject.
 std::size_t SubjectStart(const std::vector<OutWordNode*>& order, bool question) {
+    if (question && IsQuestionDeterminer(order[0])) return NounPhraseEnd(order, 0);
     if (question) return HasTag(order[0], {"intr", "advx"}) ? 1 : 0;
     const std::size_t fronted = FrontedElementEnd(order);
     return fronted == 0 ? std::string::npos : fronted;
@@ -128,7 +137,7 @@ void PlaceLateSubject(std::vector<OutWordNode*>& order) {
     std::size_t finite = 0;
     while (finite < order.size() && !IsFiniteVerb(order[finite])) ++finite;
     std::size_t pronoun = finite + 1;
-    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf"})) ++pronoun;
+    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf", "part"})) ++pronoun;
     if (pronoun >= order.size() || pronoun == finite + 1 || !HasTag(order[pronoun], {"ppsu"})) return;
     std::rotate(At(order, finite + 1), At(order, pronoun), At(order, pronoun + 1));
 }
