@@ -47,7 +47,9 @@ INSTANTIATE_TEST_SUITE_P(Shipped, LeftOutSubjects, testing::Values(
     SentenceRow{"¿Qué libro quieres leer?", "Vilken bok vill du läsa?"},
     SentenceRow{"¿Qué haces?", "Vad gör du?"},
     SentenceRow{"Se cree que el rey está enfermo.", "Man tror att kungen är sjuk."},
-    SentenceRow{"Se dice que Juan es rico.", "Man säger att Juan är rik."}));
+    SentenceRow{"Se dice que Juan es rico.", "Man säger att Juan är rik."},
+    SentenceRow{"El zorblat come pan.", "Den < zorblat > äter bröd."},
+    SentenceRow{"Los zorblats comen pan.", "De < zorblats > äter bröd."}));
 
 // A noun or "como" read as the verb where the clause has no other.
 INSTANTIATE_TEST_SUITE_P(Shipped, VerbHomographs, testing::Values(
@@ -88,6 +90,9 @@ INSTANTIATE_TEST_SUITE_P(Shipped, ReflexiveVerbs, testing::Values(
     SentenceRow{"Juan se va.", "Juan går."},
     SentenceRow{"Me despierto temprano.", "Jag vaknar tidigt."},
     SentenceRow{"El niño se duerme.", "Barnet somnar."},
+    SentenceRow{"Quiero levantarme.", "Jag vill stiga upp."},
+    SentenceRow{"Tengo que irme.", "Jag måste gå."},
+    SentenceRow{"Voy a llamarte.", "Jag kommer att kalla dig."},
     SentenceRow{"El libro se vende bien.", "Boken säljs bra."}));
 
 // The negation and sentence adverbs of a subordinate clause come before its verb.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "lexicon/dictionary_format.h"
+#include "morphology/class_tests.h"
 #include "morphology/staging.h"
 
 namespace quelvo {
@@ -22,6 +23,19 @@ constexpr std::array kReflexivePronouns{
 
 bool IsThirdPersonOrNone(int person) { return person == 0 || person == 3 || person == 6; }
 
+bool IsPronounOfPerson(const WordNode* pronoun, int person) {
+    if (pronoun == nullptr) return false;
+    for (const ReflexivePronoun& p : kReflexivePronouns)
+        if (pronoun->SpWord == p.spanish) return p.person == 0 ? IsThirdPersonOrNone(person) : p.person == person;
+    return false;
+}
+
+int EarlierFinitePerson(const WordNode& verb) {
+    for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev)
+        if ((IsVerbClass(w->SpClass) || w->SpClass == 4) && Between(w->PersonNo, 1, 6)) return w->PersonNo;
+    return 0;
+}
+
 }  // namespace
 
 bool IsSwedishReflexive(const WordNode* verb) { return verb != nullptr && HasFlag(verb->SpCode3, kReflexiveFlag); }
@@ -31,18 +45,22 @@ bool TakesOwnReflexiveVerb(const WordNode* verb) {
 }
 
 bool IsReflexivePronounOf(const WordNode* pronoun, const WordNode* verb) {
-    if (pronoun == nullptr || verb == nullptr) return false;
-    for (const ReflexivePronoun& p : kReflexivePronouns)
-        if (pronoun->SpWord == p.spanish)
-            return p.person == 0 ? IsThirdPersonOrNone(verb->PersonNo) : p.person == verb->PersonNo;
-    return false;
+    return verb != nullptr && IsPronounOfPerson(pronoun, verb->PersonNo);
 }
 
 const WordNode* ReflexivePronounOf(const WordNode* verb) {
     if (verb == nullptr) return nullptr;
     if (IsReflexivePronounOf(verb->Prev, verb)) return verb->Prev;
     if (IsReflexivePronounOf(verb->Next, verb)) return verb->Next;
+    // An infinitive or gerund takes the pronoun of the subject of the finite
+    // verb before it: "quiero levantarme", not "voy a llamarte".
+    if (verb->PersonNo == 0 && IsPronounOfPerson(verb->Next, EarlierFinitePerson(*verb))) return verb->Next;
     return nullptr;
+}
+
+bool IsSilentReflexivePronoun(const WordNode& pronoun) {
+    const WordNode* verb = pronoun.Prev;
+    return TakesOwnReflexiveVerb(verb) && ReflexivePronounOf(verb) == &pronoun;
 }
 
 void ResolveOwnReflexiveVerbs(TranslationState& s) {

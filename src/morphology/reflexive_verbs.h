@@ -15,6 +15,9 @@ bool TakesOwnReflexiveVerb(const WordNode* verb);
 bool IsReflexivePronounOf(const WordNode* pronoun, const WordNode* verb);
 // The pronoun before or after the verb that makes it reflexive, or null.
 const WordNode* ReflexivePronounOf(const WordNode* verb);
+// The pronoun after a verb with its own reflexive verb, which Swedish does
+// not say ("levantarme": "stiga upp").
+bool IsSilentReflexivePronoun(const WordNode& pronoun);
 
 // Every verb of the sentence with its own reflexive verb, used with its
 // reflexive pronoun, takes that verb's Swedish entry: the form entry of its

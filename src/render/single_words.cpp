@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/emit.h"
+#include "morphology/reflexive_verbs.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "swedish/word_output.h"
@@ -81,6 +82,7 @@ Str30 InterrogativeOf(const WordNode& word) {
 void TranslateSingleWord(TranslationState& s, std::string_view tag) {
     RenderCountedPhrase(s, [tag](TranslationState& st) {
         const WordNode& word = *st.CurWord;
+        if (IsSilentReflexivePronoun(word)) return AdvanceWord(st);
         const Str6 recordTag(tag.substr(0, 4));
         EmitAndStep(st, word.SvWord, CapitalisedTag(recordTag), recordTag);
     });

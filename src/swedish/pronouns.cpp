@@ -140,8 +140,15 @@ constexpr int kQuestionWordClass = 37;
 constexpr std::array<std::string_view, 7> QuestionWords{"qu\xE9",    "qui\xE9n",  "cu\xE1l", "cu\xE1nto",
                                                         "d\xF3nde", "cu\xE1ndo", "c\xF3mo"};
 
+bool HasSubjectPronounAfter(const WordNode& verb) {
+    for (const WordNode* w = verb.Next; w != nullptr && w->SpClass != 100; w = w->Next)
+        if (w->SpClass == 10) return true;
+    return false;
+}
+
 // A question word opens the clause of `verb` and no subject stands between.
 bool FollowsQuestionWord(const WordNode& verb) {
+    if (HasSubjectPronounAfter(verb)) return false;
     for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev) {
         if (w->SpClass == kQuestionWordClass || Contains(QuestionWords, w->SpWord.view())) return true;
         if (w->SpClass == 10 || w->SpClass == 16 || w->SpClass == 100) return false;
@@ -163,7 +170,8 @@ bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO
 // ochenta años, murió". An indefinite such as "todo el mundo" or "nadie"
 // right before the verb is its subject too.
 bool HasSubjectBefore(const PhraseNode& phrase) {
-    if (IsTagOf(phrase.Prev, {"Indx", "Indf"})) return true;
+    // An unknown word right before the verb is taken for its subject.
+    if (IsTagOf(phrase.Prev, {"Indx", "Indf", "X"})) return true;
     bool verbBetween = false;
     for (const PhraseNode* p = phrase.Prev; p != nullptr; p = p->Prev) {
         if (IsTagOf(p, {"ST", "Konj", "YKon", "Subx", "Konx"})) return false;
