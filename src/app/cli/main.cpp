@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "quelvo/translator.h"
+#include "text_mode.h"
 
 namespace {
 
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
         ->expected(0, 1)
         ->default_str("table")
         ->check(CLI::IsMember({"table", "json"}));
+    TextModeOptions textMode;
+    app.add_option("--text", textMode.file, "Translate a whole text, from FILE or standard input")->expected(0, 1);
+    app.add_option("--format", textMode.format, "Format of the --text input")->check(CLI::IsMember({"text", "html"}));
     app.add_option("text", opt.words, "The Spanish sentence; without it, each line of standard input");
     try {
         app.parse(argc, argv);
@@ -84,6 +88,7 @@ int main(int argc, char** argv) {
         return kExitData;
     }
     const auto& translator = std::get<quelvo::Translator>(opened);
+    if (app.count("--text") > 0) return RunTextMode(translator, textMode);
 
     if (!opt.words.empty()) return RunOne(translator, opt, Join(opt.words), "") ? 0 : kExitRejected;
 
