@@ -30,7 +30,7 @@ constexpr std::size_t kBodyLimit = 64 * 1024;
 constexpr int kListenBacklog = 4096;
 constexpr time_t kReadTimeoutSeconds = 5;
 constexpr time_t kWriteTimeoutSeconds = 5;
-constexpr time_t kKeepAliveSeconds = 5;
+constexpr time_t kKeepAliveSeconds = 2;  // also how long a stop waits for idle connections
 constexpr std::size_t kKeepAliveRequests = 10000;
 
 struct ServerOptions {

@@ -57,7 +57,7 @@ std::optional<nlohmann::json> RequestFields(std::string_view query, std::string_
         AddFormFields(body, fields);
         return fields;
     }
-    if (!contentType.starts_with("application/json")) return fields;
+    if (!contentType.starts_with("application/json") || body.empty()) return fields;
     const nlohmann::json parsed = nlohmann::json::parse(body, nullptr, false);
     if (!parsed.is_object()) return std::nullopt;
     fields.update(parsed);
