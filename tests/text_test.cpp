@@ -2,6 +2,12 @@
 // with the shipped dictionaries.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <variant>
 
@@ -68,6 +74,25 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextTranslationRows, testing::Values(
     TextRow{"El perro", "Hunden", 0},
     TextRow{"<p title=\"El gato\">El perro come.</p><script>El</script>\n<!-- El --><b>El perro</b>",
             "<p title=\"El gato\">Hunden äter.</p><script>El</script>\n<!-- El --><b>Hunden</b>", 0, TextFormat::Html}));
+
+std::string ReadAll(const std::filesystem::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
+}
+
+TEST(TextCommand, WritesTheTextTranslatedAndNamesAKeptSentence) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto input = dir / "quelvo_text_in.html", output = dir / "quelvo_text_out", errors = dir / "quelvo_text_err";
+    std::ofstream(input) << "<p>El perro come.</p>\n\n<p>El perro y el gato y la mujer y el hombre y el padre y la madre y el niño comen.</p>\n";
+    const std::string command = std::string(QUELVO_CLI) + " --data " + QUELVO_BUILD_DATA + " --text '" + input.string() +
+                                "' --format html > '" + output.string() + "' 2> '" + errors.string() + "'";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(ReadAll(output), "<p>Hunden äter.</p>\n\n<p>[[ El perro y el gato y la mujer y el hombre y el padre y la madre y el niño comen. ]]</p>\n");
+    EXPECT_EQ(ReadAll(errors), "kept in Spanish (För många ord!): El perro y el gato y la mujer y el hombre y el padre y la madre y el niño comen.\n");
+    for (const auto& file : {input, output, errors}) std::filesystem::remove(file);
+}
 
 }  // namespace
 }  // namespace quelvo

@@ -71,7 +71,7 @@ Translation TranslateChunk(const Translator& translator, std::string_view chunk,
         if (!result.text.empty() && result.text.back() == '.') result.text.pop_back();
         result.text += mark;
     }
-    if (chunk.front() >= 'a' && chunk.front() <= 'z') LowerFirstLetter(result.text);
+    if (!chunk.empty() && chunk.front() >= 'a' && chunk.front() <= 'z') LowerFirstLetter(result.text);
     return result;
 }
 
