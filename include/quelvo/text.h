@@ -40,7 +40,8 @@ struct TextTranslation {
 enum class TextFormat { Plain, Html };
 
 // Translates every sentence with Translator::Translate. A sentence that is
-// refused is cut after ";", ":" or "," into parts that are not; when no cut
+// refused is cut after ";", ":", "," (or a "." that did not end it, as in
+// "Bueno... no sé.") into parts that are not; when no cut
 // does, its Spanish text stays, between kKeptOpen and kKeptClose, and is
 // listed in `untranslated`. HTML: the text between tags is translated, tags,
 // comments, scripts and styles are kept.
