@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "line_batch.h"
 #include "quelvo/translator.h"
 
 namespace {
@@ -17,6 +18,7 @@ struct Options {
     std::string dataDir;
     bool tokens = false;
     std::string explain;  // "", "table" or "json"
+    unsigned jobs = 0;  // 0: one worker per core
     std::vector<std::string> words;
 };
 
@@ -26,40 +28,41 @@ std::string Join(const std::vector<std::string>& words) {
     return text;
 }
 
-void WarnReplaced(bool replaced, const std::string& where) {
-    if (replaced) std::cerr << where << "characters that cannot be translated were replaced by \"_\"\n";
+void WarnReplaced(bool replaced, const std::string& where, std::ostream& err) {
+    if (replaced) err << where << "characters that cannot be translated were replaced by \"_\"\n";
 }
 
 // Handles one input; returns false when it was refused.
 bool RunOne(const quelvo::Translator& translator, const Options& opt, const std::string& text,
-            const std::string& where) {
+            const std::string& where, std::ostream& out = std::cout, std::ostream& err = std::cerr) {
     if (!opt.explain.empty()) {
         const auto format = opt.explain == "json" ? quelvo::ExplainFormat::Json : quelvo::ExplainFormat::Table;
-        std::cout << translator.Explain(text, format);
+        out << translator.Explain(text, format);
         return true;
     }
     quelvo::Rejection rejection;
     if (opt.tokens) {
         const auto result = translator.Tokens(text);
         rejection = result.rejection;
-        WarnReplaced(result.replacedCharacters, where);
+        WarnReplaced(result.replacedCharacters, where, err);
         for (std::size_t i = 0; i < result.segments.size(); ++i) {
-            if (i > 0) std::cout << '\n';
-            for (const auto& token : result.segments[i]) std::cout << token << '\n';
+            if (i > 0) out << '\n';
+            for (const auto& token : result.segments[i]) out << token << '\n';
         }
     } else {
         const auto result = translator.Translate(text);
         rejection = result.rejection;
-        WarnReplaced(result.replacedCharacters, where);
-        std::cout << result.text << '\n';
+        WarnReplaced(result.replacedCharacters, where, err);
+        out << result.text << '\n';
     }
-    if (rejection != quelvo::Rejection::None) std::cerr << where << quelvo::MessageOf(rejection) << '\n';
+    if (rejection != quelvo::Rejection::None) err << where << quelvo::MessageOf(rejection) << '\n';
     return rejection == quelvo::Rejection::None;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);  // buffered standard input tells how much waits to be read
     CLI::App app{"Translates Spanish sentences into Swedish, one sentence per input.", "quelvo"};
     Options opt;
     app.add_option("--data", opt.dataDir, "Directory of the seven dictionary files")->check(CLI::ExistingDirectory);
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
         ->expected(0, 1)
         ->default_str("table")
         ->check(CLI::IsMember({"table", "json"}));
+    app.add_option("--jobs", opt.jobs, "Workers translating standard input (default: one per core)");
     app.add_option("text", opt.words, "The Spanish sentence; without it, each line of standard input");
     try {
         app.parse(argc, argv);
@@ -87,10 +91,10 @@ int main(int argc, char** argv) {
 
     if (!opt.words.empty()) return RunOne(translator, opt, Join(opt.words), "") ? 0 : kExitRejected;
 
-    bool allTranslated = true;
-    std::string line;
-    for (long lineNo = 1; std::getline(std::cin, line); ++lineNo) {
-        if (!RunOne(translator, opt, line, "line " + std::to_string(lineNo) + ": ")) allTranslated = false;
-    }
+    const bool allTranslated = quelvo::cli::RunLines(
+        std::cin, std::cout, std::cerr, opt.jobs,
+        [&](const std::string& line, long lineNo, std::ostream& out, std::ostream& err) {
+            return RunOne(translator, opt, line, "line " + std::to_string(lineNo) + ": ", out, err);
+        });
     return allTranslated ? 0 : kExitRejected;
 }
