@@ -28,35 +28,46 @@ std::string Join(const std::vector<std::string>& words) {
     return text;
 }
 
-void WarnReplaced(bool replaced, const std::string& where, std::ostream& err) {
-    if (replaced) err << where << "characters that cannot be translated were replaced by \"_\"\n";
+// What became of one input, for the messages after it.
+struct Outcome {
+    quelvo::Rejection rejection = quelvo::Rejection::None;
+    bool replacedCharacters = false;
+};
+
+Outcome PrintExplanation(const quelvo::Translator& translator, const std::string& format, const std::string& text,
+                         std::ostream& out) {
+    const auto result =
+        translator.Explain(text, format == "json" ? quelvo::ExplainFormat::Json : quelvo::ExplainFormat::Table);
+    out << result.document;
+    return {result.rejection, result.replacedCharacters};
+}
+
+Outcome PrintTokens(const quelvo::Translator& translator, const std::string& text, std::ostream& out) {
+    const auto result = translator.Tokens(text);
+    for (std::size_t i = 0; i < result.segments.size(); ++i) {
+        if (i > 0) out << '\n';
+        for (const auto& token : result.segments[i]) out << token << '\n';
+    }
+    return {result.rejection, result.replacedCharacters};
+}
+
+Outcome PrintTranslation(const quelvo::Translator& translator, const std::string& text, std::ostream& out) {
+    const auto result = translator.Translate(text);
+    out << result.text << '\n';
+    return {result.rejection, result.replacedCharacters};
 }
 
 // Handles one input; returns false when it was refused.
 bool RunOne(const quelvo::Translator& translator, const Options& opt, const std::string& text,
             const std::string& where, std::ostream& out = std::cout, std::ostream& err = std::cerr) {
-    if (!opt.explain.empty()) {
-        const auto format = opt.explain == "json" ? quelvo::ExplainFormat::Json : quelvo::ExplainFormat::Table;
-        out << translator.Explain(text, format);
-        return true;
+    const Outcome outcome = !opt.explain.empty() ? PrintExplanation(translator, opt.explain, text, out)
+                            : opt.tokens         ? PrintTokens(translator, text, out)
+                                                 : PrintTranslation(translator, text, out);
+    if (outcome.replacedCharacters) {
+        err << where << "characters that cannot be translated were replaced by \"_\"\n";
     }
-    quelvo::Rejection rejection;
-    if (opt.tokens) {
-        const auto result = translator.Tokens(text);
-        rejection = result.rejection;
-        WarnReplaced(result.replacedCharacters, where, err);
-        for (std::size_t i = 0; i < result.segments.size(); ++i) {
-            if (i > 0) out << '\n';
-            for (const auto& token : result.segments[i]) out << token << '\n';
-        }
-    } else {
-        const auto result = translator.Translate(text);
-        rejection = result.rejection;
-        WarnReplaced(result.replacedCharacters, where, err);
-        out << result.text << '\n';
-    }
-    if (rejection != quelvo::Rejection::None) err << where << quelvo::MessageOf(rejection) << '\n';
-    return rejection == quelvo::Rejection::None;
+    if (outcome.rejection != quelvo::Rejection::None) err << where << quelvo::MessageOf(outcome.rejection) << '\n';
+    return outcome.rejection == quelvo::Rejection::None;
 }
 
 }  // namespace
