@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          nlohmann-json3-dev qt6-base-dev ccache libcpp-httplib-dev chromium nginx-light wrk curl)
+          nlohmann-json3-dev qt6-base-dev ccache libcpp-httplib-dev chromium nginx-light wrk curl
+          clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -93,6 +93,8 @@ private:
     }
 
     void SeparateTwoAfterInfinitive(std::string& token) {
+        // Every ending holds an accented vowel: most tokens are passed over at once.
+        if (token.find_first_of(kAccentedVowels) == std::string::npos) return;
         for (const auto& table : kTwoClitics) {
             if (!Contains(table.endings, LastChars(token, static_cast<std::size_t>(table.endingLength)))) continue;
             const std::size_t stemEnd = token.size() - static_cast<std::size_t>(table.endingLength - table.keptOfEnding);
