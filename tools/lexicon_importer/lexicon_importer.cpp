@@ -18,6 +18,10 @@ constexpr std::size_t kIrregularVerbChars = 20;  // the form strings of "SvVerb1
 constexpr std::size_t kIrregularNounChars = 30;  // those of "OregSubs.pek"
 constexpr std::size_t kVerbFormChars = 30;       // the fields of "Spvb.dat"
 constexpr int kAgreeingForHigh = 2;
+// A lemma no two sources agree on takes the word of one source, but not of
+// the English dictionaries alone: their Spanish often runs words together
+// ("paraunapersona").
+constexpr std::string_view kUntrustedAlone = "eng";
 
 constexpr std::string_view kSwedishHeader =
     "key\tnumber\tword\tclass\tgender\tdeclension\tadjective\tcomparison\tgroup\tcompound\tflags\tnote";
@@ -138,7 +142,7 @@ private:
         const int best = lemma.candidates.front().Agreeing();
         for (const Candidate& c : lemma.candidates) {
             const bool high = c.Agreeing() >= kAgreeingForHigh;
-            if (c.Agreeing() < best || !FitsField(c.swedish, kWordChars))
+            if (c.Agreeing() < best || (!high && c.sources == untrustedAlone_) || !FitsField(c.swedish, kWordChars))
                 continue;
             const auto codes = DeriveCodes(*in_.morphology.Resolve(c.swedish, lemma.wordClass));
             if (codes)
@@ -205,6 +209,7 @@ private:
     const ImportInputs& in_;
     ImportResult result_;
     const std::set<std::string> names_;
+    const unsigned untrustedAlone_ = SourceBit(kUntrustedAlone);
     std::set<std::string> hiddenForms_;
     std::set<std::string> takenVerbForms_;
     std::set<std::string> irregularsAdded_;

@@ -26,6 +26,19 @@ constexpr ClassTag kClassTags[] = {
 };
 constexpr WordClass kAllClasses[] = {WordClass::Noun, WordClass::Verb, WordClass::Adjective, WordClass::Adverb};
 constexpr std::string_view kVerbEndings[] = {"ar", "er", "ir", "ír"};
+// The letters beyond a-z that Spanish writes; a word with another ("sensibilità")
+// is a pivot dictionary's slip.
+constexpr std::string_view kSpanishLetters[] = {"á", "é", "í", "ó", "ú", "ü", "ñ"};
+
+bool IsSpanishSpelling(std::string_view word) {
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (static_cast<unsigned char>(word[i]) < 0x80) continue;
+        const std::string_view letter = word.substr(i, 2);
+        if (std::ranges::find(kSpanishLetters, letter) == std::end(kSpanishLetters)) return false;
+        ++i;
+    }
+    return true;
+}
 
 // The classes a dictionary tag allows: its own, every class when the tag is
 // missing, none for names, prepositions and the like.
@@ -74,7 +87,7 @@ public:
 
     void Add(const std::string& spanish, const std::string& swedish, const std::vector<WordClass>& classes,
              int sourceBit, int directRank) {
-        if (!IsLowerCaseWord(spanish) || !IsLowerCaseWord(swedish)) return;
+        if (!IsLowerCaseWord(spanish) || !IsSpanishSpelling(spanish) || !IsLowerCaseWord(swedish)) return;
         for (const WordClass c : classes) {
             if ((c == WordClass::Verb) != LooksLikeInfinitive(spanish) || !morphology_.Resolve(swedish, c)) continue;
             auto& lemma = lemmas_[{spanish, c}];
@@ -139,6 +152,11 @@ std::vector<std::string> SourceNames() {
     std::vector<std::string> names{std::string(kDirect)};
     for (const std::string_view p : kPivots) names.emplace_back(p);
     return names;
+}
+
+unsigned SourceBit(std::string_view name) {
+    const std::vector<std::string> names = SourceNames();
+    return 1U << static_cast<unsigned>(std::ranges::find(names, name) - names.begin());
 }
 
 std::string DescribeSources(unsigned sources) {

@@ -33,6 +33,7 @@ struct SpanishLemma {
 // The source names, bit 0 first: the direct dictionary, then the pivots.
 std::vector<std::string> SourceNames();
 std::string DescribeSources(unsigned sources);  // "swe-spa+deu"
+unsigned SourceBit(std::string_view name);      // the bit of "swe-spa", "deu" ...
 
 // Every Spanish lemma with its ranked candidates.
 std::vector<SpanishLemma> CollectCandidates(const DictionarySet& dictionaries, const Morphology& morphology);
