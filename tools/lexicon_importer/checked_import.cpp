@@ -35,7 +35,7 @@ std::string ProbeSentence(const std::string& probe) { return probe == LowerCase(
 // The dictionary form the translator read the probe as: the SpWord column of
 // the probe's row in the explanation table.
 std::string ReadAs(const Translator& t, const std::string& probe) {
-    std::istringstream table(t.Explain(ProbeSentence(probe), ExplainFormat::Table));
+    std::istringstream table(t.Explain(ProbeSentence(probe), ExplainFormat::Table).document);
     std::string line;
     while (std::getline(table, line) && !line.starts_with("SpText")) {
     }
