@@ -5,7 +5,7 @@
 #include "grammar/clause_patterns.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "grammar/phrase_grouping.h"
-#include "tag_rows.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {

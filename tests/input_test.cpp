@@ -3,7 +3,7 @@
 #include "input/punctuation.h"
 #include "input/split_segment.h"
 #include "lexicon/lexicon.h"
-#include "test_support.h"
+#include "support.h"
 #include "translate/translate_command.h"
 
 namespace quelvo {

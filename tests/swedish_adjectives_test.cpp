@@ -3,15 +3,15 @@
 #include "swedish/adjectives.h"
 #include "swedish/comparison.h"
 #include "swedish/compound_form.h"
-#include "swedish_test_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
 
 using testing_support::Form;
-using testing_support::Sentence;
+using Sentence = testing_support::Scene;
 using testing_support::Utf;
-using testing_support::W;
+using W = testing_support::Wd;
 
 constexpr std::uint16_t ClassCode(int adjClass) { return static_cast<std::uint16_t>(adjClass << 6); }
 

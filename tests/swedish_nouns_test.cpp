@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "swedish/nouns.h"
-#include "swedish_test_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
 
 using testing_support::Form;
-using testing_support::Sentence;
+using Sentence = testing_support::Scene;
 using testing_support::Utf;
-using testing_support::W;
+using W = testing_support::Wd;
 
 struct NounCase {
     const char* name;

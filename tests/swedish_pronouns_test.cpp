@@ -2,16 +2,16 @@
 
 #include "swedish/determiners.h"
 #include "swedish/pronouns.h"
-#include "swedish_test_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
 
 using testing_support::Form;
-using testing_support::P;
-using testing_support::Sentence;
+using P = testing_support::Ph;
+using Sentence = testing_support::Scene;
 using testing_support::Utf;
-using testing_support::W;
+using W = testing_support::Wd;
 
 struct SubjectCase {
     const char* name;
