@@ -232,17 +232,5 @@ TEST(ClauseRoles, RuleNPVPNPNamesSubjectVerbAndObject) {
     EXPECT_EQ(s.WordTags.Get(3), "vt");
 }
 
-TEST(PatternKeyTable, FindsTheExactKey) {
-    EXPECT_EQ(FindPatternKey("NPVPNP")->rule, &RuleNPVPNP);
-    EXPECT_EQ(FindPatternKey("VPSubx")->rule, &RuleVPNP);
-    EXPECT_EQ(FindPatternKey("NP")->rule, nullptr);
-    EXPECT_EQ(FindPatternKey("NPVPNPNP"), nullptr);
-    EXPECT_EQ(FindPatternKey("npvpnp"), nullptr);
-}
-
-TEST(PatternKeyTable, NumbersRunFromOneToThirtySeven) {
-    for (std::size_t i = 0; i < PatternKeys.size(); ++i) EXPECT_EQ(PatternKeys[i].number, static_cast<int>(i) + 1);
-}
-
 }  // namespace
 }  // namespace quelvo

@@ -5,6 +5,13 @@
 
 #include <functional>
 
+#include "render/auxiliary_verbs.h"
+#include "render/noun_phrases.h"
+#include "render/reflexive_passive.h"
+#include "render/single_words.h"
+#include "render/verb_phrases.h"
+#include "render/verb_word.h"
+#include "render/word_by_word.h"
 #include "support.h"
 #include "swedish/adjectives.h"
 #include "swedish/clock_time.h"
@@ -14,11 +21,6 @@
 #include "swedish/participles.h"
 #include "swedish/pronouns.h"
 #include "swedish/verb_forms.h"
-#include "translate/auxiliary_verbs.h"
-#include "translate/reflexive_passive.h"
-#include "translate/renderers.h"
-#include "translate/verb_word.h"
-#include "translate/word_by_word.h"
 
 namespace quelvo {
 namespace {
@@ -98,6 +100,15 @@ TEST(WithoutAWord, ASentenceMarkShowsTheFault) {
     t.s.CurWord = nullptr;
     TranslateSentenceMark(t.s);
     EXPECT_EQ(t.Out(), std::vector<std::string>{"FEL I OLIKASOEK/SOEK_ST!"});
+}
+
+TEST(WithoutAWord, NoSubjectPronounIsInserted) {
+    Scene noPhrase({Wd{.sp = "comer", .sv = "äta", .spClass = 3, .formCode = 450, .person = 1, .svCode3 = 1}});
+    InsertSubjectPronoun(noPhrase.s);
+    EXPECT_TRUE(noPhrase.Out().empty());
+    Scene noWord({}, {Ph{"NPS/VPT", 160}});
+    InsertSubjectPronoun(noWord.s);
+    EXPECT_TRUE(noWord.Out().empty());
 }
 
 // A rule whose pattern is longer than the words left renders what is there

@@ -171,15 +171,6 @@ TEST(VerbFormsWithoutWord, KeepToTheForm) {
     EXPECT_EQ(t.Out(), std::vector<std::string>{"Skulle"});
 }
 
-TEST(VerbGroups, AreTheLowFiveBitsFrom1To13) {
-    EXPECT_EQ(VerbGroupOf(0), 0);
-    EXPECT_EQ(VerbGroupOf(1), 1);
-    EXPECT_EQ(VerbGroupOf(13), 13);
-    EXPECT_EQ(VerbGroupOf(14), 0);
-    EXPECT_EQ(VerbGroupOf(31), 0);
-    EXPECT_EQ(VerbGroupOf(128 + 12), 12);
-}
-
 TEST(ParticleVerbs, EmitTheVerbAndThenTheParticle) {
     Sentence t({W{.sp = "sacar", .sv = "plocka fram", .formCode = 5, .svCode3 = 1, .svClass = 25}, W{.sp = "el"}});
     t.ContinueSentence();
