@@ -77,7 +77,6 @@ void ExpectLine(const Translator* translator, const SentenceRow& row) {
 TEST_P(FixtureSentences, GiveTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
 TEST_P(ShippedSentences, GiveTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
 
-// clang-format off
 constexpr SentenceRow kFixtureRows[] = {
     {"Tengo que comer.", "Jag måste äta."},
     {"Juan no tiene que comer.", "Juan behöver inte äta."},
@@ -395,7 +394,6 @@ constexpr SentenceRow kShippedRows[] = {
     {"Siempre duerme mucho.", "Alltid sover han mycket."},
     {"Él invierte dinero.", "Han investerar pengar."},
 };
-// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rows, FixtureSentences, testing::ValuesIn(kFixtureRows));
 INSTANTIATE_TEST_SUITE_P(Rows, ShippedSentences, testing::ValuesIn(kShippedRows));
