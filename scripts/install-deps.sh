@@ -3,12 +3,15 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          nlohmann-json3-dev qt6-base-dev ccache)
+          nlohmann-json3-dev qt6-base-dev ccache libcpp-httplib-dev chromium nginx-light wrk curl
+          clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# Node.js may come from elsewhere than Debian, with its own npm.
+command -v npm >/dev/null || missing+=(nodejs npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 SUDO=""
