@@ -7,6 +7,7 @@ namespace {
 
 constexpr int kPluralPerson = 6;
 constexpr int kProperName = 16;
+constexpr int kInfinitive = 19;
 
 // Verbs whose object is mostly a person: "la saludo" is "hälsar på henne".
 bool TakesPersonObject(const WordNode* verb) {
@@ -32,15 +33,26 @@ bool IsFeminineNoun(const WordNode& noun) {
 // A person: a name, or a noun whose Swedish entry is male or female.
 bool IsPerson(const WordNode& noun) { return noun.SpClass == kProperName || noun.Gender == 'm' || noun.Gender == 'f'; }
 
+// The nouns of the pronoun's own clause are its subject, never its referent:
+// the search starts before the clause.
+const WordNode* ClauseStartBefore(const WordNode& pronoun) {
+    const WordNode* w = pronoun.Prev;
+    while (w != nullptr && !OneOf(w->SpClass, {100, 8, 39, 49})) w = w->Prev;
+    return w;
+}
+
 }  // namespace
 
 std::string_view ChooseObjectPronoun(const WordNode& pronoun, const WordNode* verb) {
     const bool feminine = pronoun.SpWord == "la";
-    for (const WordNode* n = pronoun.Prev; n != nullptr; n = n->Prev) {
+    for (const WordNode* n = ClauseStartBefore(pronoun); n != nullptr; n = n->Prev) {
         if (!IsSingularNoun(*n) || IsFeminineNoun(*n) != feminine) continue;
         if (IsPerson(*n)) return feminine ? "henne" : "honom";
         return n->Gender == 't' ? "det" : "den";
     }
+    // "lo quiere hacer": the pronoun is the object of the infinitive.
+    const WordNode* next = verb != nullptr ? verb->Next : nullptr;
+    if (next != nullptr && next->FormCode == kInfinitive) verb = next;
     if (TakesPersonObject(verb)) return feminine ? "henne" : "honom";
     return feminine ? "den" : "det";
 }
