@@ -435,6 +435,10 @@ constexpr SentenceRow kLeftOutSubjectsRows[] = {
     {"¿Qué haces?", "Vad gör du?"},
     {"Se cree que el rey está enfermo.", "Man tror att kungen är sjuk."},
     {"Se dice que Juan es rico.", "Man säger att Juan är rik."},
+    {"En este país se lee poco.", "I det här landet läser man lite."},
+    {"Se come bien aquí.", "Man äter bra här."},
+    {"La casa no se vende.", "Huset säljs inte."},
+    {"Se alquilan habitaciones.", "Rum hyrs."},
     {"El zorblat come pan.", "Den < zorblat > äter bröd."},
     {"Los zorblats comen pan.", "De < zorblats > äter bröd."},
 };
