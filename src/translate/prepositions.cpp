@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/word_flags.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 #include "translate/phrase_progress.h"
@@ -18,6 +19,9 @@ constexpr int kInfinitive = 19;
 constexpr int kSupine = 13;
 constexpr int kNumeralClass = 6;
 constexpr int kVerbClass = 3;
+constexpr int kAdverbClass = 5;
+constexpr int kPrepositionClass = 7;
+constexpr int kNounClass = 1;
 constexpr int kProperNameClass = 16;
 constexpr int kProperNameCompoundClass = 95;
 
@@ -63,13 +67,29 @@ void RenderSin(WordNode& word, Rendering& r) {
     if (HasFormCode(word.Next, kInfinitive)) r.text = "utan";
 }
 
-// "en" before a year (en 1990) has no Swedish counterpart.
+// The noun that a preposition governs: the first noun after it, over the
+// article, determiners and adjectives before it.
+const WordNode* GovernedNoun(const WordNode& preposition) {
+    constexpr int kWordsBeforeNoun = 3;
+    const WordNode* w = preposition.Next;
+    for (int i = 0; w != nullptr && i <= kWordsBeforeNoun; ++i, w = w->Next) {
+        if (w->SvClass == kNounClass) return w;
+        if (w->SpClass == kVerbClass || w->SpClass == kPrepositionClass) return nullptr;
+    }
+    return nullptr;
+}
+
+// "en" before a year (en 1990) has no Swedish counterpart; before a noun
+// that Swedish places "på" (en la estación: på stationen) it is "på".
 void RenderEn(WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
     if (next != nullptr && next->SpClass == kNumeralClass && next->SpWord.size() == 4) {
         r.text.clear();
         r.drop = true;
+        return;
     }
+    const WordNode* noun = GovernedNoun(word);
+    if (noun != nullptr && (noun->SvCode3 & kOnPlaceFlag) != 0) r.text = "p\xE5";
 }
 
 void RenderSegun(WordNode& word, Rendering& r) {
@@ -87,6 +107,29 @@ void KeepNameWithDe(WordNode& word, Rendering& r) {
     r.text = word.SpText;
 }
 
+// "de" after a verb that governs it (venir de: från, hablar de: om, salir
+// de: lämna + object). An adverb may stand between.
+const WordNode* GoverningVerb(const WordNode& de) {
+    const WordNode* prev = de.Prev;
+    if (HasClass(prev, kAdverbClass)) prev = prev->Prev;
+    return prev;
+}
+
+bool RenderGovernedDe(const WordNode& word, Rendering& r) {
+    const WordNode* verb = GoverningVerb(word);
+    if (verb == nullptr) return false;
+    if ((verb->SpCode3 & kDeNoneFlag) != 0) r.drop = true;
+    else if ((verb->SpCode3 & kDeFromFlag) != 0) r.text = "fr\xE5n";
+    else if ((verb->SpCode3 & kDeAboutFlag) != 0) r.text = "om";
+    else return false;
+    return true;
+}
+
+// What a container or measure holds follows it directly (una taza de café).
+bool FollowsMeasure(const WordNode& word) {
+    return word.Prev != nullptr && (word.Prev->SvCode3 & kMeasureFlag) != 0;
+}
+
 // The last of the remaining cases that applies wins.
 void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
@@ -102,13 +145,13 @@ void RenderDe(WordNode& word, Rendering& r) {
         r.drop = true;
     } else if (next != nullptr && Is(next->Next, "a")) {
         r.text = "fr\xE5n";
-    } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev)) {
+    } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev) || FollowsMeasure(word)) {
         r.drop = true;
     } else if (HasFormCode(next, kInfinitive)) {
         r.text = "att";
     } else if (HasClass(prev, kProperNameClass) && HasClass(next, kProperNameClass)) {
         KeepNameWithDe(word, r);
-    } else {
+    } else if (!RenderGovernedDe(word, r)) {
         RenderOrdinaryDe(word, r);
     }
 }

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/word_flags.h"
+
 namespace quelvo::lexc {
 
 // Where each part of a code sits.
@@ -23,6 +25,7 @@ inline constexpr int kMaxVerbGroup = 13;
 inline constexpr int kIrregularVerbGroup = 9;
 inline constexpr int kSVerbGroup = 12;
 inline constexpr int kNounClass = 1;
+inline constexpr std::uint16_t kSVerbFlag = 1U << 7;  // SvCode3
 
 enum class CodeField { SpCode1, SpCode2, SpCode3, SvCode3 };
 
@@ -41,7 +44,12 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"noun-adj", CodeField::SpCode2, 1U << 11},
     {"verb-adj", CodeField::SpCode2, 1U << 12},
     {"drop-a", CodeField::SpCode3, 3},
-    {"s-verb", CodeField::SvCode3, 1U << 7},
+    {"de-from", CodeField::SpCode3, kDeFromFlag},
+    {"de-about", CodeField::SpCode3, kDeAboutFlag},
+    {"de-none", CodeField::SpCode3, kDeNoneFlag},
+    {"s-verb", CodeField::SvCode3, kSVerbFlag},
+    {"on-place", CodeField::SvCode3, kOnPlaceFlag},
+    {"measure", CodeField::SvCode3, kMeasureFlag},
 };
 
 struct NamedValue {
