@@ -4,15 +4,13 @@
 #include <string_view>
 
 #include "core/emit.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
 #include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
-
-constexpr int kIrregularGroup = 9;
-constexpr int kSVerbGroup = 12;
 
 // An ending added after cutting characters off the infinitive; a negative
 // cut means the group has no such form and the infinitive stays.
@@ -143,7 +141,7 @@ void Infinitive(const TranslationState& s, Str30& form) {
 void PresentParticiple(const TranslationState& s, Str30& form, int group, int formCode) {
     if (PrevSpWord(s) == "seguir")
         form = Str30("att ") + form.view();
-    else if (group == kIrregularGroup)
+    else if (group == kIrregularVerbGroup)
         LookupIrregularVerb(s, form, formCode);
     else
         Apply(form, EndingsOf(group).presentParticiple);
@@ -158,8 +156,8 @@ bool IsLookedUp(FormKind kind) {
 }  // namespace
 
 int VerbGroupOf(std::uint16_t code) {
-    const int group = code & 31;
-    return group >= 1 && group <= 13 ? group : 0;
+    const int group = VerbGroupBits(code);
+    return group >= 1 && group <= kMaxVerbGroup ? group : 0;
 }
 
 void SVerbForm(Str30& form, int formCode) {
@@ -176,14 +174,14 @@ void SVerbForm(Str30& form, int formCode) {
 }
 
 void PresentVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
-    if (group == kIrregularGroup)
+    if (group == kIrregularVerbGroup)
         LookupIrregularVerb(s, form, formCode);
     else
         Apply(form, EndingsOf(group).present);
 }
 
 void PastVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
-    if (group == kIrregularGroup)
+    if (group == kIrregularVerbGroup)
         LookupIrregularVerb(s, form, formCode);
     else
         Apply(form, EndingsOf(group).past);
@@ -196,7 +194,7 @@ void MakeSwedishVerbForm(TranslationState& s, Str30& form, std::uint16_t code, i
         return;
     }
     const FormKind kind = KindOf(formCode);
-    if (group == kIrregularGroup && IsLookedUp(kind)) {
+    if (group == kIrregularVerbGroup && IsLookedUp(kind)) {
         LookupIrregularVerb(s, form, formCode);
         return;
     }

@@ -42,7 +42,7 @@ std::array<std::uint16_t, 4> SwedishCodes(const RowContext& at, const SourceRow&
     const int comparison = FieldNumber(at, "comparison", f[kComparison], 1, kMaxComparisonGroup).value_or(0);
     const int group = FieldNumber(at, "group", f[kGroup], 1, kMaxVerbGroup).value_or(0);
     const FlagBits flags = FlagCodes(at, f[kSvFlags], {CodeField::SvCode3});
-    const bool sVerb = (flags.svCode3 & kSVerbFlag) != 0;
+    const bool sVerb = HasFlag(flags.svCode3, kSVerbFlag);
     if (group == kSVerbGroup && !sVerb) at.Warning("verb group 12 without the flag \"s-verb\"");
     if (sVerb && group != kSVerbGroup) at.Warning("the flag \"s-verb\" without verb group 12");
     if (svClass == kNounClass && f[kGender].empty()) at.Warning("a noun without gender");
@@ -126,7 +126,7 @@ void ReadFormEntries(std::string_view text, LexiconModel& model, Diagnostics& di
     for (const SourceRow& row : ReadSourceTable(file, text, kFormEntryColumns, diagnostics)) {
         const RowContext at = ContextOf(file, row, diagnostics);
         // "!" where a record starts ends the file, and the form is the first field.
-        const std::optional<std::string> form = FieldText(at, "spanish", row.fields[kForm], kWordFieldChars, "!");
+        const std::optional<std::string> form = FieldText(at, "spanish", row.fields[kForm], kWordFieldChars, std::string_view(&kEndMark, 1));
         const std::optional<int> entry = EntryNumberOf(model, row.fields[kFormEntry], at);
         if (!form || !entry) continue;
         if (!forms.insert(*form).second) {

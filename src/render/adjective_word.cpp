@@ -1,0 +1,54 @@
+// The renderer of a lone adjective ("Adj", "XAdj"): predicative after
+// "det är" it takes the neuter form, otherwise it agrees with the word's noun.
+#include "render/adjective_word.h"
+
+#include <string_view>
+
+#include "render/emission.h"
+#include "render/phrase_progress.h"
+#include "swedish/adjectives.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+// Before three words are out there is no "det är" to look back at.
+constexpr int kFirstPredicativeSlot = 3;
+
+bool FollowsDetAr(const TranslationState& s) {
+    const Str30 verb = OutWordAt(s, s.OutCount - 1);
+    return (verb == "\xE4r" || verb == "kommer att vara") && OutWordAt(s, s.OutCount - 2) == "det";
+}
+
+// The neuter predicative: "gott", "bättre", and "t" added where the word
+// does not end in it already (det är viktigt).
+Str30 PredicativeNeuter(const Str30& adjective) {
+    if (adjective == "god") return "gott";
+    if (adjective == "b\xE4ttre") return adjective;
+    const char last = adjective.back();
+    if (last == 't' || last == 'e' || last == 'n') return adjective;
+    return adjective + "t";
+}
+
+// The gender the word carries from the last noun; before any noun (Juan es
+// alto) the common gender, so that a singular stays singular.
+char GenderToAgree(const WordNode& word) {
+    const char g = word.Gender;
+    return g == 'm' || g == 'f' || g == 'n' || g == 't' ? g : 'n';
+}
+
+void RenderAdjective(TranslationState& s) {
+    WordNode& word = *s.CurWord;
+    Str30 form = word.SvWord;
+    if (s.OutCount >= kFirstPredicativeSlot) {
+        if (FollowsDetAr(s)) form = PredicativeNeuter(form);
+        else InflectAdjective(s, form, GenderToAgree(word), word.FormCode, word.SvCode2, 'o');
+    }
+    EmitAndRecord(s, form, "adj");
+}
+
+}  // namespace
+
+void TranslateAdjective(TranslationState& s) { RenderCountedPhrase(s, RenderAdjective); }
+
+}  // namespace quelvo
