@@ -32,6 +32,7 @@ constexpr std::array<std::string_view, 12> MonthNames{
     "enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre",
     "noviembre", "diciembre"};
 constexpr std::array<std::string_view, 3> ComparingWords{"m\xE1s", "menos", "mejor"};
+constexpr std::array<std::string_view, 5> SuperlativeWords{"m\xE1s", "menos", "mejor", "peor", "mayor"};
 
 template <std::size_t N>
 bool IsIn(const std::array<std::string_view, N>& table, const WordNode* word) {
@@ -129,9 +130,25 @@ bool FollowsMeasure(const WordNode& word) {
     return word.Prev != nullptr && HasFlag(word.Prev->SvCode3, kMeasureFlag);
 }
 
+// "de" after a superlative names the place it holds in: "el río más largo
+// del país" is "den längsta floden i landet"; a group stays "av".
+bool AfterSuperlative(const WordNode& de) {
+    constexpr int kWordsBack = 4;
+    bool comparing = false;
+    const WordNode* w = de.Prev;
+    for (int i = 0; w != nullptr && i < kWordsBack; ++i, w = w->Prev) {
+        if (IsIn(SuperlativeWords, w)) comparing = true;
+        if (Is(w, "el") || Is(w, "la") || Is(w, "los") || Is(w, "las")) return comparing;
+    }
+    return false;
+}
+
+bool IsSingularPlace(const WordNode* w) { return Is(w, "el") || Is(w, "la") || IsProperName(w); }
+
 // The last of the remaining cases that applies wins.
 void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
+    if (AfterSuperlative(word) && IsSingularPlace(next)) r.text = "i";
     if (Is(next, "el") && Is(next->Next, "siglo")) r.text = "fr\xE5n";
     if (IsIn(ComparingWords, word.Prev)) r.text = "\xE4n";
     if (HasFormCode(next, 99)) r.text = "i";
@@ -224,6 +241,14 @@ void RenderPrepInfinitive(TranslationState& s) {
 }
 
 }  // namespace
+
+bool IsOrdinaryDe(WordNode& de) {
+    if (de.SpWord != "de" || (HasClass(de.Prev, kProperNameClass) && HasClass(de.Next, kProperNameClass)))
+        return false;
+    Rendering r{de.SvWord};
+    RenderDe(de, r);
+    return !r.drop && r.text == de.SvWord;
+}
 
 void EmitPreposition(TranslationState& s) {
     if (s.CurWord == nullptr) return;
