@@ -21,6 +21,10 @@ constexpr int kVerbClass = 3;
 constexpr int kAdverbClass = 5;
 constexpr int kPrepositionClass = 7;
 constexpr int kNounClass = 1;
+constexpr int kAdjectiveClass = 2;
+constexpr int kSubjectPronounClass = 10;
+constexpr int kObjectPronounClass = 11;
+constexpr int kPossessiveClass = 12;
 constexpr int kProperNameClass = 16;
 constexpr int kProperNameCompoundClass = 95;
 
@@ -59,8 +63,17 @@ void RenderPor(WordNode& word, Rendering& r) {
     if (HasFormCode(word.Next, kInfinitive)) r.text = "f\xF6r att";
 }
 
+// A person the thing is meant for: a pronoun, a possessive with its noun, a
+// name ("un regalo para ti": en present till dig).
+bool IsRecipient(const WordNode* w) {
+    return w != nullptr && (w->SpClass == kSubjectPronounClass || w->SpClass == kObjectPronounClass ||
+                            w->SpClass == kPossessiveClass || w->SpClass == kProperNameClass);
+}
+
 void RenderPara(WordNode& word, Rendering& r) {
-    if (word.Next != nullptr) r.text = word.Next->FormCode == kInfinitive ? "f\xF6r att" : "f\xF6r";
+    if (word.Next == nullptr) return;
+    if (word.Next->FormCode == kInfinitive) r.text = "f\xF6r att";
+    else r.text = IsRecipient(word.Next) ? "till" : "f\xF6r";
 }
 
 void RenderSin(WordNode& word, Rendering& r) {
@@ -145,6 +158,16 @@ bool AfterSuperlative(const WordNode& de) {
 
 bool IsSingularPlace(const WordNode* w) { return Is(w, "el") || Is(w, "la") || IsProperName(w); }
 
+// "de" that opens the sentence before a bare noun or adjective names a
+// stage of life or a role: "De niña vivía en Sevilla" is "Som flicka ...".
+bool OpensWithRole(const WordNode& de) {
+    const WordNode* role = de.Next;
+    if (de.Prev != nullptr || role == nullptr || role->Next == nullptr) return false;
+    const bool bare = role->SvClass == kNounClass || role->SvClass == kAdjectiveClass;
+    const WordNode* after = role->Next;
+    return bare && (after->SpWord == "," || after->SvClass == kVerbClass || after->SpClass == kVerbClass);
+}
+
 // The last of the remaining cases that applies wins.
 void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
@@ -167,6 +190,8 @@ void RenderDe(WordNode& word, Rendering& r) {
         r.text = "att";
     } else if (HasClass(prev, kProperNameClass) && HasClass(next, kProperNameClass)) {
         KeepNameWithDe(word, r);
+    } else if (OpensWithRole(word)) {
+        r.text = "som";
     } else if (!RenderGovernedDe(word, r)) {
         RenderOrdinaryDe(word, r);
     }
