@@ -215,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
     Sentences, Robustness,
     testing::Values(SentenceRow{"twenty_tokens",
                                 "Juan y María comen la carne con el perro en la casa grande de Pedro hoy por la tarde.",
-                                "Juan och María äter köttet med hunden i det stora huset av Pedro i dag på eftermiddagen."},
+                                "Juan och María äter köttet med hunden i Pedros stora hus i dag på eftermiddagen."},
                     SentenceRow{"unknown_word", "Juan come xyzq.", "Juan äter < xyzq >."},
                     SentenceRow{"unknown_words_in_a_row", "Juan come xyzq abc.", "Juan äter < xyzq > < abc >."},
                     SentenceRow{"unknown_capitalised_word_is_a_name", "Xyzq come.", "Xyzq äter."},

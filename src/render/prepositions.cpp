@@ -63,17 +63,19 @@ void RenderPor(WordNode& word, Rendering& r) {
     if (HasFormCode(word.Next, kInfinitive)) r.text = "f\xF6r att";
 }
 
-// A person the thing is meant for: a pronoun, a possessive with its noun, a
+// A person a thing is meant for: a pronoun, a possessive with its noun, a
 // name ("un regalo para ti": en present till dig).
 bool IsRecipient(const WordNode* w) {
     return w != nullptr && (w->SpClass == kSubjectPronounClass || w->SpClass == kObjectPronounClass ||
                             w->SpClass == kPossessiveClass || w->SpClass == kProperNameClass);
 }
 
+// After a verb ("es para ti") "för" serves as well.
 void RenderPara(WordNode& word, Rendering& r) {
     if (word.Next == nullptr) return;
+    const bool afterNoun = HasClass(word.Prev, kNounClass);
     if (word.Next->FormCode == kInfinitive) r.text = "f\xF6r att";
-    else r.text = IsRecipient(word.Next) ? "till" : "f\xF6r";
+    else r.text = afterNoun && IsRecipient(word.Next) ? "till" : "f\xF6r";
 }
 
 void RenderSin(WordNode& word, Rendering& r) {
@@ -138,9 +140,12 @@ bool RenderGovernedDe(const WordNode& word, Rendering& r) {
     return true;
 }
 
-// What a container or measure holds follows it directly (una taza de café).
+// What a container, measure or round number holds follows it directly
+// (una taza de café, cientos de agricultores); "tres de mis amigos" keeps it.
 bool FollowsMeasure(const WordNode& word) {
-    return word.Prev != nullptr && HasFlag(word.Prev->SvCode3, kMeasureFlag);
+    const WordNode* prev = word.Prev;
+    if (prev == nullptr) return false;
+    return HasFlag(prev->SvCode3, kMeasureFlag) || (prev->SpClass == kNumeralClass && HasClass(word.Next, kNounClass));
 }
 
 // "de" after a superlative names the place it holds in: "el río más largo
