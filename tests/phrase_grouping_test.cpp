@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 
 #include "core/word_classes.h"
 #include "grammar/phrase_grammar_rules.h"
 #include "grammar/phrase_grouping.h"
+#include "grammar/phrase_rule_index.h"
 #include "tag_rows.h"
 
 namespace quelvo {
@@ -153,6 +155,43 @@ TEST(Merging, NoPhrasesLeaveAnEmptyList) {
     GroupWordsIntoPhrases(s);
     MergePrepositionPhrases(s);
     EXPECT_EQ(s.MergedPhraseList.Head, nullptr);
+}
+
+}  // namespace
+}  // namespace quelvo
+
+namespace quelvo {
+namespace {
+
+// The plain scan: every rule in number order, tags compared as text.
+const GrammarRule* ScanForFirstMatch(const std::vector<std::string_view>& row, std::size_t from) {
+    for (const GrammarRule& rule : PhraseGrammar) {
+        const auto n = static_cast<std::size_t>(TagCount(rule));
+        bool match = n > 0 && from + n <= row.size();
+        for (std::size_t j = 0; match && j < n; ++j) match = row[from + j] == rule.tags[j];
+        if (match) return &rule;
+    }
+    return nullptr;
+}
+
+// Rows made of pieces of rules, some cut short, some with a tag changed,
+// match long rules as well as short ones; the index finds what the scan finds.
+TEST(PhraseRuleIndex, FindsTheRuleThePlainScanFinds) {
+    std::mt19937 random(17);
+    const auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    for (int trial = 0; trial < 5000; ++trial) {
+        std::vector<std::string_view> row;
+        while (row.size() < 12) {
+            const GrammarRule& rule = PhraseGrammar[pick(PhraseGrammar.size())];
+            const auto n = static_cast<std::size_t>(TagCount(rule));
+            for (std::size_t j = 0; j < n && pick(8) > 0; ++j) row.push_back(rule.tags[j]);
+            if (pick(4) == 0 && !row.empty()) row[pick(row.size())] = pick(2) ? "inf" : "zz";
+        }
+        std::vector<TagId> ids;
+        for (std::string_view tag : row) ids.push_back(TagIdOf(tag));
+        for (std::size_t from = 0; from < row.size(); ++from)
+            ASSERT_EQ(FirstMatchingRule(ids, from), ScanForFirstMatch(row, from)) << trial << " at " << from;
+    }
 }
 
 }  // namespace
