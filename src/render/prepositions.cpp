@@ -65,9 +65,12 @@ void RenderPor(WordNode& word, Rendering& r) {
 
 // A person a thing is meant for: a pronoun, a possessive with its noun, a
 // name ("un regalo para ti": en present till dig).
+// "su", which the analysis reads as the article, still names a person's own.
 bool IsRecipient(const WordNode* w) {
-    return w != nullptr && (w->SpClass == kSubjectPronounClass || w->SpClass == kObjectPronounClass ||
-                            w->SpClass == kPossessiveClass || w->SpClass == kProperNameClass);
+    if (w == nullptr) return false;
+    return w->SpClass == kSubjectPronounClass || w->SpClass == kObjectPronounClass ||
+           w->SpClass == kPossessiveClass || w->SpClass == kProperNameClass || w->SpText == "su" ||
+           w->SpText == "sus";
 }
 
 // After a verb ("es para ti") "för" serves as well.
