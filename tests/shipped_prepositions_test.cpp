@@ -89,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
     Sentences, TimeExpressions,
     testing::Values(Row{"Juan trabaja el lunes.", "Juan arbetar på måndag."},
                     Row{"Juan llega el jueves.", "Juan kommer på torsdag."},
+                    Row{"Juan trabaja hasta el lunes.", "Juan arbetar till måndag."},
                     Row{"Leo el periódico los domingos.", "Jag läser tidningen på söndagar."},
                     Row{"El domingo comemos en casa.", "På söndag äter vi hemma."},
                     Row{"Juan lee por la noche.", "Juan läser på kvällen."},

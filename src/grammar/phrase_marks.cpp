@@ -41,10 +41,14 @@ namespace {
 constexpr std::array<std::string_view, 7> DayNames{"lunes", "martes", "mi\xE9rcoles", "jueves",
                                                    "viernes", "s\xE1" "bado", "domingo"};
 
+// The article and the day, after a preposition of their own when the phrase
+// is "NPP" ("hasta el lunes").
 bool IsDayPhrase(const PhraseAt& at) {
     const PhraseNode& p = *at.phrase;
-    if (p.Tag != "NP" || p.MemberCount != 2 || p.Members[1] != "det" || p.Members[2] != "n") return false;
-    const WordNode* article = at.word;
+    const int first = p.Tag == "NPP" && p.Members[1] == "prep" ? 2 : 1;
+    if ((p.Tag != "NP" && first == 1) || p.MemberCount != first + 1) return false;
+    if (p.Members[first] != "det" || p.Members[first + 1] != "n") return false;
+    const WordNode* article = first == 1 ? at.word : at.word->Next;
     if (article == nullptr || article->Next == nullptr) return false;
     if (article->SpWord != "el" && article->SpWord != "los") return false;
     const WordNode* day = article->Next;

@@ -5,8 +5,8 @@
 
 namespace quelvo {
 
-// Renders the phrase "NPT" (article and day): "på" and the day in its
-// indefinite form.
+// Renders the phrase "NPT" (article and day, or a preposition, article and
+// day): "på" or the preposition, and the day in its indefinite form.
 void TranslateDayPhrase(TranslationState& s);
 
 }  // namespace quelvo
