@@ -175,7 +175,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"No comemos la carne.", "Vi äter inte köttet."},
     {"Ellos no hablan.", "De talar inte."},
     {"Juan ha dicho que come.", "Juan har sagt att han äter."},
-    {"Juan y María comen la carne con el perro en la casa grande de Pedro hoy por la tarde.", "Juan och María äter köttet med hunden i det stora huset av Pedro i dag på eftermiddagen."},
+    {"Juan y María comen la carne con el perro en la casa grande de Pedro hoy por la tarde.", "Juan och María äter köttet med hunden i Pedros stora hus i dag på eftermiddagen."},
     {"Juan come xyzq.", "Juan äter < xyzq >."},
     {"Juan come xyzq abc.", "Juan äter < xyzq > < abc >."},
     {"Xyzq come.", "Xyzq äter."},

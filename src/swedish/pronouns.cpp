@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "morphology/verb_routines.h"
 #include "swedish/clock_time.h"
 #include "swedish/experiencer.h"
 #include "swedish/nouns.h"
@@ -173,7 +174,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (!ExperiencerSubject(s.CurWord).empty()) return;
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
-    if (StartsClockTime(verb)) return;
+    if (StartsClockTime(verb) || StartsTimeAgo(verb)) return;
     if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
