@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "render/phrase_progress.h"
 #include "swedish/verb_forms.h"
@@ -13,13 +15,6 @@
 
 namespace quelvo {
 namespace {
-
-constexpr int kInfinitive = 19;
-constexpr int kSupine = 13;
-constexpr int kNumeralClass = 6;
-constexpr int kVerbClass = 3;
-constexpr int kProperNameClass = 16;
-constexpr int kProperNameCompoundClass = 95;
 
 // Nouns after which "de" before a proper name is left out (la ciudad de Lima).
 constexpr std::array<std::string_view, 6> DePrevNouns{"pueblo", "ciudad", "zona", "mill\xF3n", "calle", "carril"};
@@ -41,7 +36,7 @@ bool HasClass(const WordNode* word, int spClass) { return word != nullptr && wor
 
 // The form codes of participles, after which "por" names the agent.
 bool IsParticipleCode(int formCode) {
-    return (formCode >= 10 && formCode <= 15) || formCode == 33 || formCode == 34 || formCode == 470;
+    return (formCode >= fc::kParticiple && formCode <= fc::kPastParticiple) || formCode == fc::kAgreeingParticiple || formCode == fc::kPluralParticiple || formCode == fc::kSpecialPreterite;
 }
 
 // The Swedish text of a preposition, or nothing when Swedish leaves it out.
@@ -52,32 +47,32 @@ struct Rendering {
 
 void RenderPor(WordNode& word, Rendering& r) {
     if (word.Prev != nullptr && IsParticipleCode(word.Prev->FormCode)) r.text = "av";
-    if (HasFormCode(word.Next, kInfinitive)) r.text = "f\xF6r att";
+    if (HasFormCode(word.Next, fc::kInfinitive)) r.text = "f\xF6r att";
 }
 
 void RenderPara(WordNode& word, Rendering& r) {
-    if (word.Next != nullptr) r.text = word.Next->FormCode == kInfinitive ? "f\xF6r att" : "f\xF6r";
+    if (word.Next != nullptr) r.text = word.Next->FormCode == fc::kInfinitive ? "f\xF6r att" : "f\xF6r";
 }
 
 void RenderSin(WordNode& word, Rendering& r) {
-    if (HasFormCode(word.Next, kInfinitive)) r.text = "utan";
+    if (HasFormCode(word.Next, fc::kInfinitive)) r.text = "utan";
 }
 
 // "en" before a year (en 1990) has no Swedish counterpart.
 void RenderEn(WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
-    if (next != nullptr && next->SpClass == kNumeralClass && next->SpWord.size() == 4) {
+    if (next != nullptr && next->SpClass == wc::kNumeral && next->SpWord.size() == 4) {
         r.text.clear();
         r.drop = true;
     }
 }
 
 void RenderSegun(WordNode& word, Rendering& r) {
-    if (word.Next != nullptr) r.text = word.Next->SpClass == kVerbClass ? "enligt vad" : "enligt";
+    if (word.Next != nullptr) r.text = word.Next->SpClass == wc::kVerb ? "enligt vad" : "enligt";
 }
 
 bool IsProperName(const WordNode* word) {
-    return HasClass(word, kProperNameClass) || HasClass(word, kProperNameCompoundClass);
+    return HasClass(word, wc::kProperName) || HasClass(word, wc::kEgnx);
 }
 
 // "de" between two proper names is part of the name (Juan de Dios).
@@ -104,9 +99,9 @@ void RenderDe(WordNode& word, Rendering& r) {
         r.text = "fr\xE5n";
     } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev)) {
         r.drop = true;
-    } else if (HasFormCode(next, kInfinitive)) {
+    } else if (HasFormCode(next, fc::kInfinitive)) {
         r.text = "att";
-    } else if (HasClass(prev, kProperNameClass) && HasClass(next, kProperNameClass)) {
+    } else if (HasClass(prev, wc::kProperName) && HasClass(next, wc::kProperName)) {
         KeepNameWithDe(word, r);
     } else {
         RenderOrdinaryDe(word, r);
@@ -155,7 +150,7 @@ constexpr std::array<InfinitiveConstruction, 2> InfinitiveConstructions{{
 
 const InfinitiveConstruction* ConstructionOf(const TranslationState& s) {
     const WordNode* word = s.CurWord;
-    if (!HasFormCode(word->Next, kInfinitive) || !NextPhraseIsOneWord(s)) return nullptr;
+    if (!HasFormCode(word->Next, fc::kInfinitive) || !NextPhraseIsOneWord(s)) return nullptr;
     for (const InfinitiveConstruction& row : InfinitiveConstructions)
         if (word->SpWord == row.spWord) return &row;
     return nullptr;
@@ -163,7 +158,7 @@ const InfinitiveConstruction* ConstructionOf(const TranslationState& s) {
 
 void EmitSupine(TranslationState& s) {
     WordNode& verb = *s.CurWord;
-    verb.FormCode = kSupine;
+    verb.FormCode = fc::kSupine;
     Str30 form = verb.SvWord;
     MakeSwedishVerbForm(s, form, verb.SvCode3, verb.FormCode);
     EmitAndRecord(s, form, "v");

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "swedish/adjectives.h"
 #include "swedish/word_output.h"
@@ -81,7 +82,7 @@ void SuperlativeOf3(Str30& form, int number) {
     const WordPair* row = Find(SuperlativesOf3, form);
     if (row == nullptr) return;
     form = row->to;
-    if (number == 3) form += "a";
+    if (number == fc::kPlural) form += "a";
 }
 
 void EmitSuperlativeAste(TranslationState& s, const Str30& adjective, std::uint16_t code) {
