@@ -244,23 +244,6 @@ INSTANTIATE_TEST_SUITE_P(Words, Possessives,
                                          PossessiveCase{"su_keeps_word", "su", "hans", 't', 3, "hans"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Demonstratives, TakeTheGenderOfTheCode) {
-    Str30 form = "x";
-    DemonstrativeHere(3 << 11, form);
-    EXPECT_EQ(Utf(form), "det här");
-    DemonstrativeHere(1 << 11, form);
-    EXPECT_EQ(Utf(form), "den här");
-    form = "x";
-    DemonstrativeHere(5 << 11, form);
-    EXPECT_EQ(form.view(), "x");
-    DemonstrativeThere(3 << 11, form, 1);
-    EXPECT_EQ(Utf(form), "det där");
-    DemonstrativeThere(0, form, 2);
-    EXPECT_EQ(Utf(form), "den där");
-    DemonstrativeThere(3 << 11, form, 3);
-    EXPECT_EQ(Utf(form), "de där");
-}
-
 struct AllWholeCase {
     const char* name;
     const char* next;  // empty: no successor

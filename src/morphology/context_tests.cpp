@@ -34,10 +34,6 @@ std::optional<bool> PerfectContextRule(WordNode& node) {
 
 }  // namespace
 
-void PrevIsHaber(const WordNode& node, int /*position*/, bool& yes) {
-    if (SpWordOf(node.Prev) == "haber") yes = true;
-}
-
 void PerfectContext(WordNode& node, int /*position*/, bool& yes) {
     if (const auto decided = PerfectContextRule(node)) yes = *decided;
 }

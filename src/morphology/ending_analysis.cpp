@@ -187,9 +187,13 @@ void AnalyseEnding6(TranslationState& s, const Str30& word, bool& found) { Analy
 void AnalyseEnding7(TranslationState& s, const Str30& word, bool& found) { Analyse(s, kEndingAnalysers[6], word, found); }
 
 void AnalyseEnding(TranslationState& s, const Str30& word, bool& found) {
-    for (const auto& analyser : kEndingAnalysers) {
+    using Analyser = void (*)(TranslationState&, const Str30&, bool&);
+    static constexpr Analyser kInOrder[] = {AnalyseEnding1, AnalyseEnding2, AnalyseEnding3, AnalyseEnding4,
+                                            AnalyseEnding5, AnalyseEnding6, AnalyseEnding7};
+    static_assert(std::size(kInOrder) == std::size(kEndingAnalysers));
+    for (const Analyser analyser : kInOrder) {
         if (found) return;
-        Analyse(s, analyser, word, found);
+        analyser(s, word, found);
     }
 }
 

@@ -57,15 +57,4 @@ void IrGerund(TranslationState& s, Str30& form, bool& done) {
     s.CurWord = w->Next;
 }
 
-void ResolveFormCode(TranslationState& s, int& code, char& defMark, char& gender) {
-    if (OneOf(code, {fc::kPlural, fc::kParticiplePlural, fc::kAgreeingParticiple, fc::kPluralParticiple})) {
-        code = fc::kPlural;
-        return;
-    }
-    if (s.CurWord == nullptr) return;
-    code = s.CurWord->FormCode;
-    defMark = s.CurWord->DefMark;
-    gender = s.CurWord->Gender;
-}
-
 }  // namespace quelvo

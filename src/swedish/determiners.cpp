@@ -41,12 +41,6 @@ void ThereByGender(char gender, Str30& form, int number) {
         form = "den d\xE4r";
 }
 
-char GenderLetterOf(std::uint16_t code) {
-    char gender = ' ';
-    GenderOfCode(code, gender);
-    return gender;
-}
-
 // The quantifiers and "eso" that are emitted and recorded whole; false when
 // CurWord is none of them.
 bool TranslateQuantifier(TranslationState& s, char& definiteness) {
@@ -82,12 +76,6 @@ bool TranslateQuantifier(TranslationState& s, char& definiteness) {
 }
 
 }  // namespace
-
-void DemonstrativeHere(std::uint16_t code, Str30& form) { HereByGender(GenderLetterOf(code), form); }
-
-void DemonstrativeThere(std::uint16_t code, Str30& form, int number) {
-    ThereByGender(GenderLetterOf(code), form, number);
-}
 
 void TranslateAllWhole(const TranslationState& s, Str30& form, char gender, int number) {
     const WordNode* next = s.CurWord != nullptr ? s.CurWord->Next : nullptr;
