@@ -19,8 +19,5 @@ void SedanCheck(const TranslationState& s, bool& done, Str30& text);
 // A gerund after "ir": its Swedish form is recorded and CurWord moves on.
 void IrGerund(TranslationState& s, Str30& form, bool& done);
 
-// The form code, definiteness and gender a participle agrees by: CurWord's
-// own, except that a plural (3, 14, 33, 34) stays plural.
-void ResolveFormCode(TranslationState& s, int& code, char& defMark, char& gender);
 
 }  // namespace quelvo

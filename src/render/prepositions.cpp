@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "render/phrase_progress.h"
 #include "swedish/verb_forms.h"
@@ -13,20 +15,6 @@
 
 namespace quelvo {
 namespace {
-
-constexpr int kInfinitive = 19;
-constexpr int kSupine = 13;
-constexpr int kNumeralClass = 6;
-constexpr int kVerbClass = 3;
-constexpr int kAdverbClass = 5;
-constexpr int kPrepositionClass = 7;
-constexpr int kNounClass = 1;
-constexpr int kAdjectiveClass = 2;
-constexpr int kSubjectPronounClass = 10;
-constexpr int kObjectPronounClass = 11;
-constexpr int kPossessiveClass = 12;
-constexpr int kProperNameClass = 16;
-constexpr int kProperNameCompoundClass = 95;
 
 // Nouns after which "de" before a proper name is left out (la ciudad de Lima).
 constexpr std::array<std::string_view, 6> DePrevNouns{"pueblo", "ciudad", "zona", "mill\xF3n", "calle", "carril"};
@@ -49,7 +37,7 @@ bool HasClass(const WordNode* word, int spClass) { return word != nullptr && wor
 
 // The form codes of participles, after which "por" names the agent.
 bool IsParticipleCode(int formCode) {
-    return (formCode >= 10 && formCode <= 15) || formCode == 33 || formCode == 34 || formCode == 470;
+    return (formCode >= fc::kParticiple && formCode <= fc::kPastParticiple) || formCode == fc::kAgreeingParticiple || formCode == fc::kPluralParticiple || formCode == fc::kSpecialPreterite;
 }
 
 // The Swedish text of a preposition, or nothing when Swedish leaves it out.
@@ -60,7 +48,7 @@ struct Rendering {
 
 void RenderPor(WordNode& word, Rendering& r) {
     if (word.Prev != nullptr && IsParticipleCode(word.Prev->FormCode)) r.text = "av";
-    if (HasFormCode(word.Next, kInfinitive)) r.text = "f\xF6r att";
+    if (HasFormCode(word.Next, fc::kInfinitive)) r.text = "f\xF6r att";
 }
 
 // A person a thing is meant for: a pronoun, a possessive with its noun, a
@@ -68,21 +56,21 @@ void RenderPor(WordNode& word, Rendering& r) {
 // "su", which the analysis reads as the article, still names a person's own.
 bool IsRecipient(const WordNode* w) {
     if (w == nullptr) return false;
-    return w->SpClass == kSubjectPronounClass || w->SpClass == kObjectPronounClass ||
-           w->SpClass == kPossessiveClass || w->SpClass == kProperNameClass || w->SpText == "su" ||
+    return w->SpClass == wc::kSubjectPronoun || w->SpClass == wc::kObjectPronoun ||
+           w->SpClass == wc::kPossessive || w->SpClass == wc::kProperName || w->SpText == "su" ||
            w->SpText == "sus";
 }
 
 // After a verb ("es para ti") "för" serves as well.
 void RenderPara(WordNode& word, Rendering& r) {
     if (word.Next == nullptr) return;
-    const bool afterNoun = HasClass(word.Prev, kNounClass);
-    if (word.Next->FormCode == kInfinitive) r.text = "f\xF6r att";
+    const bool afterNoun = HasClass(word.Prev, wc::kNoun);
+    if (word.Next->FormCode == fc::kInfinitive) r.text = "f\xF6r att";
     else r.text = afterNoun && IsRecipient(word.Next) ? "till" : "f\xF6r";
 }
 
 void RenderSin(WordNode& word, Rendering& r) {
-    if (HasFormCode(word.Next, kInfinitive)) r.text = "utan";
+    if (HasFormCode(word.Next, fc::kInfinitive)) r.text = "utan";
 }
 
 // The noun that a preposition governs: the first noun after it, over the
@@ -91,8 +79,8 @@ const WordNode* GovernedNoun(const WordNode& preposition) {
     constexpr int kWordsBeforeNoun = 3;
     const WordNode* w = preposition.Next;
     for (int i = 0; w != nullptr && i <= kWordsBeforeNoun; ++i, w = w->Next) {
-        if (w->SvClass == kNounClass) return w;
-        if (w->SpClass == kVerbClass || w->SpClass == kPrepositionClass) return nullptr;
+        if (w->SvClass == wc::kNoun) return w;
+        if (w->SpClass == wc::kVerb || w->SpClass == wc::kPreposition) return nullptr;
     }
     return nullptr;
 }
@@ -101,7 +89,7 @@ const WordNode* GovernedNoun(const WordNode& preposition) {
 // that Swedish places "på" (en la estación: på stationen) it is "på".
 void RenderEn(WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
-    if (next != nullptr && next->SpClass == kNumeralClass && next->SpWord.size() == 4) {
+    if (next != nullptr && next->SpClass == wc::kNumeral && next->SpWord.size() == 4) {
         r.text.clear();
         r.drop = true;
         return;
@@ -111,11 +99,11 @@ void RenderEn(WordNode& word, Rendering& r) {
 }
 
 void RenderSegun(WordNode& word, Rendering& r) {
-    if (word.Next != nullptr) r.text = word.Next->SpClass == kVerbClass ? "enligt vad" : "enligt";
+    if (word.Next != nullptr) r.text = word.Next->SpClass == wc::kVerb ? "enligt vad" : "enligt";
 }
 
 bool IsProperName(const WordNode* word) {
-    return HasClass(word, kProperNameClass) || HasClass(word, kProperNameCompoundClass);
+    return HasClass(word, wc::kProperName) || HasClass(word, wc::kEgnx);
 }
 
 // "de" between two proper names is part of the name (Juan de Dios).
@@ -129,7 +117,7 @@ void KeepNameWithDe(WordNode& word, Rendering& r) {
 // de: lämna + object). An adverb may stand between.
 const WordNode* GoverningVerb(const WordNode& de) {
     const WordNode* prev = de.Prev;
-    if (HasClass(prev, kAdverbClass)) prev = prev->Prev;
+    if (HasClass(prev, wc::kAdverb)) prev = prev->Prev;
     return prev;
 }
 
@@ -148,7 +136,7 @@ bool RenderGovernedDe(const WordNode& word, Rendering& r) {
 bool FollowsMeasure(const WordNode& word) {
     const WordNode* prev = word.Prev;
     if (prev == nullptr) return false;
-    return HasFlag(prev->SvCode3, kMeasureFlag) || (prev->SpClass == kNumeralClass && HasClass(word.Next, kNounClass));
+    return HasFlag(prev->SvCode3, kMeasureFlag) || (prev->SpClass == wc::kNumeral && HasClass(word.Next, wc::kNoun));
 }
 
 // "de" after a superlative names the place it holds in: "el río más largo
@@ -171,9 +159,9 @@ bool IsSingularPlace(const WordNode* w) { return Is(w, "el") || Is(w, "la") || I
 bool OpensWithRole(const WordNode& de) {
     const WordNode* role = de.Next;
     if (de.Prev != nullptr || role == nullptr || role->Next == nullptr) return false;
-    const bool bare = role->SvClass == kNounClass || role->SvClass == kAdjectiveClass;
+    const bool bare = role->SvClass == wc::kNoun || role->SvClass == wc::kAdjective;
     const WordNode* after = role->Next;
-    return bare && (after->SpWord == "," || after->SvClass == kVerbClass || after->SpClass == kVerbClass);
+    return bare && (after->SpWord == "," || after->SvClass == wc::kVerb || after->SpClass == wc::kVerb);
 }
 
 // The last of the remaining cases that applies wins.
@@ -194,9 +182,9 @@ void RenderDe(WordNode& word, Rendering& r) {
         r.text = "fr\xE5n";
     } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev) || FollowsMeasure(word)) {
         r.drop = true;
-    } else if (HasFormCode(next, kInfinitive)) {
+    } else if (HasFormCode(next, fc::kInfinitive)) {
         r.text = "att";
-    } else if (HasClass(prev, kProperNameClass) && HasClass(next, kProperNameClass)) {
+    } else if (HasClass(prev, wc::kProperName) && HasClass(next, wc::kProperName)) {
         KeepNameWithDe(word, r);
     } else if (OpensWithRole(word)) {
         r.text = "som";
@@ -247,7 +235,7 @@ constexpr std::array<InfinitiveConstruction, 2> InfinitiveConstructions{{
 
 const InfinitiveConstruction* ConstructionOf(const TranslationState& s) {
     const WordNode* word = s.CurWord;
-    if (!HasFormCode(word->Next, kInfinitive) || !NextPhraseIsOneWord(s)) return nullptr;
+    if (!HasFormCode(word->Next, fc::kInfinitive) || !NextPhraseIsOneWord(s)) return nullptr;
     for (const InfinitiveConstruction& row : InfinitiveConstructions)
         if (word->SpWord == row.spWord) return &row;
     return nullptr;
@@ -255,7 +243,7 @@ const InfinitiveConstruction* ConstructionOf(const TranslationState& s) {
 
 void EmitSupine(TranslationState& s) {
     WordNode& verb = *s.CurWord;
-    verb.FormCode = kSupine;
+    verb.FormCode = fc::kSupine;
     Str30 form = verb.SvWord;
     MakeSwedishVerbForm(s, form, verb.SvCode3, verb.FormCode);
     EmitAndRecord(s, form, "v");
@@ -276,7 +264,7 @@ void RenderPrepInfinitive(TranslationState& s) {
 }  // namespace
 
 bool IsOrdinaryDe(WordNode& de) {
-    if (de.SpWord != "de" || (HasClass(de.Prev, kProperNameClass) && HasClass(de.Next, kProperNameClass)))
+    if (de.SpWord != "de" || (HasClass(de.Prev, wc::kProperName) && HasClass(de.Next, wc::kProperName)))
         return false;
     Rendering r{de.SvWord};
     RenderDe(de, r);

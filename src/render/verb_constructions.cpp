@@ -1,5 +1,7 @@
 #include "render/verb_constructions.h"
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "morphology/verb_routines.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
@@ -18,22 +20,22 @@ constexpr int kNumeralClass = 6;
 // false for a tense the construction has no words for.
 bool EmitGoingTo(TranslationState& s, int formCode) {
     switch (formCode) {
-        case 8:
-        case 450:
+        case fc::kFuture:
+        case fc::kSpecialPresent:
             EmitAdded(s, "kommer", "hjv");
             EmitAdded(s, "att", "infm");
             return true;
-        case 9:
-        case 460: EmitAdded(s, "skulle", "hjv"); return true;
-        case 470: EmitAdded(s, "gick f\xF6r att", "hjv"); return true;
+        case fc::kConditional:
+        case fc::kSpecialImperfect: EmitAdded(s, "skulle", "hjv"); return true;
+        case fc::kSpecialPreterite: EmitAdded(s, "gick f\xF6r att", "hjv"); return true;
         default: return false;
     }
 }
 
 std::string_view MustText(const WordNode& w) {
     if (IsSpanish(w.Prev, "no"))
-        return w.FormCode == 10 || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
-    return w.FormCode == 10 ? "m\xE5st" : "m\xE5ste";
+        return w.FormCode == fc::kParticiple || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
+    return w.FormCode == fc::kParticiple ? "m\xE5st" : "m\xE5ste";
 }
 
 // The construction takes in the next phrase. The last phrase of the list
@@ -87,13 +89,13 @@ void VerbAcabar(TranslationState& s) {
         EmitAdded(s, IsPresentCode(w->FormCode) ? "har just" : "hade just", "v");
         AdvanceWord(s);
         AdvanceWord(s);
-        s.CurWord->FormCode = 10;
+        s.CurWord->FormCode = fc::kParticiple;
         EmitConjugatedVerb(s);
         return;
     }
-    if (HasFormCode(next, {11})) {
+    if (HasFormCode(next, {fc::kGerund})) {
         EmitAndRecord(s, "till slut", "adv");
-        s.CurWord->FormCode = 6;
+        s.CurWord->FormCode = fc::kPreterite;
         EmitConjugatedVerb(s);
         TakeInNextPhrase(s);
         return;
@@ -105,7 +107,7 @@ void VerbTener(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     const WordNode* next = w->Next;
-    if (HasSpanishClass(next, {6}) && IsYears(next->Next)) {
+    if (HasSpanishClass(next, {wc::kNumeral}) && IsYears(next->Next)) {
         if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
         if (IsPastCode(w->FormCode)) return EmitAndRecord(s, "var", "v");
     }
@@ -113,7 +115,7 @@ void VerbTener(TranslationState& s) {
         EmitAdded(s, MustText(*w), "hjv");
         AdvanceWord(s);
         AdvanceWord(s);
-        s.CurWord->FormCode = 19;
+        s.CurWord->FormCode = fc::kInfinitive;
     }
     EmitConjugatedVerb(s);
 }
@@ -128,18 +130,18 @@ void VerbIr(TranslationState& s) {
         EmitConjugatedVerb(s);
         return;
     }
-    if (HasFormCode(next, {11})) {
+    if (HasFormCode(next, {fc::kGerund})) {
         AdvanceWord(s);
         TakeInNextPhrase(s);
         s.CurWord->FormCode = w->FormCode;
         EmitConjugatedVerb(s);
         return;
     }
-    if (HasFormCode(next, {10, 12, 14})) {
+    if (HasFormCode(next, {fc::kParticiple, fc::kSParticiple, fc::kParticiplePlural})) {
         if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
-        if (IsPastCode(w->FormCode) || w->FormCode == 21) return EmitAndRecord(s, "var", "v");
+        if (IsPastCode(w->FormCode) || w->FormCode == fc::kImperfectSubjunctive) return EmitAndRecord(s, "var", "v");
     }
-    if (w->FormCode == 470 && HasSpanishClass(next, {1, 8, 16, 20, 21, 22, 23, 24}))
+    if (w->FormCode == fc::kSpecialPreterite && HasSpanishClass(next, {wc::kNoun, wc::kConjunction, wc::kProperName, wc::kNounAdjective, wc::kNounAdverb, wc::kNounAdjectiveVerb, wc::kNounAdjectiveParticiple, wc::kNounPossessive}))
         return EmitAndRecord(s, "var", "hjv");
     EmitConjugatedVerb(s);
 }
@@ -149,7 +151,7 @@ void VerbSer(TranslationState& s) {
     bool handled = false;
     DetectClockTime(s, handled);
     if (handled) return;
-    if (s.CurWord->FormCode == 21) return EmitAndRecord(s, "skulle vara", "hjv");
+    if (s.CurWord->FormCode == fc::kImperfectSubjunctive) return EmitAndRecord(s, "skulle vara", "hjv");
     EmitConjugatedVerb(s);
 }
 
@@ -163,14 +165,14 @@ void VerbHacer(TranslationState& s) {
     SedanCheck(s, done, sinceText);
     if (done) return EmitTimeAgo(s);
     const WordNode* next = w->Next;
-    if (HasSpanishClass(next, {2}) && IsInfinitive(next->Next)) {
+    if (HasSpanishClass(next, {wc::kAdjective}) && IsInfinitive(next->Next)) {
         EmitAndRecord(s, IsPresentCode(w->FormCode) ? "g\xF6r" : "gjorde", "v");
         EmitAdded(s, "det", "ppsu");
         return;
     }
     if (IsInfinitive(next)) {
         if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "kommer att", "v");
-        return EmitAndRecord(s, w->FormCode == 476 ? "skulle komma att" : "kom att", "v");
+        return EmitAndRecord(s, w->FormCode == fc::kSpecialConditional ? "skulle komma att" : "kom att", "v");
     }
     EmitConjugatedVerb(s);
 }

@@ -5,6 +5,7 @@
 
 #include "builder_steps.h"
 #include "code_fields.h"
+#include "core/word_classes.h"
 #include "dictionary_files.h"
 
 namespace quelvo::lexc {
@@ -45,8 +46,8 @@ std::array<std::uint16_t, 4> SwedishCodes(const RowContext& at, const SourceRow&
     const bool sVerb = HasFlag(flags.svCode3, kSVerbFlag);
     if (group == kSVerbGroup && !sVerb) at.Warning("verb group 12 without the flag \"s-verb\"");
     if (sVerb && group != kSVerbGroup) at.Warning("the flag \"s-verb\" without verb group 12");
-    if (svClass == kNounClass && f[kGender].empty()) at.Warning("a noun without gender");
-    if (svClass == kNounClass && f[kDeclension].empty()) at.Warning("a noun without declension class");
+    if (svClass == wc::kNoun && f[kGender].empty()) at.Warning("a noun without gender");
+    if (svClass == wc::kNoun && f[kDeclension].empty()) at.Warning("a noun without declension class");
     return {static_cast<std::uint16_t>(svClass | (comparison << kComparisonShift)),
             NounAdjectiveCode(at, f[kGender], f[kDeclension], f[kAdjective]).value_or(0),
             static_cast<std::uint16_t>(group | flags.svCode3), CompoundCode(at, f[kCompound]).value_or(0)};
