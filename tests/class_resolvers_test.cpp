@@ -154,18 +154,6 @@ TEST_F(DirectResolver, AdverbInMenteWithoutFormEntryKeepsItsStem) {
     EXPECT_EQ(Utf(w->SvWord), "långsamt");
 }
 
-TEST(ContextTests, PrevIsHaberOnlySetsTheFlag) {
-    const auto s = Built("Ha dicho perro.");
-    bool yes = false;
-    PrevIsHaber(*WordAt(*s, 2), 2, yes);
-    EXPECT_TRUE(yes);
-    PrevIsHaber(*WordAt(*s, 3), 3, yes);
-    EXPECT_TRUE(yes);
-    bool no = false;
-    PrevIsHaber(*WordAt(*s, 1), 1, no);
-    EXPECT_FALSE(no);
-}
-
 TEST(ContextTests, PerfectContextLeavesTheFlagWithoutARule) {
     const auto s = Built("Paseo.");
     bool yes = true;
