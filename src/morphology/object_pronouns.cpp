@@ -1,22 +1,22 @@
 #include "morphology/object_pronouns.h"
 
 #include "morphology/class_tests.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 namespace {
 
 constexpr int kPluralPerson = 6;
-constexpr int kProperName = 16;
-constexpr int kInfinitive = 19;
 
 // Verbs whose object is mostly a person: "la saludo" is "hälsar på henne".
 bool TakesPersonObject(const WordNode* verb) {
     return OneOf(SpWordOf(verb), {"saludar", "conocer", "visitar", "ayudar", "amar", "besar", "invitar", "abrazar",
-                                  "llamar", "querer", "odiar", "acompa\xF1ar", "despertar"});
+                                  "llamar", "querer", "odiar", "acompa\xF1" "ar", "despertar"});
 }
 
 bool IsSingularNoun(const WordNode& n) {
-    return (n.SpClass == 1 || n.SpClass == kProperName || Between(n.SpClass, 20, 24)) && n.PersonNo != kPluralPerson;
+    return (n.SpClass == wc::kNoun || n.SpClass == wc::kProperName || Between(n.SpClass, wc::kNounAdjective, wc::kNounPossessive)) && n.PersonNo != kPluralPerson;
 }
 
 // The Spanish gender of a noun by the determiner before it, else by its ending.
@@ -31,7 +31,7 @@ bool IsFeminineNoun(const WordNode& noun) {
 }
 
 // A person: a name, or a noun whose Swedish entry is male or female.
-bool IsPerson(const WordNode& noun) { return noun.SpClass == kProperName || noun.Gender == 'm' || noun.Gender == 'f'; }
+bool IsPerson(const WordNode& noun) { return noun.SpClass == wc::kProperName || noun.Gender == 'm' || noun.Gender == 'f'; }
 
 // The nouns of the pronoun's own clause are its subject, never its referent:
 // the search starts before the clause.
@@ -52,7 +52,7 @@ std::string_view ChooseObjectPronoun(const WordNode& pronoun, const WordNode* ve
     }
     // "lo quiere hacer": the pronoun is the object of the infinitive.
     const WordNode* next = verb != nullptr ? verb->Next : nullptr;
-    if (next != nullptr && next->FormCode == kInfinitive) verb = next;
+    if (next != nullptr && next->FormCode == fc::kInfinitive) verb = next;
     if (TakesPersonObject(verb)) return feminine ? "henne" : "honom";
     return feminine ? "den" : "det";
 }

@@ -7,6 +7,8 @@
 #include "lexicon/dictionary_format.h"
 #include "morphology/class_tests.h"
 #include "morphology/staging.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 namespace {
@@ -32,7 +34,7 @@ bool IsPronounOfPerson(const WordNode* pronoun, int person) {
 
 int EarlierFinitePerson(const WordNode& verb) {
     for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev)
-        if ((IsVerbClass(w->SpClass) || w->SpClass == 4) && Between(w->PersonNo, 1, 6)) return w->PersonNo;
+        if ((IsVerbClass(w->SpClass) || w->SpClass == wc::kAuxiliary) && Between(w->PersonNo, 1, 6)) return w->PersonNo;
     return 0;
 }
 

@@ -2,24 +2,22 @@
 
 #include "morphology/class_tests.h"
 #include "morphology/staging.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 namespace {
 
-constexpr int kNoun = 1;
-constexpr int kAdverb = 5;
-constexpr int kConjunction = 8;
-constexpr int kSubjectPronoun = 10;
-constexpr int kProperName = 16;
 constexpr int kThirdPerson = 3;
 
 // Punctuation, conjunctions, "y", "que" and the relatives end a clause.
 bool EndsClause(const WordNode* w) {
-    return w == nullptr || OneOf(w->SpClass, {100, kConjunction, 39, 49, 14, 51, 52});
+    return w == nullptr || OneOf(w->SpClass, {wc::kPunctuation, wc::kConjunction, wc::kYConjunction, wc::kRkif, wc::kRelative,
+                                          wc::kRelativeConjunction, wc::kRelativeAdverb});
 }
 
 bool IsFiniteVerb(const WordNode& w) {
-    return (IsVerbClass(w.SpClass) || w.SpClass == 4) && Between(w.PersonNo, 1, 6);
+    return (IsVerbClass(w.SpClass) || w.SpClass == wc::kAuxiliary) && Between(w.PersonNo, 1, 6);
 }
 
 bool ClauseHasFiniteVerb(const WordNode& word) {
@@ -36,9 +34,9 @@ bool OpensClause(const WordNode& w) { return w.Prev == nullptr || EndsClause(w.P
 int VerbPlaceAt(const WordNode& word) {
     if (OpensClause(word)) return 0;
     const WordNode& prev = *word.Prev;
-    if (prev.SpClass == kAdverb && OpensClause(prev)) return 0;
-    if (prev.SpClass == kNoun || prev.SpClass == kProperName) return kThirdPerson;
-    if (prev.SpClass == kSubjectPronoun) return prev.PersonNo;
+    if (prev.SpClass == wc::kAdverb && OpensClause(prev)) return 0;
+    if (prev.SpClass == wc::kNoun || prev.SpClass == wc::kProperName) return kThirdPerson;
+    if (prev.SpClass == wc::kSubjectPronoun) return prev.PersonNo;
     return -1;
 }
 
@@ -47,7 +45,7 @@ int VerbPlaceAt(const WordNode& word) {
 void ResolveVerbHomographs(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (!OneOf(n->SpClass, {kNoun, kConjunction}) || (n->SpClass == kConjunction && EndsClause(n->Next))) continue;
+        if (!OneOf(n->SpClass, {wc::kNoun, wc::kConjunction}) || (n->SpClass == wc::kConjunction && EndsClause(n->Next))) continue;
         const int person = VerbPlaceAt(*n);
         if (person < 0 || ClauseHasFiniteVerb(*n)) continue;
         bool found = false;

@@ -9,15 +9,12 @@
 #include "render/phrase_progress.h"
 #include "render/prepositions.h"
 #include "swedish/nouns.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 namespace {
 
-constexpr int kNounClass = 1;
-constexpr int kPossessiveClass = 12;
-constexpr int kProperNameClass = 16;
-constexpr int kProperNameCompoundClass = 95;
-constexpr int kDiminutive = 51;
 
 constexpr std::array<std::string_view, 6> HeadTags{"NP", "NPS", "NPO", "NPK", "KTNP", "NPP"};
 constexpr std::array<std::string_view, 4> DefiniteArticles{"el", "la", "los", "las"};
@@ -42,16 +39,16 @@ WordNode* PossessedNoun(WordNode* first, const PhraseNode& phrase) {
     WordNode* noun = nullptr;
     for (WordNode* v = first; v != nullptr && words > 0; v = v->Next, --words) {
         if (IsIn(ComparingWords, v->SpWord.view())) return nullptr;
-        if (v->SvClass == kNounClass && v->SpClass != kProperNameClass) noun = v;
+        if (v->SvClass == wc::kNoun && v->SpClass != wc::kProperName) noun = v;
     }
-    return noun != nullptr && noun->FormCode != kDiminutive ? noun : nullptr;
+    return noun != nullptr && noun->FormCode != fc::kDiminutive ? noun : nullptr;
 }
 
 bool IsPossessor(const WordNode* w) {
     if (w == nullptr) return false;
-    if (w->SpClass == kPossessiveClass || w->SpClass == kProperNameClass || w->SpClass == kProperNameCompoundClass)
+    if (w->SpClass == wc::kPossessive || w->SpClass == wc::kProperName || w->SpClass == wc::kEgnx)
         return true;
-    return IsDefiniteArticle(w) && w->Next != nullptr && w->Next->SvClass == kNounClass;
+    return IsDefiniteArticle(w) && w->Next != nullptr && w->Next->SvClass == wc::kNoun;
 }
 
 WordNode* WordAfter(WordNode* w, int words) {
