@@ -38,8 +38,9 @@ void StageNumber(WordFields& w, const Str30& tok) {
     w.FormCode = 1;
 }
 
+// A ";" joins two clauses as a "," does.
 void StagePunctuation(WordFields& w, const Str30& tok) {
-    w.SpClass = tok == "," ? 103 : 100;
+    w.SpClass = tok == "," || tok == ";" ? 103 : 100;
     w.FormCode = 1;
     w.SpWord = tok;
     w.SvWord = tok;

@@ -81,10 +81,7 @@ private:
     }
 
     void SeparatePronouns(std::string& token) {
-        if (Contains(kNeverSplit, token)) {
-            ++s_.TextLen;
-            return;
-        }
+        if (Contains(kNeverSplit, token)) return;
         SeparateTwoAfterInfinitive(token);
         SeparateOneAfterInfinitive(token);
         SeparateOneAfterGerund(token);
@@ -145,7 +142,6 @@ private:
             return;
         }
         token = "el";
-        s_.TextLen += 2;
     }
 
     void AddToken(std::string_view text) {

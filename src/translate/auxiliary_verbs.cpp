@@ -15,21 +15,25 @@ namespace {
 
 constexpr int kSVerbBit = 7;  // set in SvCode3 of a verb whose dictionary form ends in "s"
 
+// The verb after "estar" and the like takes the auxiliary's tense: a
+// present, a past, or the infinitive after "kommer att" or "skulle".
 Str30 VerbFormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNode& verb, Str30 form) {
+    const int tense = auxiliary.FormCode;
+    if (IsFutureCode(tense) || IsConditionalCode(tense)) {
+        EmitAdded(s, IsFutureCode(tense) ? "kommer att" : "skulle", "hjv");
+        return form;
+    }
+    const bool present = IsPresentCode(tense);
+    const bool past = IsPastCode(tense) || tense == 470;
+    if (present) verb.FormCode = 4;
+    if (past) verb.FormCode = 5;
     if (BitSet(verb.SvCode3, kSVerbBit)) {
         SVerbForm(form, verb.FormCode);
         return form;
     }
     const int group = VerbGroupOf(verb.SvCode3);
-    if (IsPresentCode(auxiliary.FormCode)) {
-        verb.FormCode = 4;
-        PresentVerbForm(s, form, group, verb.FormCode);
-    } else if (auxiliary.FormCode == 460 || auxiliary.FormCode == 5) {
-        verb.FormCode = 5;
-        PastVerbForm(s, form, group, verb.FormCode);
-    } else if (auxiliary.FormCode == 476) {
-        EmitAdded(s, "skulle", "hjv");
-    }
+    if (present) PresentVerbForm(s, form, group, verb.FormCode);
+    if (past) PastVerbForm(s, form, group, verb.FormCode);
     return form;
 }
 

@@ -37,17 +37,17 @@ bool IsExistential(const WordNode& w) {
     return w.SpWord == "haber" && !HasFormCode(w.Next, {10, 480});
 }
 
+// Every finite tense takes the formal subject: "det finns", "det fanns",
+// "det kommer att finnas", "det skulle finnas".
 void EmitExistential(TranslationState& s) {
     const WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    switch (w->FormCode) {
-        case 19: EmitAndRecord(s, "finnas", "v"); return;
-        case 475: EmitAndRecord(s, "kommer att finnas", "v"); return;
-        default:
-            EmitFormalSubject(s);
-            EmitAndRecord(s, w->SpWord.back() == 'y' ? "finns" : "fanns", "v");
-            return;
-    }
+    if (w->FormCode == 19) return EmitAndRecord(s, "finnas", "v");
+    EmitFormalSubject(s);
+    if (IsFutureCode(w->FormCode)) return EmitAndRecord(s, "kommer att finnas", "v");
+    if (IsConditionalCode(w->FormCode)) return EmitAndRecord(s, "skulle finnas", "v");
+    const bool present = w->SpWord.back() == 'y' || IsPresentCode(w->FormCode) || w->FormCode == 20;
+    EmitAndRecord(s, present ? "finns" : "fanns", "v");
 }
 
 }  // namespace quelvo

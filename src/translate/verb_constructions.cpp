@@ -13,17 +13,20 @@ namespace {
 // "ir a" + infinitive: the Swedish auxiliary words by the tense of "ir";
 // false for a tense the construction has no words for.
 bool EmitGoingTo(TranslationState& s, int formCode) {
-    switch (formCode) {
-        case 8:
-        case 450:
-            EmitAdded(s, "kommer", "hjv");
-            EmitAdded(s, "att", "infm");
-            return true;
-        case 9:
-        case 460: EmitAdded(s, "skulle", "hjv"); return true;
-        case 470: EmitAdded(s, "gick f\xF6r att", "hjv"); return true;
-        default: return false;
+    if (formCode == 470) {
+        EmitAdded(s, "gick f\xF6r att", "hjv");
+        return true;
     }
+    if (IsPastCode(formCode) || IsConditionalCode(formCode)) {
+        EmitAdded(s, "skulle", "hjv");
+        return true;
+    }
+    if (IsPresentCode(formCode) || IsFutureCode(formCode) || formCode == 7 || formCode == 20) {
+        EmitAdded(s, "kommer", "hjv");
+        EmitAdded(s, "att", "infm");
+        return true;
+    }
+    return false;
 }
 
 std::string_view MustText(const WordNode& w) {
@@ -50,8 +53,9 @@ void VerbAcabar(TranslationState& s) {
         EmitAndRecord(s, w->SvWord, "v");
         return;
     }
-    if (IsSpanish(next, "de") && IsInfinitive(next->Next) && (IsPresentCode(w->FormCode) || IsPastCode(w->FormCode))) {
-        EmitAdded(s, IsPresentCode(w->FormCode) ? "har just" : "hade just", "v");
+    // Every tense of "acabar de" is the recent past: "har just", "hade just".
+    if (IsSpanish(next, "de") && IsInfinitive(next->Next)) {
+        EmitAdded(s, IsPastCode(w->FormCode) || w->FormCode == 470 ? "hade just" : "har just", "v");
         AdvanceWord(s);
         AdvanceWord(s);
         s.CurWord->FormCode = 10;

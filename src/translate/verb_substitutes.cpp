@@ -88,7 +88,7 @@ void VerbQuedar(TranslationState& s) {
         return EmitConjugatedAs(s, "bli", 9);
     if (IsSpanish(next, "adelante") || IsSpanish(next, "atr\xE1s")) return EmitConjugatedAs(s, "komma", 9);
     if (IsSpanish(next, "por")) next->SvWord = "att";
-    EmitConjugatedAs(s, "\xE5terst\xE5", w->SvCode3);
+    EmitConjugatedAs(s, "\xE5terst\xE5", 9);  // an irregular verb of its own
 }
 
 }  // namespace quelvo

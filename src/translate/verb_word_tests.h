@@ -45,5 +45,7 @@ inline bool IsVerbAfterLograr(const WordNode* w) { return HasSpanishClass(w, {3,
 // regular ending analysis and the verb-form file use different numbers.
 inline bool IsPresentCode(int code) { return code == 4 || code == 450; }
 inline bool IsPastCode(int code) { return code == 5 || code == 6 || code == 460; }
+inline bool IsFutureCode(int code) { return code == 8 || code == 475; }
+inline bool IsConditionalCode(int code) { return code == 9 || code == 476; }
 
 }  // namespace quelvo
