@@ -48,8 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
                            {Verb("estar", "vara", 450, 9), Wd{"buscar", "leta efter", 11, 1}}, {"Letar efter"}, 4},
         AfterAuxiliaryCase{"particle_verb_in_the_past",
                            {Verb("estar", "vara", 460, 9), Wd{"buscar", "leta efter", 11, 1}}, {"Letade efter"}, 5},
-        AfterAuxiliaryCase{"s_verb_keeps_its_own_form", {Verb("estar", "vara", 450, 9), Wd{"esperar", "hoppas", 5, 129}},
-                           {"Hoppades"}, 5}),
+        AfterAuxiliaryCase{"s_verb_takes_the_tense_of_the_auxiliary",
+                           {Verb("estar", "vara", 450, 9), Wd{"esperar", "hoppas", 5, 129}}, {"Hoppas"}, 4},
+        AfterAuxiliaryCase{"estara_comiendo", {Verb("estar", "vara", 475, 9), kComiendo}, {"Kommer att", "äta"}, 11},
+        AfterAuxiliaryCase{"estuvo_comiendo", {Verb("estar", "vara", 470, 9), kComiendo}, {"Åt"}, 5}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VerbAfterAuxiliaryEnd, AnAuxiliaryWithoutAVerbIsTheVerb) {

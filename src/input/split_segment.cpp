@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/accents.h"
 #include "input/clitic_tables.h"
 
 namespace quelvo {
@@ -19,21 +20,6 @@ bool Contains(const List& list, std::string_view word) {
 // The last n characters, or the whole text when it is shorter.
 std::string_view LastChars(std::string_view text, std::size_t n) {
     return text.size() > n ? text.substr(text.size() - n) : text;
-}
-
-std::string WithoutAccents(std::string_view stem, bool alsoOU) {
-    std::string out(stem);
-    for (char& c : out) {
-        switch (static_cast<unsigned char>(c)) {
-            case 0xE1: c = 'a'; break;
-            case 0xE9: c = 'e'; break;
-            case 0xED: c = 'i'; break;
-            case 0xF3: if (alsoOU) c = 'o'; break;
-            case 0xFA: if (alsoOU) c = 'u'; break;
-            default: break;
-        }
-    }
-    return out;
 }
 
 class SegmentReader {
@@ -101,8 +87,11 @@ private:
         }
     }
 
+    // An infinitive that opens the segment has a capital ("Casarse es ...").
     void SeparateOneAfterInfinitive(std::string& token) {
-        if (token.size() < 3 || token[0] < 'a' || token[0] > 'z') return;
+        const bool small = token[0] >= 'a' && token[0] <= 'z';
+        const bool openingCapital = opening_ && token[0] >= 'A' && token[0] <= 'Z';
+        if (token.size() < 3 || !(small || openingCapital)) return;
         const std::string_view last3 = LastChars(token, 3);
         const std::string_view last4 = LastChars(token, 4);
         if (!Contains(kInfinitiveGate3, last3) && !Contains(kInfinitiveGate4, last4)) return;
@@ -145,6 +134,7 @@ private:
     }
 
     void AddToken(std::string_view text) {
+        opening_ = Contains(kOpeningMarks, text);
         TextNode* node = s_.TokenList.Add(s_.Arena, s_.WordCount == 1);
         node->Text = text;
         ++s_.SlotCount;
@@ -152,6 +142,7 @@ private:
     }
 
     TranslationState& s_;
+    bool opening_ = true;  // no word of the segment read yet, only opening marks
 };
 
 }  // namespace

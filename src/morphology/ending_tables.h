@@ -131,7 +131,7 @@ inline constexpr EndingRow kEndings4[] = {
     {0, {"aste"}, {Stem(4, "ar"), Stem(4, "ir")}, Outcome::Codes, 6, 2},
     {0, {"iste"}, {Stem(4, "er"), Stem(4, "ir")}, Outcome::Codes, 6, 2},
     {0, {"iese"}, {Stem(4, "er"), Stem(4, "ir")}, Outcome::Codes, 21, 1},
-    {0, {"ar\xED" "a", "er\xED" "a", "ir\xED" "a"}, {ByLetter(4)}, Outcome::Codes, 9, 1},
+    {0, {"ar\xED" "a", "er\xED" "a", "ir\xED" "a"}, {ByLetter(4)}, Outcome::AnyVerb, 9, 1},
     {0, {"iera"}, {Stem(4, "er"), Stem(4, "ir")}, Outcome::Codes, 21, 1},
     {0, {"ando"}, {Stem(4, "ar")}, Outcome::Codes, 11, 0, 101},
     {0, {"cito"}, {Stem(4)}, Outcome::Codes, 51, 3},

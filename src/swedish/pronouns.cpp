@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "swedish/clock_time.h"
 #include "swedish/experiencer.h"
 #include "swedish/nouns.h"
@@ -174,7 +175,8 @@ void InsertSubjectPronoun(TranslationState& s) {
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb)) return;
-    if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
+    if (verb->FormCode == 19 || verb->FormCode == kImperativeFormCode) return;
+    if (phrase->Prev == nullptr && verb->FormCode == 11) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
     Str30 pronoun;

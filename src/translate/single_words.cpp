@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/emit.h"
+#include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 #include "translate/phrase_progress.h"
 #include "translate/renderers.h"
@@ -102,7 +103,10 @@ void TranslateInfMarker(TranslationState& s) {
 }
 
 void TranslateInfWord(TranslationState& s) {
-    RenderCountedPhrase(s, [](TranslationState& st) { EmitAndRecord(st, st.CurWord->SvWord, "inf"); });
+    RenderCountedPhrase(s, [](TranslationState& st) {
+        EmitInfinitiveMarker(st);
+        EmitAndRecord(st, st.CurWord->SvWord, "inf");
+    });
 }
 
 void TranslateSubxWord(TranslationState& s) {

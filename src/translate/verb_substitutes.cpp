@@ -1,6 +1,7 @@
 // The verbs that take another Swedish verb than the dictionary gives, chosen
 // by the words around them; all are then conjugated as ordinary verbs.
 #include "translate/verb_constructions.h"
+#include "translate/verb_emission.h"
 #include "translate/verb_word.h"
 #include "translate/verb_word_tests.h"
 
@@ -88,6 +89,11 @@ void VerbQuedar(TranslationState& s) {
         return EmitConjugatedAs(s, "bli", 9);
     if (IsSpanish(next, "adelante") || IsSpanish(next, "atr\xE1s")) return EmitConjugatedAs(s, "komma", 9);
     if (IsSpanish(next, "por")) next->SvWord = "att";
+    // What remains comes after the verb, and "det" stands in its place
+    // ("queda un día": det återstår en dag).
+    const OutWordNode* last = s.OutList.Tail;
+    const bool noSubjectYet = last == nullptr || last->OutTag == "adv" || last->OutTag == "advx";
+    if (next != nullptr && noSubjectYet) EmitAdded(s, "det", "ppsu");
     EmitConjugatedAs(s, "\xE5terst\xE5", 9);  // an irregular verb of its own
 }
 

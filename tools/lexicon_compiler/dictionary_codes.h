@@ -41,6 +41,7 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"noun-adj", CodeField::SpCode2, 1U << 11},
     {"verb-adj", CodeField::SpCode2, 1U << 12},
     {"drop-a", CodeField::SpCode3, 3},
+    {"infinitive-att", CodeField::SpCode3, 1U << 2},
     {"s-verb", CodeField::SvCode3, 1U << 7},
 };
 

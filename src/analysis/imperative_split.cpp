@@ -1,0 +1,87 @@
+#include "analysis/imperative_split.h"
+
+#include <string>
+#include <string_view>
+
+#include "core/accents.h"
+#include "lexicon/lookups.h"
+#include "morphology/imperatives.h"
+
+namespace quelvo {
+namespace {
+
+// The pronouns an order may carry, the longer before the shorter that ends
+// them ("nos" before "os").
+constexpr std::string_view kFirstPronouns[] = {"me", "te", "se", "nos"};
+constexpr std::string_view kLastPronouns[] = {"nos", "los", "las", "les", "me", "te", "se", "lo", "la", "le", "os"};
+
+// Stems of this length or less take no accent when a pronoun is attached
+// ("dame", "hazlo"); longer ones do ("cuéntame").
+constexpr std::size_t kShortStem = 3;
+
+// A word of the dictionary or of the verb-form file is never cut.
+bool IsKnownWord(TranslationState& s, std::string_view word) {
+    s.LookupWord = word;
+    bool found = false;
+    LookupSpanishWord(s, found);
+    if (found) return true;
+    Str30 form(word);
+    int formCode = 0;
+    LookupVerbForm(s, form, found, formCode);
+    return found;
+}
+
+struct Cut {
+    std::string stem;
+    std::string_view first, second;  // `first` empty for one pronoun
+};
+
+bool TryCut(TranslationState& s, std::string_view word, std::string_view first, std::string_view second, Cut& cut) {
+    const std::size_t tail = first.size() + second.size();
+    if (word.size() <= tail + 1 || word.substr(word.size() - tail) != std::string(first) + std::string(second))
+        return false;
+    const std::string_view stem = word.substr(0, word.size() - tail);
+    if (!HasAccent(stem) && stem.size() > kShortStem) return false;
+    std::string plain = WithoutAccents(stem);
+    if (!IsImperativeStem(s, plain)) return false;
+    cut = {std::move(plain), first, second};
+    return true;
+}
+
+bool FindCut(TranslationState& s, std::string_view word, Cut& cut) {
+    for (const std::string_view first : kFirstPronouns)
+        for (const std::string_view second : kLastPronouns)
+            if (TryCut(s, word, first, second, cut)) return true;
+    for (const std::string_view only : kLastPronouns)
+        if (TryCut(s, word, {}, only, cut)) return true;
+    return false;
+}
+
+TextNode* OpeningToken(const TranslationState& s) {
+    TextNode* t = s.TokenList.Head;
+    for (int pos = 1; t != nullptr && pos < s.OpeningPosition; ++pos) t = t->Next;
+    return t;
+}
+
+void AddAfter(TranslationState& s, TextNode& at, std::string_view text) {
+    TextNode* node = s.TokenList.InsertAfter(s.Arena, at);
+    node->Text = text;
+    ++s.WordCount;
+    ++s.SlotCount;
+}
+
+}  // namespace
+
+void SeparateOpeningImperative(TranslationState& s) {
+    TextNode* token = OpeningToken(s);
+    if (token == nullptr || token->Text.empty()) return;
+    const std::string word(token->Text.view());
+    if (word.ends_with("mente") || IsKnownWord(s, word)) return;
+    Cut cut;
+    if (!FindCut(s, word, cut)) return;
+    token->Text = cut.stem;
+    AddAfter(s, *token, cut.second);
+    if (!cut.first.empty()) AddAfter(s, *token, cut.first);
+}
+
+}  // namespace quelvo
