@@ -1,31 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/bits.h"
 #include "core/word_classes.h"
 
 namespace quelvo {
 namespace {
-
-TEST(Bits, ClassAndMask) {
-    EXPECT_EQ(ClassOf(65), 1u);
-    EXPECT_EQ(ClassOf(63), 63u);
-    EXPECT_EQ(MaskHigh(65535, 10), 63u);
-    EXPECT_EQ(MaskHigh(0xFFFF, 0), 0xFFFFu);
-    std::uint32_t shifted = 0;
-    EXPECT_EQ(ShiftMask(0xABCD, 4, 12, shifted), 0xCu);
-    EXPECT_EQ(shifted, 0xABCu);
-}
-
-TEST(Bits, BitStringIsMostSignificantFirst) {
-    const Str16 five = BitsOf(5);
-    EXPECT_EQ(five.view(), "0000000000000101");
-    EXPECT_EQ(BitsOf(0xFFFF).view(), "1111111111111111");
-    EXPECT_EQ(BitsOf(0x18000).view(), "1000000000000000");  // only the low 16 bits
-    for (std::uint32_t v : {0u, 16u, 17u, 4096u, 65535u, 12345u}) {
-        EXPECT_EQ(BitsOf(v).at1(12) == '1', BitSet(v, 4)) << v;
-        EXPECT_EQ(BitsOf(v).at1(1) == '1', BitSet(v, 15)) << v;
-    }
-}
 
 struct ClassCase {
     int number;

@@ -21,7 +21,7 @@ const Translator& AnalysisTranslator() {
 }
 
 nlohmann::json ExplainJson(const std::string& text) {
-    return nlohmann::json::parse(AnalysisTranslator().Explain(text, ExplainFormat::Json));
+    return nlohmann::json::parse(AnalysisTranslator().Explain(text, ExplainFormat::Json).document);
 }
 
 TEST(ExplainJson, HasOneEntryPerSegmentWithItsSections) {
@@ -89,7 +89,7 @@ std::size_t ColumnOf(const std::string& line, const std::string& text) {
 }
 
 TEST(ExplainTable, AlignsTheColumnsForAPerson) {
-    const std::string table = AnalysisTranslator().Explain("Él ha dicho rápidamente.", ExplainFormat::Table);
+    const std::string table = AnalysisTranslator().Explain("Él ha dicho rápidamente.", ExplainFormat::Table).document;
     std::istringstream in(table);
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(line);

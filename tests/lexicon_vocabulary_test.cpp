@@ -80,11 +80,11 @@ TEST_F(ShippedModel, EveryVerbHasAGroupThatFormsIt) {
     for (const lexc::SwedishEntry& e : model_->entries) {
         if (std::ranges::find(verbClasses, ClassOfEntry(e)) == std::end(verbClasses)) continue;
         ++verbs;
-        const int group = e.codes[2] & lexc::kVerbGroupMask;
-        EXPECT_TRUE(group >= 1 && group <= lexc::kMaxVerbGroup) << Utf(e.word) << " has no verb group";
+        const int group = e.codes[2] & kVerbGroupMask;
+        EXPECT_TRUE(group >= 1 && group <= kMaxVerbGroup) << Utf(e.word) << " has no verb group";
         // a particle verb is conjugated by its verb, the word before the blank
         const std::string verb = e.word.substr(0, e.word.find(' '));
-        if (group == lexc::kIrregularVerbGroup) {
+        if (group == kIrregularVerbGroup) {
             EXPECT_TRUE(HasIrregularVerb(verb)) << Utf(verb) << " is irregular but has no complete forms";
         }
     }
@@ -134,7 +134,7 @@ TEST_F(ShippedModel, WordsReadTwoWaysHaveTheirSecondReading) {
 TEST_F(ShippedModel, NounExpressionsHaveADeclension) {
     for (const lexc::Phrase& p : model_->phrases) {
         if (p.classWord != "sub") continue;
-        EXPECT_NE(p.number & lexc::kDeclensionMask, 0) << Utf(p.spanish);
+        EXPECT_NE(p.number & kDeclensionMask, 0) << Utf(p.spanish);
     }
 }
 
@@ -239,7 +239,7 @@ TEST_P(EntriesTheRulesFetch, HoldTheirWord) {
     LookupSwedishEntry(s, found);
     ASSERT_TRUE(found);
     EXPECT_EQ(Utf(s.StagedWord.SvWord.view()), GetParam().word);
-    EXPECT_NE(s.StagedWord.SvCode3 & lexc::kVerbGroupMask, 0) << "the verb must conjugate";
+    EXPECT_NE(s.StagedWord.SvCode3 & kVerbGroupMask, 0) << "the verb must conjugate";
 }
 
 INSTANTIATE_TEST_SUITE_P(ByNumber, EntriesTheRulesFetch,

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "noun_render_support.h"
-#include "translate/renderers.h"
+#include "render/prepositions.h"
 
 namespace quelvo {
 namespace {

@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "noun_render_support.h"
-#include "translate/noun_phrase_recipes.h"
-#include "translate/renderers.h"
+#include "render/noun_phrase_recipes.h"
+#include "render/noun_phrases.h"
 
 namespace quelvo {
 namespace {

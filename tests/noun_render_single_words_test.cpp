@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "noun_render_support.h"
-#include "translate/renderers.h"
+#include "render/adjective_word.h"
+#include "render/adverbs.h"
+#include "render/determiner_words.h"
+#include "render/relatives.h"
+#include "render/single_words.h"
 
 namespace quelvo {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "noun_render_support.h"
-#include "translate/phrase_progress.h"
-#include "translate/word_by_word.h"
+#include "render/phrase_progress.h"
+#include "render/word_by_word.h"
 
 namespace quelvo {
 namespace {

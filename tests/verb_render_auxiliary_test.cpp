@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "lexicon/swedish_word_lookup.h"
-#include "translate/auxiliary_verbs.h"
+#include "render/auxiliary_verbs.h"
 #include "verb_render_support.h"
 
 namespace quelvo {

@@ -2,7 +2,7 @@
 // next phrase on its own first word whatever a recipe consumed.
 #include <gtest/gtest.h>
 
-#include "translate/renderers.h"
+#include "render/verb_phrases.h"
 #include "verb_render_support.h"
 
 namespace quelvo {

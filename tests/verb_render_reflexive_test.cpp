@@ -1,8 +1,9 @@
 // Reflexive verb phrases in Swedish: the s-passive and "man".
 #include <gtest/gtest.h>
 
-#include "translate/reflexive_passive.h"
-#include "translate/renderers.h"
+#include "render/reflexive_passive.h"
+#include "render/s_passive.h"
+#include "render/verb_phrases.h"
 #include "verb_render_support.h"
 
 namespace quelvo {

@@ -2,7 +2,7 @@
 // constructions, the existential "hay" and the ordinary conjugation.
 #include <gtest/gtest.h>
 
-#include "translate/verb_word.h"
+#include "render/verb_word.h"
 #include "verb_render_support.h"
 
 namespace quelvo {

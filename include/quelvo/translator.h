@@ -34,6 +34,12 @@ struct TokenSegments {
 
 enum class ExplainFormat { Table, Json };
 
+struct Explanation {
+    Rejection rejection = Rejection::None;  // a refused input is named in the document too
+    std::string document;                   // UTF-8, in the format asked for
+    bool replacedCharacters = false;
+};
+
 class Translator {
 public:
     // Loads the seven dictionary files of `dataDir`.
@@ -42,14 +48,17 @@ public:
     Translation Translate(std::string_view utf8Text) const;
     TokenSegments Tokens(std::string_view utf8Text) const;
     // Every stage's result for a person who maintains the dictionaries.
-    std::string Explain(std::string_view utf8Text, ExplainFormat format) const;
+    Explanation Explain(std::string_view utf8Text, ExplainFormat format) const;
 
 private:
     explicit Translator(std::shared_ptr<const Lexicon> lexicon);
     std::shared_ptr<const Lexicon> lexicon_;
 };
 
-// The data directory shipped beside the program: `data` next to the executable.
-std::filesystem::path DefaultDataDir(const std::filesystem::path& executable);
+// The data directory shipped with the running program: `data` beside it (a
+// build tree), else `../share/quelvo` from it (an installation); the first
+// when neither exists. `argv0` is used only where the system cannot name the
+// running program.
+std::filesystem::path DefaultDataDir(const std::filesystem::path& argv0);
 
 }  // namespace quelvo

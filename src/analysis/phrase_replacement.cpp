@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 
 namespace quelvo {
@@ -60,7 +60,7 @@ void ReplacePhrases(TranslationState& s) {
     int p = 1;  // position of the node in the sentence as built
     for (WordNode* node = s.WordList.Head; node != nullptr; node = node->Next, ++p) {
         bool found = false;
-        if (BitSet(node->SpCode1, 6)) FindPhrase(s, node->SpWord, node, found);
+        if (HasFlag(node->SpCode1, kPhraseStartFlag)) FindPhrase(s, node->SpWord, node, found);
         persons.push_back(s.WordPersonNos.Get(p));
         if (!found) {
             classes.push_back(s.WordClassNos.Get(p));

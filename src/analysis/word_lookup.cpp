@@ -1,5 +1,4 @@
 #include "analysis/word_lookup.h"
-#include "swedish/nouns.h"
 
 #include <optional>
 #include <span>
@@ -8,13 +7,14 @@
 
 #include "analysis/word_lists.h"
 #include "core/accents.h"
-#include "core/bits.h"
 #include "core/capitalise.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
 #include "morphology/ending_analysis.h"
 #include "morphology/imperatives.h"
 #include "morphology/word_tables.h"
+#include "swedish/nouns.h"
 
 namespace quelvo {
 namespace {
@@ -81,7 +81,7 @@ void SetDictionaryCodes(TranslationState& s, const Str30& tok) {
 void StageAuxiliaryPoder(WordFields& w, int formCode) {
     w.SpWord = "poder";
     w.SvWord = "kunna";
-    w.SvKey = "147";
+    w.SvKey = kKunnaEntry.key;
     w.SvCode3 = 9;
     w.SpClass = 4;
     w.FormCode = formCode;
@@ -220,13 +220,13 @@ void StageUnknown(TranslationState& s, const Str30& tok) {
 
 void ApplyClassRules(WordFields& w) {
     if (OneOf(w.SpClass, {1, 16, 20, 21, 22, 45})) {
-        if (BitSet(w.SpCode2, 4)) {
+        if (HasFlag(w.SpCode2, kParticipleNounFlag)) {
             w.PersonNo = 3;
             w.SpClass = w.SpClass == 20 ? 23 : 22;
         }
-        if (BitSet(w.SpCode1, 11)) w.SpClass = 120;
+        if (HasFlag(w.SpCode1, kSppvaFlag)) w.SpClass = 120;
     }
-    if (w.SpClass == 2 && BitSet(w.SpCode2, 12)) w.SpClass = 28;
+    if (w.SpClass == 2 && HasFlag(w.SpCode2, kVerbAdjFlag)) w.SpClass = 28;
     if (w.SpClass == 1 || (w.SpClass >= 20 && w.SpClass <= 24)) GenderOfCode(w.SvCode2, w.Gender);
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 #include "lexicon/tab_records.h"
@@ -9,8 +10,8 @@
 namespace quelvo {
 namespace {
 
-// Form, entry number (at most five characters).
-constexpr std::array<std::size_t, 2> kCapacities{20, 6};
+// Form, entry number.
+constexpr std::array<std::size_t, 2> kCapacities{kWordFieldCapacity, kEntryNumberCapacity};
 // The form searched for is the word's SpWord cut to this length.
 constexpr std::size_t kKeyLength = 25;
 

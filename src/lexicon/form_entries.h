@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "core/fixed_string.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
 
@@ -12,7 +13,7 @@ namespace quelvo {
 
 class FormEntryFile {
 public:
-    static constexpr std::string_view kFileName = "SbAdj.txt";
+    static constexpr std::string_view kFileName = kFormEntriesFileName;
     static std::variant<FormEntryFile, FileFault> Read(std::string_view bytes);
     // The entry number of `form`, as written.
     const Str6* Find(std::string_view form) const { return FindIn(entryNumbers_, form); }

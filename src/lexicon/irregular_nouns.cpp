@@ -2,18 +2,22 @@
 
 #include <array>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 
 namespace quelvo {
 namespace {
 
-constexpr std::size_t kRecordSize = 132;
+constexpr PekField FieldOf(std::string_view name, std::size_t field) {
+    return {name, FieldOffset(kIrregularNounChars, field), kIrregularNounChars[field]};
+}
+
 constexpr std::array<PekField, 4> kFields{{
-    {"IndefSg", 0, 30},
-    {"DefSg", 31, 30},
-    {"IndefPl", 62, 30},
-    {"DefPl", 93, 30},
+    FieldOf("IndefSg", 0),
+    FieldOf("DefSg", 1),
+    FieldOf("IndefPl", 2),
+    FieldOf("DefPl", 3),
 }};
 
 // The form asked for, or null for a combination that changes nothing.
@@ -29,7 +33,7 @@ Str30 IrregularNoun::*FormFor(char definiteness, int number) {
 
 std::variant<IrregularNounFile, FileFault> IrregularNounFile::Read(std::string_view bytes) {
     IrregularNounFile file;
-    auto fault = ReadPekRecords(bytes, kRecordSize, kFields, [&file](std::span<const std::string_view> f) {
+    auto fault = ReadPekRecords(bytes, kIrregularNounRecordSize, kFields, [&file](std::span<const std::string_view> f) {
         file.records_.Add(f[0], IrregularNoun{f[0], f[1], f[2], f[3]});
     });
     if (fault) return *std::move(fault);

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "core/fixed_string.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/file_fault.h"
 #include "lexicon/pek_records.h"
 
@@ -19,7 +20,7 @@ struct IrregularNoun {
 
 class IrregularNounFile {
 public:
-    static constexpr std::string_view kFileName = "OregSubs.pek";
+    static constexpr std::string_view kFileName = kIrregularNounsFileName;
     static std::variant<IrregularNounFile, FileFault> Read(std::string_view bytes);
     const PekRecords<IrregularNoun>& Records() const { return records_; }
 

@@ -2,20 +2,24 @@
 
 #include <array>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 
 namespace quelvo {
 namespace {
 
-constexpr std::size_t kRecordSize = 136;
+constexpr PekField FieldOf(std::string_view name, std::size_t field) {
+    return {name, FieldOffset(kIrregularVerbChars, field), kIrregularVerbChars[field]};
+}
+
 constexpr std::array<PekField, 6> kFields{{
-    {"InfKey", 0, 20},
-    {"PastForm", 21, 20},
-    {"SupineForm", 42, 20},
-    {"ParticipleForm", 63, 20},
-    {"PresentForm", 84, 20},
-    {"PresPartForm", 105, 30},
+    FieldOf("InfKey", 0),
+    FieldOf("PastForm", 1),
+    FieldOf("SupineForm", 2),
+    FieldOf("ParticipleForm", 3),
+    FieldOf("PresentForm", 4),
+    FieldOf("PresPartForm", 5),
 }};
 
 enum class VerbFormKind { Present, Past, PresentAndPast, Supine, PresentParticiple, PastParticiple };
@@ -61,7 +65,7 @@ Str30 FormOf(const IrregularVerb& verb, VerbFormKind kind) {
 
 std::variant<IrregularVerbFile, FileFault> IrregularVerbFile::Read(std::string_view bytes) {
     IrregularVerbFile file;
-    auto fault = ReadPekRecords(bytes, kRecordSize, kFields, [&file](std::span<const std::string_view> f) {
+    auto fault = ReadPekRecords(bytes, kIrregularVerbRecordSize, kFields, [&file](std::span<const std::string_view> f) {
         file.records_.Add(f[0], IrregularVerb{f[1], f[2], f[3], f[4], f[5]});
     });
     if (fault) return *std::move(fault);

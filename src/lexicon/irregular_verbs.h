@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "core/fixed_string.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/file_fault.h"
 #include "lexicon/pek_records.h"
 
@@ -20,7 +21,7 @@ struct IrregularVerb {
 
 class IrregularVerbFile {
 public:
-    static constexpr std::string_view kFileName = "SvVerb1.pek";
+    static constexpr std::string_view kFileName = kIrregularVerbsFileName;
     static std::variant<IrregularVerbFile, FileFault> Read(std::string_view bytes);
     const PekRecords<IrregularVerb>& Records() const { return records_; }
 

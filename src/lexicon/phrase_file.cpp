@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 
@@ -10,9 +11,9 @@ namespace quelvo {
 namespace {
 
 // Buffer capacities, terminator included.
-constexpr std::size_t kKeyCapacity = 30;
-constexpr std::size_t kSpanishCapacity = 30;
-constexpr std::size_t kSvCapacity = 30;
+constexpr std::size_t kKeyCapacity = kPhraseFieldCapacity;
+constexpr std::size_t kSpanishCapacity = kPhraseFieldCapacity;
+constexpr std::size_t kSvCapacity = kPhraseFieldCapacity;
 constexpr std::size_t kClassWordCapacity = 10;
 constexpr std::size_t kNumberCapacity = 6;
 // A Spanish phrase of 29 characters has at most 30 words.
@@ -49,22 +50,22 @@ private:
 
 std::variant<PhraseFile, FileFault> PhraseFile::Read(std::string_view bytes) {
     PhraseFile file;
-    if (bytes.empty() || bytes.front() == '#') return file;
+    if (bytes.empty() || bytes.front() == kPhraseFileEnd) return file;
     file.text_.reserve(bytes.size());
     std::copy_if(bytes.begin() + 1, bytes.end(), std::back_inserter(file.text_),
                  [](char c) { return c != kCr && c != kLf; });
     const std::string_view text = file.text_;
     std::unordered_map<std::size_t, std::int32_t> recordAt;
     for (std::size_t pos = 0;;) {
-        const std::size_t amp = text.find('&', pos);
+        const std::size_t amp = text.find(kSectionKeyEnd, pos);
         if (amp == std::string_view::npos) break;
         const std::string_view key = FitField(text.substr(pos, amp - pos), kKeyCapacity);
         pos = amp + 1;
         if (file.sections_.find(key) == file.sections_.end()) {
             file.sections_.emplace(std::string(key), file.ReadSection(pos, recordAt));
         }
-        const std::size_t end = text.find_first_of("+#", pos);
-        if (end == std::string_view::npos || text[end] == '#') break;
+        const std::size_t end = text.find_first_of(kSectionOrFileEnd, pos);
+        if (end == std::string_view::npos || text[end] == kPhraseFileEnd) break;
         pos = end + 1;
     }
     return file;
@@ -84,8 +85,8 @@ std::int32_t PhraseFile::ReadSection(std::size_t start, std::unordered_map<std::
             link(known->second);
             break;
         }
-        const std::size_t slash = text.find_first_of("/.", pos);
-        if (slash == std::string_view::npos || text[slash] == '.') {
+        const std::size_t slash = text.find_first_of(kFieldOrSectionEnd, pos);
+        if (slash == std::string_view::npos || text[slash] == kSectionEnd) {
             recordAt.emplace(pos, -1);
             link(-1);
             break;
@@ -99,8 +100,8 @@ std::int32_t PhraseFile::ReadSection(std::size_t start, std::unordered_map<std::
         records_.push_back(record);
         recordAt.emplace(pos, index);
         link(index);
-        const std::size_t end = text.find_first_of(",.", record.Rest);
-        if (end == std::string_view::npos || text[end] == '.') break;
+        const std::size_t end = text.find_first_of(kRecordOrSectionEnd, record.Rest);
+        if (end == std::string_view::npos || text[end] == kSectionEnd) break;
         previous = index;
         pos = end + 1;
     }
@@ -114,11 +115,11 @@ std::int32_t PhraseFile::FirstRecord(std::string_view word) const {
 
 bool PhraseFile::ReadMatch(const PhraseRecord& record, PhraseMatch& match) const {
     const std::string_view text = text_;
-    const std::size_t svEnd = text.find('/', record.Rest);
+    const std::size_t svEnd = text.find(kPhraseFieldEnd, record.Rest);
     if (svEnd == std::string_view::npos) return false;
-    const std::size_t classEnd = text.find('/', svEnd + 1);
+    const std::size_t classEnd = text.find(kPhraseFieldEnd, svEnd + 1);
     if (classEnd == std::string_view::npos) return false;
-    const std::size_t numberEnd = text.find_first_of(",.", classEnd + 1);
+    const std::size_t numberEnd = text.find_first_of(kRecordOrSectionEnd, classEnd + 1);
     if (numberEnd == std::string_view::npos) return false;
     match.Sv = FitField(text.substr(record.Rest, svEnd - record.Rest), kSvCapacity);
     match.ClassWord = FitField(text.substr(svEnd + 1, classEnd - svEnd - 1), kClassWordCapacity);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/fixed_string.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
 
@@ -33,7 +34,7 @@ struct PhraseMatch {
 
 class PhraseFile {
 public:
-    static constexpr std::string_view kFileName = "FrasText.txt";
+    static constexpr std::string_view kFileName = kPhrasesFileName;
     static std::variant<PhraseFile, FileFault> Read(std::string_view bytes);
 
     // The first record of the first section keyed `word`, or -1.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/tab_records.h"
@@ -10,7 +11,8 @@ namespace quelvo {
 namespace {
 
 // Label, form, entry number, three codes.
-constexpr std::array<std::size_t, 6> kCapacities{20, 20, 20, 20, 20, 20};
+constexpr std::array<std::size_t, 6> kCapacities{kWordFieldCapacity, kWordFieldCapacity, kWordFieldCapacity,
+                                                kWordFieldCapacity, kWordFieldCapacity, kWordFieldCapacity};
 
 void StageNotFound(WordFields& w) {
     w.SpWord = "Not Nound";
@@ -42,7 +44,7 @@ void LookupSpanishWord(TranslationState& s, bool& found) {
         w.SpCode1 = form->SpCode1;
         w.SpCode2 = form->SpCode2;
         w.SpCode3 = form->SpCode3;
-        w.SpClass = form->SpCode1 & 63;
+        w.SpClass = ClassOfCode(form->SpCode1);
         LookupSwedishEntry(s, found);
     }
     if (!found) StageNotFound(s.StagedWord);

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "core/fixed_string.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
 
@@ -20,7 +21,7 @@ struct SpanishForm {
 
 class SpanishWordFile {
 public:
-    static constexpr std::string_view kFileName = "SpOrd.txt";
+    static constexpr std::string_view kFileName = kSpanishWordsFileName;
     static std::variant<SpanishWordFile, FileFault> Read(std::string_view bytes);
     const SpanishForm* Find(std::string_view form) const { return FindIn(forms_, form); }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
@@ -10,8 +11,9 @@
 namespace quelvo {
 namespace {
 
-// Entry number (at most five characters), word, four codes.
-constexpr std::array<std::size_t, 6> kCapacities{6, 20, 20, 20, 20, 20};
+// Entry number, word, four codes.
+constexpr std::array<std::size_t, 6> kCapacities{kEntryNumberCapacity, kWordFieldCapacity, kWordFieldCapacity,
+                                                kWordFieldCapacity, kWordFieldCapacity, kWordFieldCapacity};
 
 }  // namespace
 
@@ -45,7 +47,7 @@ void StageSwedishEntry(WordFields& staged, const SwedishEntry& entry) {
     staged.SvCode2 = entry.SvCode2;
     staged.SvCode3 = entry.SvCode3;
     staged.SvCode4 = entry.SvCode4;
-    staged.SvClass = entry.SvCode1 & 63;
+    staged.SvClass = ClassOfCode(entry.SvCode1);
 }
 
 }  // namespace quelvo

@@ -8,6 +8,7 @@
 
 #include "core/fixed_string.h"
 #include "core/records.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
 
@@ -26,7 +27,7 @@ void StageSwedishEntry(WordFields& staged, const SwedishEntry& entry);
 
 class SwedishEntryFile {
 public:
-    static constexpr std::string_view kFileName = "SvFile.txt";
+    static constexpr std::string_view kFileName = kSwedishEntriesFileName;
     static std::variant<SwedishEntryFile, FileFault> Read(std::string_view bytes);
     const SwedishEntry* Find(std::int32_t entryNumber) const;
     // The first entry whose Swedish word is `svWord`.

@@ -18,6 +18,10 @@ public:
     bool Next(TabFields& fields) {
         while (pos_ < bytes_.size() && IsLineEnd(bytes_[pos_])) ++pos_;
         recordStart_ = pos_;
+        if (capacities_.empty() || capacities_.size() > fields.size()) {
+            return Fail("a record is read as 1 to " + std::to_string(fields.size()) + " fields, not " +
+                        std::to_string(capacities_.size()));
+        }
         if (!ReadFirstField(fields[0])) return false;
         for (std::size_t k = 1; k < capacities_.size() && !fault_; ++k) fields[k] = ReadField(k);
         return !fault_;

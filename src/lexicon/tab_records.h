@@ -20,6 +20,7 @@ using TabFields = std::array<std::string_view, kMaxTabFields>;
 // Hands every record to `onRecord`, each field cut to its capacity (see
 // FitField). A line that ends before its last field, or ends in LF alone, is
 // a fault: read on, it would shift the fields of every following record.
+// More capacities than TabFields holds (or none) are a fault of the first record.
 std::optional<FileFault> ReadTabRecords(std::string_view bytes, std::span<const std::size_t> capacities,
                                         const std::function<void(const TabFields&)>& onRecord);
 

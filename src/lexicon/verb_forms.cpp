@@ -8,6 +8,9 @@
 namespace quelvo {
 namespace {
 
+// The forms of a line are read into Str30.
+static_assert(Str30::kCapacity == kVerbFormChars);
+
 // Form code 10 marks the lines whose forms have no person.
 constexpr std::int32_t kImpersonalFormCode = 10;
 
@@ -45,7 +48,7 @@ private:
     std::optional<Str30> ReadHead(bool infinitive) {
         const std::size_t start = pos_;
         for (; pos_ < bytes_.size() && bytes_[pos_] != ','; ++pos_) {
-            if (infinitive && bytes_[pos_] == '!') return std::nullopt;
+            if (infinitive && bytes_[pos_] == kEndMark) return std::nullopt;
             if (bytes_[pos_] == kCr || bytes_[pos_] == kLf) {
                 Fail(infinitive ? "the line holds no \",\"" : "the line ends before its forms");
                 return std::nullopt;
@@ -57,7 +60,7 @@ private:
 
     // After the CR: the LF, or the "!" that ends the file.
     bool EndLine() {
-        if (pos_ == bytes_.size() || bytes_[pos_] == '!') return false;
+        if (pos_ == bytes_.size() || bytes_[pos_] == kEndMark) return false;
         if (bytes_[pos_] != kLf) return Fail("the line ends in CR without LF");
         ++pos_;
         return true;

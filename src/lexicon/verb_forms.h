@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "core/fixed_string.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
 
@@ -20,7 +21,7 @@ struct VerbForm {
 
 class VerbFormFile {
 public:
-    static constexpr std::string_view kFileName = "Spvb.dat";
+    static constexpr std::string_view kFileName = kVerbFormsFileName;
     static std::variant<VerbFormFile, FileFault> Read(std::string_view bytes);
     const VerbForm* Find(std::string_view form) const { return FindIn(forms_, form); }
 

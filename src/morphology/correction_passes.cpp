@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/class_tests.h"
@@ -48,7 +48,7 @@ void ResolvePerfectVerbs(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
         if (n->SvClass != 3 && !OneOf(n->SpClass, {21, 22, 55})) continue;
-        if (!BitSet(n->SpCode2, 4)) continue;
+        if (!HasFlag(n->SpCode2, kParticipleNounFlag)) continue;
         bool verbal = false;
         PerfectContext(*n, pos, verbal);
         if (!verbal) continue;
@@ -77,7 +77,7 @@ void ResolveSbAdjAdjectives(TranslationState& s) {
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
         if (n->SpClass != 1) continue;
         if (ClassTextAt(s, pos + 1) == "SbAdj") return;
-        if (!BitSet(n->SpCode2, 11)) continue;
+        if (!HasFlag(n->SpCode2, kNounAdjFlag)) continue;
         // The adjective reading is looked for under the masculine form.
         if (!n->SpWord.empty() && !EndsWith(n->SpWord, "o")) {
             std::string word(n->SpWord.view());
@@ -100,7 +100,7 @@ void ResolveSbAdjAdjectives(TranslationState& s) {
 void ResolveFlaggedWords(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (BitSet(n->SpCode1, 12)) FlaggedWordFix(s, *n, pos);
+        if (HasFlag(n->SpCode1, kFlaggedFlag)) FlaggedWordFix(s, *n, pos);
     }
 }
 

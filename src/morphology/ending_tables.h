@@ -182,4 +182,12 @@ inline constexpr std::array<EndingAnalyser, 7> kEndingAnalysers = {{
     {7, kEndings7},
 }};
 
+// A row with more endings or candidates than its lists hold would lose the rest.
+static_assert([] {
+    for (const EndingAnalyser& analyser : kEndingAnalysers)
+        for (const EndingRow& row : analyser.rows)
+            if (row.endings.Overflowed() || row.candidates.Overflowed()) return false;
+    return true;
+}());
+
 }  // namespace quelvo

@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
 #include "morphology/context_tests.h"
@@ -140,7 +140,7 @@ void LookupParticipleVerb(TranslationState& s, const Str30& word, bool& found) {
 void ReadAsCirculate(TranslationState& s, WordNode& n, int pos) {
     n.SpWord = "circular";
     n.SvWord = "cirkulera";
-    n.SvKey = "5008";
+    n.SvKey = kCirkuleraEntry.key;
     n.SpClass = 3;
     n.SvClass = 3;
     n.ClassTag = "v";
@@ -262,7 +262,7 @@ void ResolveParticipleAgreement(TranslationState& s) {
 void ResolvePedido(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (!BitSet(n->SpCode1, 11) || SpWordOf(n->Prev) != "haber" || n->SpWord != "pedido") continue;
+        if (!HasFlag(n->SpCode1, kSppvaFlag) || SpWordOf(n->Prev) != "haber" || n->SpWord != "pedido") continue;
         SetTag(s, pos, "vperf");
         s.StagedWord.FormCode = 10;
         n->SvClass = 3;

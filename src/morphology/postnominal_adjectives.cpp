@@ -1,4 +1,4 @@
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "morphology/class_tests.h"
 #include "morphology/correction_passes.h"
 #include "morphology/staging.h"
@@ -9,7 +9,7 @@ namespace quelvo {
 void ResolvePostnominalAdjectives(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (n->Prev == nullptr || (n->SvCode4 & 0x7U) == 0) continue;
+        if (n->Prev == nullptr || (n->SvCode4 & kCompoundRuleMask) == 0) continue;
         if (!OneOf(n->SpClass, {2, 28}) || n->Prev->SpClass != 1) continue;
         n->ClassTag = "xadj";
         SetTag(s, pos, "xadj");

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
 #include "morphology/correction_passes.h"
@@ -132,7 +132,7 @@ void ResolveVerbAdjectiveWords(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
         if (n->ClassTag.view().find('x') != std::string_view::npos || n->SpWord == "bajo") return;
-        if (!BitSet(n->SpCode2, 12)) {
+        if (!HasFlag(n->SpCode2, kVerbAdjFlag)) {
             ReadPredicateAdjective(s, *n, pos);
             continue;
         }

@@ -4,11 +4,9 @@
 #include <cstdint>
 
 #include "core/translation_state.h"
+#include "lexicon/dictionary_format.h"
 
 namespace quelvo {
-
-// The adjective class in bits 6 to 10 of an adjective's code (its SvCode2).
-constexpr int AdjClassOf(std::uint16_t code) { return (code >> 6) & 31; }
 
 // Gives the adjective in `form` (CurWord's translation) the ending that agrees
 // with a noun of `gender` ('m', 'f', 'n' common, 't' neuter), `number` (the

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "lexicon/dictionary_format.h"
 #include "swedish/adjectives.h"
 #include "swedish/word_output.h"
 #include "swedish/word_text.h"
@@ -72,7 +73,7 @@ void EmitAdjective(TranslationState& s, std::string_view form) { EmitAndRecord(s
 }  // namespace
 
 std::uint32_t ComparisonGroupOf(std::uint16_t code) {
-    const std::uint32_t group = (code >> 7) & 7U;
+    const auto group = static_cast<std::uint32_t>(ComparisonGroupBits(code));
     return group == 0 ? 3 : group;
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <string_view>
+
+#include "lexicon/dictionary_format.h"
 #include "swedish/word_text.h"
 
 namespace quelvo {
@@ -20,14 +22,14 @@ constexpr std::array<CompoundWord, 3> CompoundWords{{
 }  // namespace
 
 void CompoundFormOf(Str30& form, std::uint32_t joint) {
-    switch (joint) {
-        case 2: form += "s"; break;
-        case 3: form = WithoutLast(form, 1) + "e"; break;
-        case 4: form = WithoutLast(form, 1) + "o"; break;
-        case 5: form = WithoutLast(form, 1) + "s"; break;
-        case 6: form = WithoutLast(form, 1); break;
-        case 7: form += "e"; break;
-        case 8:
+    switch (static_cast<CompoundForm>(joint)) {
+        case CompoundForm::AddS: form += "s"; break;
+        case CompoundForm::LastToE: form = WithoutLast(form, 1) + "e"; break;
+        case CompoundForm::LastToO: form = WithoutLast(form, 1) + "o"; break;
+        case CompoundForm::LastToS: form = WithoutLast(form, 1) + "s"; break;
+        case CompoundForm::DropLast: form = WithoutLast(form, 1); break;
+        case CompoundForm::AddE: form += "e"; break;
+        case CompoundForm::Listed:
             for (const CompoundWord& row : CompoundWords)
                 if (form == row.word) {
                     form = row.joined;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/bits.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
 #include "swedish/word_text.h"
@@ -11,8 +11,6 @@
 namespace quelvo {
 namespace {
 
-constexpr int kIrregularClass = 15;
-constexpr int kSpecialClass = 41;
 constexpr int kDiminutive = 51;
 
 struct NounEnding {
@@ -112,13 +110,13 @@ void EmitDiminutiveWord(TranslationState& s) {
 }  // namespace
 
 void ChkKatForm(TranslationState& s, Str30& form, std::uint16_t code, int number, char definiteness) {
-    int declension = static_cast<int>(MaskHigh(code, 10));
-    if (declension == 22) declension = kIrregularClass;
-    if (declension == kIrregularClass) {
+    int declension = DeclensionOf(code);
+    if (declension == kIrregularDeclension2) declension = kIrregularDeclension;
+    if (declension == kIrregularDeclension) {
         LookupIrregularNoun(s, form, definiteness, number);
         return;
     }
-    if (declension == kSpecialClass) {
+    if (declension == kSpecialDeclension) {
         InflectSpecialNoun(s, form, number, definiteness);
         return;
     }
@@ -159,9 +157,8 @@ void TranslateArticle(TranslationState& s, char gender, int number, char& defini
 }
 
 void GenderOfCode(std::uint16_t code, char& gender) {
-    static constexpr std::array<char, 4> kLetters{'m', 'f', 'n', 't'};
-    const unsigned bits = (code >> 11) & 7U;
-    if (bits < kLetters.size()) gender = kLetters[bits];
+    const auto bits = static_cast<std::size_t>(GenderBits(code));
+    if (bits < kGenderLetters.size()) gender = kGenderLetters[bits];
 }
 
 }  // namespace quelvo

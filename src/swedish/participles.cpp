@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
 
-constexpr int kIrregularGroup = 9;
 constexpr int kParticleVerbClass = 25;
 constexpr int kPastParticipleCode = 15;
 
@@ -251,9 +251,9 @@ void AgreeParticiple(const TranslationState& s, Str30& form, int group, int call
         AgreeGroup8(form, word->FormCode);
     } else if (group == 0 || group == 12) {
         AgreeListed(form, callerFormCode, definiteness);
-    } else if (group == kIrregularGroup && word->SvClass == kParticleVerbClass) {
+    } else if (group == kIrregularVerbGroup && word->SvClass == kParticleVerbClass) {
         AgreeParticleVerb(*word, form);
-    } else if (group == kIrregularGroup) {
+    } else if (group == kIrregularVerbGroup) {
         AgreeStrong(s, *word, form, definiteness);
     }
 }

@@ -5,15 +5,13 @@
 
 #include "core/emit.h"
 #include "core/form_codes.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
 #include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
-
-constexpr int kIrregularGroup = 9;
-constexpr int kSVerbGroup = 12;
 
 // An ending added after cutting characters off the infinitive; a negative
 // cut means the group has no such form and the infinitive stays.
@@ -138,14 +136,12 @@ void EmitAuxiliary(TranslationState& s, std::string_view auxiliary, std::string_
     EmitCounted(s, SpWordOf(s.CurWord), auxiliary, tag);
 }
 
-constexpr std::uint16_t kInfinitiveAttBit = 1U << 2;  // SpCode3 of "gustar", "empezar", "intentar" ...
-
 // The verb whose object the infinitive is, when it takes "att": "me gusta
 // leer", "empiezo a trabajar", "olvidé de cerrar".
 bool GovernedByAttVerb(const WordNode* infinitive) {
     const WordNode* governor = infinitive->Prev;
     if (governor != nullptr && (governor->SpWord == "a" || governor->SpWord == "de")) governor = governor->Prev;
-    return governor != nullptr && (governor->SpCode3 & kInfinitiveAttBit) != 0;
+    return governor != nullptr && HasFlag(governor->SpCode3, kInfinitiveAttFlag);
 }
 
 void Infinitive(TranslationState& s, Str30& form) {
@@ -157,7 +153,7 @@ void Infinitive(TranslationState& s, Str30& form) {
 void PresentParticiple(const TranslationState& s, Str30& form, int group, int formCode) {
     if (PrevSpWord(s) == "seguir")
         form = Str30("att ") + form.view();
-    else if (group == kIrregularGroup)
+    else if (group == kIrregularVerbGroup)
         LookupIrregularVerb(s, form, formCode);
     else
         Apply(form, EndingsOf(group).presentParticiple);
@@ -182,7 +178,7 @@ Str30 ImperativeOf(const Str30& infinitive, const Str30& present) {
 
 void Imperative(const TranslationState& s, Str30& form, int group) {
     Str30 present = form;
-    if (group == kIrregularGroup)
+    if (group == kIrregularVerbGroup)
         LookupIrregularVerb(s, present, 4);
     else
         Apply(present, EndingsOf(group).present);
@@ -198,8 +194,8 @@ void EmitInfinitiveMarker(TranslationState& s) {
 }
 
 int VerbGroupOf(std::uint16_t code) {
-    const int group = code & 31;
-    return group >= 1 && group <= 13 ? group : 0;
+    const int group = VerbGroupBits(code);
+    return group >= 1 && group <= kMaxVerbGroup ? group : 0;
 }
 
 void SVerbForm(Str30& form, int formCode) {
@@ -216,14 +212,14 @@ void SVerbForm(Str30& form, int formCode) {
 }
 
 void PresentVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
-    if (group == kIrregularGroup)
+    if (group == kIrregularVerbGroup)
         LookupIrregularVerb(s, form, formCode);
     else
         Apply(form, EndingsOf(group).present);
 }
 
 void PastVerbForm(const TranslationState& s, Str30& form, int group, int formCode) {
-    if (group == kIrregularGroup)
+    if (group == kIrregularVerbGroup)
         LookupIrregularVerb(s, form, formCode);
     else
         Apply(form, EndingsOf(group).past);
@@ -236,7 +232,7 @@ void MakeSwedishVerbForm(TranslationState& s, Str30& form, std::uint16_t code, i
         return;
     }
     const FormKind kind = KindOf(formCode);
-    if (group == kIrregularGroup && IsLookedUp(kind)) {
+    if (group == kIrregularVerbGroup && IsLookedUp(kind)) {
         LookupIrregularVerb(s, form, formCode);
         return;
     }

@@ -1,6 +1,7 @@
 #include "translate/dispatch.h"
 
-#include "translate/word_by_word.h"
+#include "render/single_words.h"
+#include "render/word_by_word.h"
 
 namespace quelvo {
 namespace {

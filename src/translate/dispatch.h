@@ -1,9 +1,21 @@
 #pragma once
 // The dispatch: each merged phrase goes, by its tag, to its renderer(s).
+// Every renderer starts at CurWord, records every Swedish word with
+// EmitOutWord and EmitWord, leaves CurWord on the first word it did not
+// consume and advances CurPhraseNo and CurWordNo; one that consumes several
+// phrases moves PhraseCursor itself.
 #include <array>
 #include <string_view>
 
-#include "translate/renderers.h"
+#include "render/adjective_word.h"
+#include "render/adverbs.h"
+#include "render/determiner_words.h"
+#include "render/noun_phrases.h"
+#include "render/prepositions.h"
+#include "render/relatives.h"
+#include "render/single_words.h"
+#include "render/verb_phrases.h"
+#include "swedish/pronouns.h"
 
 namespace quelvo {
 
@@ -63,7 +75,8 @@ const DispatchRow* FindDispatchRow(std::string_view tag);
 
 // Renders the segment: sets CurWord, the output record and PhraseCursor to
 // their starts, keeps a copy of the phrases, then hands every phrase but
-// the last to its row's routines. A tag without a row is skipped.
+// the last to its row's routines. A tag without a row is put out word by
+// word, so that none of its words is lost.
 void DispatchPhrases(TranslationState& s);
 
 }  // namespace quelvo

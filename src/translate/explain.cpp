@@ -102,6 +102,7 @@ nlohmann::json DumpSegment(const TranslationState& s) {
 
 std::string ExplainTable(const nlohmann::json& document) {
     std::string out;
+    if (document.contains("rejection")) out += "Refused: " + document.at("rejection").get<std::string>() + "\n";
     int number = 1;
     for (const auto& segment : document.at("segments")) {
         if (number > 1) out += "\n";

@@ -16,7 +16,8 @@ nlohmann::json DumpWords(const TranslationState& s);
 // One segment: {"words", "phrases", "clauses", "output"}.
 nlohmann::json DumpSegment(const TranslationState& s);
 
-// The document {"segments": [...]} as readable tables, one per segment.
+// The document {"segments": [...]} as readable tables, one per segment,
+// after the "rejection" of a refused input.
 std::string ExplainTable(const nlohmann::json& document);
 
 }  // namespace quelvo

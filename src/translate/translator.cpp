@@ -30,10 +30,6 @@ std::string DataError::Describe() const {
     return out;
 }
 
-std::filesystem::path DefaultDataDir(const std::filesystem::path& executable) {
-    return executable.parent_path() / "data";
-}
-
 Translator::Translator(std::shared_ptr<const Lexicon> lexicon) : lexicon_(std::move(lexicon)) {}
 
 std::variant<Translator, DataError> Translator::Open(const std::filesystem::path& dataDir) {
@@ -68,12 +64,15 @@ TokenSegments Translator::Tokens(std::string_view utf8Text) const {
     return result;
 }
 
-std::string Translator::Explain(std::string_view utf8Text, ExplainFormat format) const {
+Explanation Translator::Explain(std::string_view utf8Text, ExplainFormat format) const {
+    Explanation result;
     const Cp1252Text input = ToCp1252(utf8Text);
+    result.replacedCharacters = input.replaced;
     TranslationState s(*lexicon_);
     nlohmann::json segments = nlohmann::json::array();
-    if (PrepareInput(s, input.bytes) == Rejection::None) {
-        RunSegmentLoop(s, [&segments](TranslationState& st) {
+    result.rejection = PrepareInput(s, input.bytes);
+    if (result.rejection == Rejection::None) {
+        result.rejection = RunSegmentLoop(s, [&segments](TranslationState& st) {
             nlohmann::json segment;
             SegmentInspector inspect;
             inspect.afterAnalysis = [&segment](TranslationState& analysed) { segment = DumpSegment(analysed); };
@@ -85,8 +84,10 @@ std::string Translator::Explain(std::string_view utf8Text, ExplainFormat format)
             segments.push_back(std::move(segment));
         });
     }
-    const nlohmann::json document = {{"segments", std::move(segments)}};
-    return format == ExplainFormat::Json ? document.dump(2) + "\n" : ExplainTable(document);
+    nlohmann::json document = {{"segments", std::move(segments)}};
+    if (result.rejection != Rejection::None) document["rejection"] = std::string(MessageOf(result.rejection));
+    result.document = format == ExplainFormat::Json ? document.dump(2) + "\n" : ExplainTable(document);
+    return result;
 }
 
 }  // namespace quelvo

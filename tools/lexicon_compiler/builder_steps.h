@@ -5,22 +5,14 @@
 #include <string_view>
 
 #include "diagnostics.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon_model.h"
 
 namespace quelvo::lexc {
 
 // Capacities of the text dictionary fields, terminator excluded.
-inline constexpr std::size_t kWordFieldChars = 19;    // "SpOrd.txt", "SvFile.txt", "SbAdj.txt" words
-inline constexpr std::size_t kPhraseFieldChars = 29;  // "FrasText.txt" texts
-inline constexpr std::size_t kVerbFormChars = 30;     // "Spvb.dat" fields
-inline constexpr std::size_t kShortRecordChars = 20;  // string[20] of "SvVerb1.pek"
-inline constexpr std::size_t kLongRecordChars = 30;   // string[30] of the record files
-
-// The strings of one record of "SvVerb1.pek" and of "OregSubs.pek".
-inline constexpr std::size_t kIrregularVerbChars[] = {kShortRecordChars, kShortRecordChars, kShortRecordChars,
-                                                      kShortRecordChars, kShortRecordChars, kLongRecordChars};
-inline constexpr std::size_t kIrregularNounChars[] = {kLongRecordChars, kLongRecordChars, kLongRecordChars,
-                                                      kLongRecordChars};
+inline constexpr std::size_t kWordFieldChars = kWordFieldCapacity - 1;
+inline constexpr std::size_t kPhraseFieldChars = kPhraseFieldCapacity - 1;
 
 void ReadSwedishEntries(std::string_view text, LexiconModel& model, Diagnostics& diagnostics);
 void ReadSpanishForms(std::string_view text, LexiconModel& model, Diagnostics& diagnostics);

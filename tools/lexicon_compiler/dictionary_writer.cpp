@@ -1,6 +1,7 @@
 #include "dictionary_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -10,9 +11,9 @@
 namespace quelvo::lexc {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kTextEnd = "!\r\n";        // where a record is expected, "!" ends the file
-constexpr std::string_view kPhraseFileEnd = "#\r\n";  // alone, it is the empty phrase file
+constexpr char kTextEnd[] = {kEndMark, kLineEnd[0], kLineEnd[1], '\0'};
+constexpr char kPhraseTextEnd[] = {kPhraseFileEnd, kLineEnd[0], kLineEnd[1], '\0'};  // alone, the empty phrase file
+static_assert(kLineEnd.size() == 2);
 
 template <typename... Fields>
 std::string Joined(char separator, const Fields&... fields) {
@@ -60,17 +61,17 @@ std::string PhraseFile(const LexiconModel& model) {
         if (std::ranges::find(keys, FirstWord(p.spanish)) == keys.end()) keys.push_back(FirstWord(p.spanish));
     std::string out;
     for (const std::string& key : keys) {
-        out.append("+").append(key).append("&").append(kLineEnd);
+        out.append(1, kSectionMark).append(key).append(1, kSectionKeyEnd).append(kLineEnd);
         bool first = true;
         for (const Phrase& p : model.phrases) {
             if (FirstWord(p.spanish) != key) continue;
-            if (!first) out.append(",").append(kLineEnd);
-            out += Joined('/', p.spanish, p.swedish, p.classWord, Number(p.number));
+            if (!first) out.append(1, kRecordSeparator).append(kLineEnd);
+            out += Joined(kPhraseFieldEnd, p.spanish, p.swedish, p.classWord, Number(p.number));
             first = false;
         }
-        out.append(".").append(kLineEnd);
+        out.append(1, kSectionEnd).append(kLineEnd);
     }
-    return out.append(kPhraseFileEnd);
+    return out.append(kPhraseTextEnd);
 }
 
 std::string VerbFormFile(const LexiconModel& model) {
@@ -91,7 +92,7 @@ void AppendRecordString(std::string& out, const std::string& text, std::size_t c
 }
 
 template <std::size_t N>
-std::string RecordFile(std::span<const FormRecord<N>> records, const std::size_t (&capacities)[N],
+std::string RecordFile(std::span<const FormRecord<N>> records, const std::array<std::size_t, N>& capacities,
                        std::size_t padding) {
     std::string out;
     for (const FormRecord<N>& r : records) {
@@ -100,11 +101,6 @@ std::string RecordFile(std::span<const FormRecord<N>> records, const std::size_t
     }
     return out;
 }
-
-// "SvVerb1.pek": 136 bytes a record; "OregSubs.pek": 132, the last 8 unread.
-constexpr std::size_t kNounRecordPadding = 8;
-static_assert(5 * (kShortRecordChars + 1) + (kLongRecordChars + 1) == 136);
-static_assert(4 * (kLongRecordChars + 1) + kNounRecordPadding == 132);
 
 }  // namespace
 
@@ -116,9 +112,9 @@ std::vector<CompiledFile> WriteDictionaries(const LexiconModel& model) {
         {std::string(kPhraseFile.output), PhraseFile(model)},
         {std::string(kVerbFormFile.output), VerbFormFile(model)},
         {std::string(kIrregularVerbFile.output),
-         RecordFile(std::span<const IrregularVerb>(model.irregularVerbs), kIrregularVerbChars, 0)},
+         RecordFile(std::span<const IrregularVerb>(model.irregularVerbs), kIrregularVerbChars, kIrregularVerbPadding)},
         {std::string(kIrregularNounFile.output),
-         RecordFile(std::span<const IrregularNoun>(model.irregularNouns), kIrregularNounChars, kNounRecordPadding)},
+         RecordFile(std::span<const IrregularNoun>(model.irregularNouns), kIrregularNounChars, kIrregularNounPadding)},
     };
 }
 

@@ -125,7 +125,7 @@ void ReadFormEntries(std::string_view text, LexiconModel& model, Diagnostics& di
     for (const SourceRow& row : ReadSourceTable(file, text, kFormEntryColumns, diagnostics)) {
         const RowContext at = ContextOf(file, row, diagnostics);
         // "!" where a record starts ends the file, and the form is the first field.
-        const std::optional<std::string> form = FieldText(at, "spanish", row.fields[kForm], kWordFieldChars, "!");
+        const std::optional<std::string> form = FieldText(at, "spanish", row.fields[kForm], kWordFieldChars, std::string_view(&kEndMark, 1));
         const std::optional<int> entry = EntryNumberOf(model, row.fields[kFormEntry], at);
         if (!form || !entry) continue;
         if (!forms.insert(*form).second) {

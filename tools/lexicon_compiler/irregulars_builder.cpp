@@ -1,6 +1,7 @@
 // The record files of irregular Swedish verbs and nouns, and the checks that
 // tie them and the rules to the Swedish entries.
 #include <algorithm>
+#include <array>
 
 #include "builder_steps.h"
 #include "dictionary_codes.h"
@@ -17,7 +18,7 @@ constexpr ColumnSpec kIrregularVerbColumns[] = {{"infinitive", true}, {"past", t
 constexpr ColumnSpec kIrregularNounColumns[] = {
     {"indefinite_singular", true}, {"definite_singular", true}, {"indefinite_plural", true}, {"definite_plural", true}};
 
-constexpr int kIrregularDeclensions[] = {15, 22};
+constexpr int kIrregularDeclensions[] = {kIrregularDeclension, kIrregularDeclension2};
 
 // The lookups read every record and compare each with the form as the
 // earlier records have left it, so a form that is a later record's key is
@@ -33,7 +34,7 @@ void WarnAboutChains(const RowContext& at, const std::vector<FormRecord<N>>& ear
 
 template <std::size_t N>
 void ReadRecords(std::string_view file, std::string_view text, const ColumnSpec (&columns)[N],
-                 const std::size_t (&capacities)[N], std::vector<FormRecord<N>>& records, Diagnostics& diagnostics) {
+                 const std::array<std::size_t, N>& capacities, std::vector<FormRecord<N>>& records, Diagnostics& diagnostics) {
     for (const SourceRow& row : ReadSourceTable(file, text, columns, diagnostics)) {
         const RowContext at = ContextOf(file, row, diagnostics);
         FormRecord<N> record{row.line, {}};

@@ -13,7 +13,7 @@ constexpr ColumnSpec kPhraseColumns[] = {{"spanish", true}, {"swedish", true},  
                                          {"gender", false}, {"declension", false}, {"adjective", false}};
 
 // Characters that separate the parts of the phrase file.
-constexpr std::string_view kReserved = "/,.&+#";
+constexpr std::string_view kReserved = kPhraseMarks;
 
 constexpr std::uint16_t kPhraseStartBit = 1U << 6;
 

@@ -36,7 +36,7 @@ void WarnAboutUnreachableForms(const RowContext& at, const LexiconModel& model, 
 std::optional<std::string> Infinitive(const RowContext& at, const SourceRow& row) {
     std::optional<std::string> infinitive =
         FieldText(at, "infinitive", row.fields[kInfinitive], kVerbFormChars, kReserved);
-    if (infinitive && infinitive->starts_with('!')) {
+    if (infinitive && infinitive->starts_with(kEndMark)) {
         at.Error("an infinitive may not start with \"!\", which ends the file");
         return std::nullopt;
     }

@@ -26,35 +26,45 @@ std::string Join(const std::vector<std::string>& words) {
     return text;
 }
 
-void WarnReplaced(bool replaced, const std::string& where) {
-    if (replaced) std::cerr << where << "characters that cannot be translated were replaced by \"_\"\n";
+// What became of one input, for the messages after it.
+struct Outcome {
+    quelvo::Rejection rejection = quelvo::Rejection::None;
+    bool replacedCharacters = false;
+};
+
+Outcome PrintExplanation(const quelvo::Translator& translator, const std::string& format, const std::string& text) {
+    const auto result =
+        translator.Explain(text, format == "json" ? quelvo::ExplainFormat::Json : quelvo::ExplainFormat::Table);
+    std::cout << result.document;
+    return {result.rejection, result.replacedCharacters};
+}
+
+Outcome PrintTokens(const quelvo::Translator& translator, const std::string& text) {
+    const auto result = translator.Tokens(text);
+    for (std::size_t i = 0; i < result.segments.size(); ++i) {
+        if (i > 0) std::cout << '\n';
+        for (const auto& token : result.segments[i]) std::cout << token << '\n';
+    }
+    return {result.rejection, result.replacedCharacters};
+}
+
+Outcome PrintTranslation(const quelvo::Translator& translator, const std::string& text) {
+    const auto result = translator.Translate(text);
+    std::cout << result.text << '\n';
+    return {result.rejection, result.replacedCharacters};
 }
 
 // Handles one input; returns false when it was refused.
 bool RunOne(const quelvo::Translator& translator, const Options& opt, const std::string& text,
             const std::string& where) {
-    if (!opt.explain.empty()) {
-        const auto format = opt.explain == "json" ? quelvo::ExplainFormat::Json : quelvo::ExplainFormat::Table;
-        std::cout << translator.Explain(text, format);
-        return true;
+    const Outcome outcome = !opt.explain.empty() ? PrintExplanation(translator, opt.explain, text)
+                            : opt.tokens         ? PrintTokens(translator, text)
+                                                 : PrintTranslation(translator, text);
+    if (outcome.replacedCharacters) {
+        std::cerr << where << "characters that cannot be translated were replaced by \"_\"\n";
     }
-    quelvo::Rejection rejection;
-    if (opt.tokens) {
-        const auto result = translator.Tokens(text);
-        rejection = result.rejection;
-        WarnReplaced(result.replacedCharacters, where);
-        for (std::size_t i = 0; i < result.segments.size(); ++i) {
-            if (i > 0) std::cout << '\n';
-            for (const auto& token : result.segments[i]) std::cout << token << '\n';
-        }
-    } else {
-        const auto result = translator.Translate(text);
-        rejection = result.rejection;
-        WarnReplaced(result.replacedCharacters, where);
-        std::cout << result.text << '\n';
-    }
-    if (rejection != quelvo::Rejection::None) std::cerr << where << quelvo::MessageOf(rejection) << '\n';
-    return rejection == quelvo::Rejection::None;
+    if (outcome.rejection != quelvo::Rejection::None) std::cerr << where << quelvo::MessageOf(outcome.rejection) << '\n';
+    return outcome.rejection == quelvo::Rejection::None;
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+// The renderer of a lone adjective ("Adj", "XAdj"): predicative after
+// "det är" it takes the neuter form, otherwise it agrees with the word's noun.
+#include "render/adjective_word.h"
+
+#include <string_view>
+
+#include "render/emission.h"
+#include "render/phrase_progress.h"
+#include "swedish/adjectives.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+// Before three words are out there is no "det är" to look back at.
+constexpr int kFirstPredicativeSlot = 3;
+
+bool FollowsDetAr(const TranslationState& s) {
+    const Str30 verb = OutWordAt(s, s.OutCount - 1);
+    return (verb == "\xE4r" || verb == "kommer att vara") && OutWordAt(s, s.OutCount - 2) == "det";
+}
+
+// The neuter predicative (det är viktigt) is the adjective's neuter singular
+// by its adjective class, which leaves "bra" and "gratis" as they are.
+Str30 PredicativeNeuter(TranslationState& s, const WordNode& word) {
+    Str30 form = word.SvWord;
+    if (form == "god") return "gott";
+    InflectAdjective(s, form, 't', 1, word.SvCode2, 'o');
+    return form;
+}
+
+// The gender the word carries from the last noun; before any noun (Juan es
+// alto) the common gender, so that a singular stays singular.
+char GenderToAgree(const WordNode& word) {
+    const char g = word.Gender;
+    return g == 'm' || g == 'f' || g == 'n' || g == 't' ? g : 'n';
+}
+
+void RenderAdjective(TranslationState& s) {
+    WordNode& word = *s.CurWord;
+    Str30 form = word.SvWord;
+    if (s.OutCount >= kFirstPredicativeSlot) {
+        if (FollowsDetAr(s)) form = PredicativeNeuter(s, word);
+        else InflectAdjective(s, form, GenderToAgree(word), word.FormCode, word.SvCode2, 'o');
+    }
+    EmitAndRecord(s, form, "adj");
+}
+
+}  // namespace
+
+void TranslateAdjective(TranslationState& s) { RenderCountedPhrase(s, RenderAdjective); }
+
+}  // namespace quelvo

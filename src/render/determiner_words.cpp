@@ -1,0 +1,37 @@
+// The renderers of lone articles and determiners ("Det", "Indf").
+#include "render/determiner_words.h"
+
+#include "render/phrase_progress.h"
+#include "swedish/determiners.h"
+#include "swedish/nouns.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+constexpr int kNumeralClass = 6;
+
+// An article before a numeral is left out and the numeral, the next phrase,
+// is rendered in its place (los dos: "två").
+void RenderDet(TranslationState& s) {
+    const WordNode* next = s.CurWord->Next;
+    if (next != nullptr && next->SpClass == kNumeralClass && NextPhraseIsOneWord(s)) {
+        AdvanceWord(s);
+        AdvancePhrase(s);
+    }
+    EmitAndRecord(s, s.CurWord->SvWord, "det");
+}
+
+void RenderIndf(TranslationState& s) {
+    char gender = ' ';
+    if (s.CurWord->Next != nullptr) GenderOfCode(s.CurWord->Next->SvCode2, gender);
+    char definiteness = ' ';
+    TranslateDeterminer(s, definiteness, gender);
+}
+
+}  // namespace
+
+void TranslateDetWord(TranslationState& s) { RenderCountedPhrase(s, RenderDet); }
+void TranslateIndfWord(TranslationState& s) { RenderCountedPhrase(s, RenderIndf); }
+
+}  // namespace quelvo

@@ -1,0 +1,53 @@
+#include "render/existential_verb.h"
+
+#include "core/capitalise.h"
+#include "render/emission.h"
+#include "render/verb_word_tests.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+std::string_view PreviousOutWord(const TranslationState& s) {
+    const int previous = s.OutCount - 1;
+    return previous >= 1 && previous <= kOutWordSlots ? s.OutWords[previous].view() : std::string_view();
+}
+
+// The finite existential needs the formal subject "det". After the relative
+// "som" there is a subject already; a subject pronoun put in for the verb
+// just before ("han" for "había") is that subject and becomes "det";
+// otherwise "det" is added.
+void EmitFormalSubject(TranslationState& s) {
+    if (PreviousOutWord(s) == "som") return;
+    OutWordNode* last = s.OutList.Tail;
+    const int previous = s.OutCount - 1;
+    if (last != nullptr && last->OutTag == "ppsu" && s.OutTags.Get(previous) == "ppsu") {
+        const bool capital = !last->SvText.empty() && LowerOf(last->SvText.view().front()) != last->SvText.view().front();
+        last->SvText = capital ? Capitalised(Str30("det")) : Str30("det");
+        if (previous >= 1 && previous <= kOutWordSlots && !s.OutWords[previous].empty()) s.OutWords[previous] = "det";
+        return;
+    }
+    EmitAdded(s, "det", "ppsu");
+}
+
+}  // namespace
+
+bool IsExistential(const WordNode& w) {
+    if (w.SpWord == "hay" || w.SpWord == "Hay") return true;
+    return w.SpWord == "haber" && !HasFormCode(w.Next, {10, 480});
+}
+
+// Every finite tense takes the formal subject: "det finns", "det fanns",
+// "det kommer att finnas", "det skulle finnas".
+void EmitExistential(TranslationState& s) {
+    const WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (w->FormCode == 19) return EmitAndRecord(s, "finnas", "v");
+    EmitFormalSubject(s);
+    if (IsFutureCode(w->FormCode)) return EmitAndRecord(s, "kommer att finnas", "v");
+    if (IsConditionalCode(w->FormCode)) return EmitAndRecord(s, "skulle finnas", "v");
+    const bool present = w->SpWord.back() == 'y' || IsPresentCode(w->FormCode) || w->FormCode == 20;
+    EmitAndRecord(s, present ? "finns" : "fanns", "v");
+}
+
+}  // namespace quelvo

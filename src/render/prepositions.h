@@ -1,0 +1,19 @@
+#pragma once
+// Spanish prepositions in Swedish: the ones Swedish leaves out, the ones
+// whose rendering depends on their neighbours ("por", "para", "de", "a" ...),
+// and the prepositional constructions before an infinitive.
+#include "core/translation_state.h"
+
+namespace quelvo {
+
+// Emits the Swedish preposition for CurWord (or nothing, when Swedish leaves
+// it out) and moves CurWord on; the counters are the caller's. The phrase
+// renderers use it for the prepositions inside their phrases.
+void EmitPreposition(TranslationState& s);
+
+// Render the phrases tagged "Prep" and "Prpx" (a preposition before an
+// infinitive).
+void TranslatePreposition(TranslationState& s);
+void TranslatePrepInfinitive(TranslationState& s);
+
+}  // namespace quelvo

@@ -1,0 +1,174 @@
+#include "render/reflexive_passive.h"
+
+#include <array>
+
+#include "render/auxiliary_verbs.h"
+#include "render/emission.h"
+#include "render/s_passive.h"
+#include "render/verb_word.h"
+#include "render/verb_word_tests.h"
+#include "swedish/verb_forms.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+void EmitPassive(TranslationState& s, std::string_view tag) {
+    if (s.CurWord == nullptr) return;
+    Str30 form = ConjugatedForm(s);
+    MakeSPassive(s, form);
+    EmitAndRecord(s, form, tag);
+}
+
+// A particle verb takes the passive on its verb: "tas fram".
+void EmitPassiveParticleVerb(TranslationState& s) {
+    const WordNode& w = *s.CurWord;
+    const std::string_view whole = w.SvWord.view();
+    const std::size_t blank = whole.find(' ');
+    Str30 form(whole.substr(0, blank));
+    const Str30 particle(whole.substr(blank + 1));
+    MakeSwedishVerbForm(s, form, w.SvCode3, w.FormCode);
+    MakeSPassive(s, form);
+    EmitAndRecord(s, form, "v");
+    EmitAdded(s, particle, "part");
+}
+
+// The reflexive pronoun said as the impersonal subject.
+void EmitMan(TranslationState& s) { EmitAndRecord(s, "man", "ppsu"); }
+
+// The reflexive pronoun that Swedish says as "sig", "mig", ...
+void EmitReflexivePronoun(TranslationState& s) { EmitOwnWord(s, "refl"); }
+
+void GoingToPassive(TranslationState& s) {  // se va a hacer: kommer att göras
+    AdvanceWord(s);
+    if (s.CurWord == nullptr) return;
+    // The imperfect (iba a) is the conditional of the construction when "a"
+    // was not read as its marker.
+    EmitAndRecord(s, HasFormCode(s.CurWord, {9, 460}) ? "skulle" : "kommer att", "hjv");
+    AdvanceWord(s);
+    EmitPassive(s, "inf");
+}
+
+void PerfectPassive(TranslationState& s) {  // se ha hecho: har gjorts
+    AdvanceWord(s);
+    EmitFormedVerb(s, "v");
+    EmitPassive(s, "v");
+}
+
+void ManProgressive(TranslationState& s) {  // se está haciendo: man gör
+    EmitMan(s);
+    EmitVerbAfterAuxiliary(s);
+}
+
+void ManAuxiliaryInfinitive(TranslationState& s) {  // se puede hacer: man kan göra
+    EmitMan(s);
+    EmitFormedVerb(s, "hjv");
+    EmitFormedVerb(s, "inf");
+}
+
+void ManVerbInfinitive(TranslationState& s) {
+    EmitMan(s);
+    EmitFormedVerb(s, "v");
+    EmitFormedVerb(s, "inf");
+}
+
+void AuxiliaryPassiveInfinitive(TranslationState& s) {  // puede hacerse: kan göras
+    EmitFormedVerb(s, "hjv");
+    EmitPassive(s, "inf");
+    AdvanceWord(s);
+}
+
+void VerbInfinitiveReflexive(TranslationState& s) {
+    const bool querer = IsSpanish(s.CurWord, "querer");
+    EmitFormedVerb(s, "v");
+    if (querer) EmitAdded(s, "att", "infm");
+    EmitFormedVerb(s, "inf");
+    EmitReflexivePronoun(s);
+}
+
+void ReflexiveObjectVerb(TranslationState& s) {  // se lo dio: gav det
+    AdvanceWord(s);
+    const WordNode* pronoun = s.CurWord;
+    AdvanceWord(s);
+    EmitFormedVerb(s, "v");
+    if (pronoun != nullptr) EmitAdded(s, pronoun->SvWord, "ppob");
+}
+
+// The progressive made passive: the gerund takes the tense of the auxiliary
+// before it (está haciéndose: görs).
+void ProgressivePassive(TranslationState& s) {
+    const WordNode* auxiliary = s.CurWord;
+    AdvanceWord(s);
+    if (auxiliary == nullptr || s.CurWord == nullptr) return;
+    if (IsPresentCode(auxiliary->FormCode)) s.CurWord->FormCode = 4;
+    if (IsPastCode(auxiliary->FormCode)) s.CurWord->FormCode = 5;
+    EmitPassive(s, "v");
+    AdvanceWord(s);
+}
+
+void PassiveVerb(TranslationState& s) {  // hacerse: göras
+    EmitPassive(s, "v");
+    AdvanceWord(s);
+}
+
+// "ir" + "a" + infinitive, also when "a" was grouped as a phrase of its own.
+bool IsGoingTo(const WordNode* verb) {
+    return IsSpanish(verb, "ir") && IsSpanish(NextOf(verb), "a") && IsInfinitive(NextOf(NextOf(verb)));
+}
+
+void ReflexivePassive(TranslationState& s) {  // se dice: sägs
+    if (IsGoingTo(s.CurWord->Next)) return GoingToPassive(s);
+    AdvanceWord(s);
+    if (s.CurWord == nullptr) return;
+    if (IsParticleVerb(*s.CurWord))
+        EmitPassiveParticleVerb(s);
+    else
+        EmitPassive(s, "v");
+}
+
+void OtherVerbInfinitive(TranslationState& s) {
+    AdvanceWord(s);
+    EmitFormedVerb(s, "v");
+    if (s.CurWord != nullptr) EmitAndRecord(s, "att", "infm");
+    EmitFormedVerb(s, "inf");
+}
+
+void HaveToReflexive(TranslationState& s) {  // se tiene que hacer: måste göra
+    AdvanceWord(s);
+    TranslateVerbWord(s);
+}
+
+struct ReflexiveRecipe {
+    int construction;
+    void (*render)(TranslationState&);
+};
+
+constexpr std::array kReflexiveRecipes{
+    ReflexiveRecipe{kReflexiveGoingTo, GoingToPassive},
+    ReflexiveRecipe{177, PerfectPassive},
+    ReflexiveRecipe{178, ManProgressive},
+    ReflexiveRecipe{179, ManAuxiliaryInfinitive},
+    ReflexiveRecipe{184, ManVerbInfinitive},
+    ReflexiveRecipe{185, AuxiliaryPassiveInfinitive},
+    ReflexiveRecipe{186, VerbInfinitiveReflexive},
+    ReflexiveRecipe{196, ReflexiveObjectVerb},
+    ReflexiveRecipe{197, ProgressivePassive},
+    ReflexiveRecipe{kReflexivePassiveVerb, PassiveVerb},
+    ReflexiveRecipe{204, ReflexivePassive},
+    ReflexiveRecipe{kReflexiveOtherVerb, OtherVerbInfinitive},
+    ReflexiveRecipe{kReflexiveHaveTo, HaveToReflexive},
+};
+
+}  // namespace
+
+void TranslateReflexive(TranslationState& s, int construction) {
+    if (s.CurWord == nullptr) return;
+    for (const ReflexiveRecipe& r : kReflexiveRecipes) {
+        if (r.construction == construction) {
+            r.render(s);
+            return;
+        }
+    }
+}
+
+}  // namespace quelvo

@@ -1,0 +1,156 @@
+#include "render/verb_constructions.h"
+
+#include "morphology/verb_routines.h"
+#include "render/emission.h"
+#include "render/verb_word.h"
+#include "render/verb_word_tests.h"
+#include "swedish/clock_time.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+// "ir a" + infinitive: the Swedish auxiliary words by the tense of "ir";
+// false for a tense the construction has no words for.
+bool EmitGoingTo(TranslationState& s, int formCode) {
+    if (formCode == 470) {
+        EmitAdded(s, "gick f\xF6r att", "hjv");
+        return true;
+    }
+    if (IsPastCode(formCode) || IsConditionalCode(formCode)) {
+        EmitAdded(s, "skulle", "hjv");
+        return true;
+    }
+    if (IsPresentCode(formCode) || IsFutureCode(formCode) || formCode == 7 || formCode == 20) {
+        EmitAdded(s, "kommer", "hjv");
+        EmitAdded(s, "att", "infm");
+        return true;
+    }
+    return false;
+}
+
+std::string_view MustText(const WordNode& w) {
+    if (IsSpanish(w.Prev, "no"))
+        return w.FormCode == 10 || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
+    return w.FormCode == 10 ? "m\xE5st" : "m\xE5ste";
+}
+
+// The construction takes in the next phrase. The last phrase of the list
+// stays current, so the dispatch never steps from a missing phrase.
+void TakeInNextPhrase(TranslationState& s) {
+    if (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) s.PhraseCursor = s.PhraseCursor->Next;
+}
+
+bool IsYears(const WordNode* w) { return IsSpanish(w, "a\xF1o") || IsSpanish(w, "a\xF1os"); }
+
+}  // namespace
+
+void VerbAcabar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    const WordNode* next = w->Next;
+    if (IsSpanish(next, "con")) {
+        EmitAndRecord(s, w->SvWord, "v");
+        return;
+    }
+    // Every tense of "acabar de" is the recent past: "har just", "hade just".
+    if (IsSpanish(next, "de") && IsInfinitive(next->Next)) {
+        EmitAdded(s, IsPastCode(w->FormCode) || w->FormCode == 470 ? "hade just" : "har just", "v");
+        AdvanceWord(s);
+        AdvanceWord(s);
+        s.CurWord->FormCode = 10;
+        EmitConjugatedVerb(s);
+        return;
+    }
+    if (HasFormCode(next, {11})) {
+        EmitAndRecord(s, "till slut", "adv");
+        s.CurWord->FormCode = 6;
+        EmitConjugatedVerb(s);
+        TakeInNextPhrase(s);
+        return;
+    }
+    EmitConjugatedVerb(s);
+}
+
+void VerbTener(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    const WordNode* next = w->Next;
+    if (HasSpanishClass(next, {6}) && IsYears(next->Next)) {
+        if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
+        if (IsPastCode(w->FormCode)) return EmitAndRecord(s, "var", "v");
+    }
+    if (IsSpanish(next, "que") && IsInfinitive(next->Next)) {
+        EmitAdded(s, MustText(*w), "hjv");
+        AdvanceWord(s);
+        AdvanceWord(s);
+        s.CurWord->FormCode = 19;
+    }
+    EmitConjugatedVerb(s);
+}
+
+void VerbIr(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    const WordNode* next = w->Next;
+    if (IsSpanish(next, "a") && IsInfinitive(next->Next) && EmitGoingTo(s, w->FormCode)) {
+        AdvanceWord(s);
+        AdvanceWord(s);
+        EmitConjugatedVerb(s);
+        return;
+    }
+    if (HasFormCode(next, {11})) {
+        AdvanceWord(s);
+        TakeInNextPhrase(s);
+        s.CurWord->FormCode = w->FormCode;
+        EmitConjugatedVerb(s);
+        return;
+    }
+    if (HasFormCode(next, {10, 12, 14})) {
+        if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
+        if (IsPastCode(w->FormCode) || w->FormCode == 21) return EmitAndRecord(s, "var", "v");
+    }
+    if (w->FormCode == 470 && HasSpanishClass(next, {1, 8, 16, 20, 21, 22, 23, 24}))
+        return EmitAndRecord(s, "var", "hjv");
+    EmitConjugatedVerb(s);
+}
+
+void VerbSer(TranslationState& s) {
+    if (s.CurWord == nullptr) return;
+    bool handled = false;
+    DetectClockTime(s, handled);
+    if (handled) return;
+    if (s.CurWord->FormCode == 21) return EmitAndRecord(s, "skulle vara", "hjv");
+    EmitConjugatedVerb(s);
+}
+
+void VerbHacer(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    bool done = false;
+    WeatherVerb(s, done);
+    if (done) return;
+    Str30 sinceText;
+    SedanCheck(s, done, sinceText);
+    if (done) return EmitAndRecord(s, "f\xF6r sedan", "prep");
+    const WordNode* next = w->Next;
+    if (HasSpanishClass(next, {2}) && IsInfinitive(next->Next)) {
+        EmitAndRecord(s, IsPresentCode(w->FormCode) ? "g\xF6r" : "gjorde", "v");
+        EmitAdded(s, "det", "ppsu");
+        return;
+    }
+    if (IsInfinitive(next)) {
+        if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "kommer att", "v");
+        return EmitAndRecord(s, w->FormCode == 476 ? "skulle komma att" : "kom att", "v");
+    }
+    EmitConjugatedVerb(s);
+}
+
+// The Spanish tense is not reflected: "parecer" is always "verkar".
+void VerbParecer(TranslationState& s) {
+    if (s.CurWord == nullptr) return;
+    EmitAdded(s, "verkar", "v");
+    AdvanceWord(s);
+}
+
+}  // namespace quelvo

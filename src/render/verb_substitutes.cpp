@@ -1,0 +1,147 @@
+// The verbs that take another Swedish verb than the dictionary gives, chosen
+// by the words around them; all are then conjugated as ordinary verbs.
+// "recordar a" (påminna om), "tender a" (tendera att) and "intentar" +
+// infinitive (försöka) take the Swedish verb with its codes from the
+// dictionary entry of that verb; without the entry nothing changes.
+#include "render/verb_substitutes.h"
+
+#include <array>
+#include <string_view>
+
+#include "lexicon/dictionary_format.h"
+#include "lexicon/swedish_word_lookup.h"
+#include "render/emission.h"
+#include "render/verb_word.h"
+#include "render/verb_word_tests.h"
+
+namespace quelvo {
+namespace {
+
+enum class Follower { PrepositionA, Infinitive };
+
+struct ReplacedVerb {
+    std::string_view spWord;
+    Follower follower;
+    std::string_view svWord;      // the Swedish dictionary word of the verb meant
+    std::string_view nextSvWord;  // the Swedish word the following word takes; empty: unchanged
+};
+
+constexpr std::array kReplacedVerbs{
+    ReplacedVerb{"recordar", Follower::PrepositionA, "p\xE5minna", "om"},
+    ReplacedVerb{"tender", Follower::PrepositionA, "tendera", "att"},
+    ReplacedVerb{"intentar", Follower::Infinitive, "f\xF6rs\xF6ka", ""},
+};
+
+bool Follows(const ReplacedVerb& v, const WordNode* next) {
+    return v.follower == Follower::PrepositionA ? IsSpanish(next, "a") : IsInfinitive(next);
+}
+
+}  // namespace
+
+void VerbTratar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    WordNode* next = w->Next;
+    if (HasSpanishClass(NextOf(next), {1, 15, 47, 48, 49})) {
+        SetSwedishVerb(*w, "handla", 3, 193, 1);
+        next->SvWord = "om";
+    }
+    EmitConjugatedVerb(s);
+}
+
+void VerbConseguir(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
+    EmitConjugatedVerb(s);
+}
+
+void VerbSaber(TranslationState& s) { EmitConjugatedVerb(s); }
+
+void VerbResultar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (HasClassTag(w->Next, {"adj"}))
+        SetSwedishVerb(*w, "bli", 3, 768, 9);
+    else
+        SetSwedishVerb(*w, "resultera", 3, 193, 1);
+    EmitConjugatedVerb(s);
+}
+
+void VerbDejar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (IsSpanish(w->Next, "de"))
+        SetSwedishVerb(*w, "upph\xF6ra", 3, 0, 10);
+    else if (IsInfinitive(w->Next))
+        SetSwedishVerb(*w, "l\xE5ta", 3, 777, 9);
+    EmitConjugatedVerb(s);
+}
+
+void VerbSeguir(TranslationState& s) {
+    const WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (HasFormCode(w->Next, {11}))
+        EmitConjugatedAs(s, "forts\xE4tta", 9);
+    else
+        EmitConjugatedVerb(s);
+}
+
+void VerbMandar(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (HasSpanishClass(w->Next, {3, 99})) SetSwedishVerb(*w, "besluta", 3, 193, 1);
+    EmitConjugatedVerb(s);
+}
+
+void VerbServir(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    SetSwedishVerb(*w, "tj\xE4na", 3, 193, 1);
+    if (IsSpanish(w->Next, "de")) w->Next->SvWord = "som";
+    EmitConjugatedVerb(s);
+}
+
+void VerbCaber(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (IsInfinitive(w->Next))
+        SetSwedishVerb(*w, "kunna", 42, 0, 9);
+    else
+        SetSwedishVerb(*w, "rymmas", 3, 777, 9);
+    EmitConjugatedVerb(s);
+}
+
+void VerbQuedar(TranslationState& s) {
+    const WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    WordNode* next = w->Next;
+    if (HasClassTag(next, {"vadj", "vperf", "adj"}) || IsSpanish(next, "sin"))
+        return EmitConjugatedAs(s, "bli", 9);
+    if (IsSpanish(next, "adelante") || IsSpanish(next, "atr\xE1s")) return EmitConjugatedAs(s, "komma", 9);
+    if (IsSpanish(next, "por")) next->SvWord = "att";
+    // What remains comes after the verb, and "det" stands in its place
+    // ("queda un día": det återstår en dag).
+    const OutWordNode* last = s.OutList.Tail;
+    const bool noSubjectYet = last == nullptr || last->OutTag == "adv" || last->OutTag == "advx";
+    if (next != nullptr && noSubjectYet) EmitAdded(s, "det", "ppsu");
+    EmitConjugatedAs(s, "\xE5terst\xE5", kIrregularVerbGroup);
+}
+
+void VerbOthers(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    for (const ReplacedVerb& v : kReplacedVerbs) {
+        if (w->SpWord != v.spWord || !Follows(v, w->Next)) continue;
+        bool found = false;
+        LookupSwedishWord(s, v.svWord, found);
+        if (!found) return;
+        const WordFields& entry = s.StagedWord;
+        SetSwedishVerb(*w, entry.SvWord, entry.SvCode1, entry.SvCode2, entry.SvCode3);
+        w->SvCode4 = entry.SvCode4;
+        if (!v.nextSvWord.empty()) w->Next->SvWord = v.nextSvWord;
+        return;
+    }
+}
+
+}  // namespace quelvo
