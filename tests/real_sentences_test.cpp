@@ -104,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(Shipped, MisspeltAndOpeningWords, testing::Values(
     ReadingRow{"juan_come_mas_pedro_no_come", "Juan come, mas Pedro no come.", "Juan äter, men Pedro äter inte."},
     ReadingRow{"mas_no_come", "Mas no come.", "Men han äter inte."},
     ReadingRow{"perro_que_ladra_no_muerde", "Perro que ladra no muerde.", "Hund som skäller biter inte."},
-    ReadingRow{"maria_come", "Maria come.", "Maria äter."}), RowName);
+    ReadingRow{"maria_come", "Maria come.", "Maria äter."},
+    ReadingRow{"carlos_acaba_de_salir", "Carlos acaba de salir.", "Carlos har just lämnat."},
+    ReadingRow{"carla_come", "Carla come.", "Carla äter."}), RowName);
 
 }  // namespace
 }  // namespace quelvo

@@ -1,13 +1,12 @@
 #include "analysis/build_sentence.h"
 
-#include "analysis/imperative_split.h"
+#include "analysis/opening_pronouns.h"
 #include "analysis/phrase_replacement.h"
 #include "analysis/sentence_tags.h"
 #include "analysis/ser_forms.h"
 #include "analysis/word_lists.h"
 #include "analysis/word_lookup.h"
 #include "grammar/phrase_grammar_passes.h"
-#include "input/split_segment.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
@@ -83,7 +82,7 @@ void RunSentencePasses(TranslationState& s) {
 
 void BuildSentence(TranslationState& s) {
     LowerSentenceStart(s);
-    SeparateOpeningImperative(s);
+    SeparateOpeningPronouns(s);
     PrepareArrays(s);
     BuildWordList(s);
     RunSentencePasses(s);

@@ -39,4 +39,7 @@ inline constexpr std::string_view kPunctuationTokens[] = {
 // Verbs that take no object, tagged "vi" once the phrases are known.
 inline constexpr std::string_view kIntransitiveVerbs[] = {"llegar", "vivir", "salir", "abundar", "yacer"};
 
+// Marks that may open a sentence (quotes, "¡", "¿"): its first word follows them.
+inline constexpr std::string_view kOpeningMarks[] = {"\"", "\xAB", "\x93", "\xA1", "\xBF"};
+
 }  // namespace quelvo

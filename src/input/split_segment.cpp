@@ -87,11 +87,8 @@ private:
         }
     }
 
-    // An infinitive that opens the segment has a capital ("Casarse es ...").
     void SeparateOneAfterInfinitive(std::string& token) {
-        const bool small = token[0] >= 'a' && token[0] <= 'z';
-        const bool openingCapital = opening_ && token[0] >= 'A' && token[0] <= 'Z';
-        if (token.size() < 3 || !(small || openingCapital)) return;
+        if (token.size() < 3 || token[0] < 'a' || token[0] > 'z') return;
         const std::string_view last3 = LastChars(token, 3);
         const std::string_view last4 = LastChars(token, 4);
         if (!Contains(kInfinitiveGate3, last3) && !Contains(kInfinitiveGate4, last4)) return;
@@ -134,7 +131,6 @@ private:
     }
 
     void AddToken(std::string_view text) {
-        opening_ = Contains(kOpeningMarks, text);
         TextNode* node = s_.TokenList.Add(s_.Arena, s_.WordCount == 1);
         node->Text = text;
         ++s_.SlotCount;
@@ -142,7 +138,6 @@ private:
     }
 
     TranslationState& s_;
-    bool opening_ = true;  // no word of the segment read yet, only opening marks
 };
 
 }  // namespace

@@ -1,10 +1,11 @@
-#include "analysis/imperative_split.h"
+#include "analysis/opening_pronouns.h"
 
 #include <string>
 #include <string_view>
 
 #include "core/accents.h"
 #include "lexicon/lookups.h"
+#include "morphology/class_tests.h"
 #include "morphology/imperatives.h"
 
 namespace quelvo {
@@ -36,14 +37,30 @@ struct Cut {
     std::string_view first, second;  // `first` empty for one pronoun
 };
 
+// An infinitive of the dictionary ("casar" of "Casarse"); the splitter
+// leaves a capitalised word whole, so the first word of a sentence comes here.
+bool IsInfinitive(TranslationState& s, std::string_view stem) {
+    if (!(stem.ends_with("ar") || stem.ends_with("er") || stem.ends_with("ir"))) return false;
+    s.LookupWord = stem;
+    bool found = false;
+    LookupSpanishWord(s, found);
+    return found && (IsVerbClass(s.StagedWord.SpClass) || s.StagedWord.SpClass == 4);
+}
+
+// The stem of an order takes an accent when a pronoun is attached, unless it
+// is short; an infinitive does not.
+bool IsVerbStem(TranslationState& s, std::string_view stem, const std::string& plain) {
+    if (IsInfinitive(s, plain)) return true;
+    return (HasAccent(stem) || stem.size() <= kShortStem) && IsImperativeStem(s, plain);
+}
+
 bool TryCut(TranslationState& s, std::string_view word, std::string_view first, std::string_view second, Cut& cut) {
     const std::size_t tail = first.size() + second.size();
     if (word.size() <= tail + 1 || word.substr(word.size() - tail) != std::string(first) + std::string(second))
         return false;
     const std::string_view stem = word.substr(0, word.size() - tail);
-    if (!HasAccent(stem) && stem.size() > kShortStem) return false;
     std::string plain = WithoutAccents(stem);
-    if (!IsImperativeStem(s, plain)) return false;
+    if (!IsVerbStem(s, stem, plain)) return false;
     cut = {std::move(plain), first, second};
     return true;
 }
@@ -72,7 +89,7 @@ void AddAfter(TranslationState& s, TextNode& at, std::string_view text) {
 
 }  // namespace
 
-void SeparateOpeningImperative(TranslationState& s) {
+void SeparateOpeningPronouns(TranslationState& s) {
     TextNode* token = OpeningToken(s);
     if (token == nullptr || token->Text.empty()) return;
     const std::string word(token->Text.view());
