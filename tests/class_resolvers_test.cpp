@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis_support.h"
+#include "support.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/context_tests.h"
 #include "morphology/staging.h"
@@ -214,7 +214,7 @@ TEST(ClassResolvers, ReadNoAbsentNeighbour) {
                            ResolveRKIF,      ResolvePsuRrd,    ResolvePrInfmFrasP};
     for (const auto* word : {"que", "poder", "lo", "todo", "este", "sobre", "una", "uno", "alrededor", "cierto"}) {
         for (const Resolve resolve : all) {
-            TranslationState s(AnalysisLexicon());
+            TranslationState s(FixtureLexicon("analysis"));
             WordNode* node = s.WordList.Start(s.Arena);
             node->SpWord = word;
             node->SpText = word;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis_support.h"
+#include "support.h"
 #include "core/emit.h"
 #include "morphology/verb_routines.h"
 

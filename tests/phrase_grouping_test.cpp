@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <random>
 
-#include "core/word_classes.h"
 #include "grammar/phrase_grammar_rules.h"
 #include "grammar/phrase_grouping.h"
-#include "tag_rows.h"
+#include "grammar/phrase_rule_index.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
@@ -13,41 +13,6 @@ namespace {
 using testing_support::LoadRow;
 using testing_support::MembersOf;
 using testing_support::NoLexicon;
-
-int TagCount(const GrammarRule& rule) {
-    int n = 0;
-    for (std::string_view t : rule.tags) n += t.empty() ? 0 : 1;
-    return n;
-}
-
-TEST(PhraseGrammarTable, EmptySlotsKeepTheirNumbers) {
-    const std::set<int> expected = {5,   6,   7,   8,   9,   17,  26,  61,  62,  63,  64,  73,  74,
-                                    86,  95,  111, 112, 117, 118, 119, 120, 121, 122, 123, 124, 126,
-                                    127, 128, 129, 142, 150, 151, 152, 155, 156, 157, 158, 164, 169,
-                                    170, 171, 209, 213, 216, 217, 221, 226, 272, 273, 274, 275};
-    std::set<int> empty;
-    for (const GrammarRule& rule : PhraseGrammar)
-        if (TagCount(rule) == 0) empty.insert(rule.number);
-    EXPECT_EQ(empty, expected);
-}
-
-TEST(PhraseGrammarTable, OnlyTheTenUnnamedRulesLackAPhraseName) {
-    std::set<int> unnamed;
-    for (const GrammarRule& rule : PhraseGrammar)
-        if (TagCount(rule) > 0 && !PhraseNameOfRule(rule.number)) unnamed.insert(rule.number);
-    EXPECT_EQ(unnamed, (std::set<int>{10, 39, 60, 176, 224, 231, 243, 258, 262, 263}));
-}
-
-TEST(PhraseGrammarTable, EveryTagFitsAWordTagAndRowsHaveNoGaps) {
-    for (const GrammarRule& rule : PhraseGrammar) {
-        bool ended = false;
-        for (std::string_view t : rule.tags) {
-            EXPECT_LE(t.size(), Str6::kCapacity) << "rule " << rule.number;
-            if (t.empty()) ended = true;
-            else EXPECT_FALSE(ended) << "rule " << rule.number << " has a gap";
-        }
-    }
-}
 
 struct ExpectedPhrase {
     std::string tag;
@@ -153,6 +118,49 @@ TEST(Merging, NoPhrasesLeaveAnEmptyList) {
     GroupWordsIntoPhrases(s);
     MergePrepositionPhrases(s);
     EXPECT_EQ(s.MergedPhraseList.Head, nullptr);
+}
+
+}  // namespace
+}  // namespace quelvo
+
+namespace quelvo {
+namespace {
+
+int TagCount(const GrammarRule& rule) {
+    int n = 0;
+    for (std::string_view t : rule.tags) n += t.empty() ? 0 : 1;
+    return n;
+}
+
+// The plain scan: every rule in number order, tags compared as text.
+const GrammarRule* ScanForFirstMatch(const std::vector<std::string_view>& row, std::size_t from) {
+    for (const GrammarRule& rule : PhraseGrammar) {
+        const auto n = static_cast<std::size_t>(TagCount(rule));
+        bool match = n > 0 && from + n <= row.size();
+        for (std::size_t j = 0; match && j < n; ++j) match = row[from + j] == rule.tags[j];
+        if (match) return &rule;
+    }
+    return nullptr;
+}
+
+// Rows made of pieces of rules, some cut short, some with a tag changed,
+// match long rules as well as short ones; the index finds what the scan finds.
+TEST(PhraseRuleIndex, FindsTheRuleThePlainScanFinds) {
+    std::mt19937 random(17);
+    const auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    for (int trial = 0; trial < 5000; ++trial) {
+        std::vector<std::string_view> row;
+        while (row.size() < 12) {
+            const GrammarRule& rule = PhraseGrammar[pick(PhraseGrammar.size())];
+            const auto n = static_cast<std::size_t>(TagCount(rule));
+            for (std::size_t j = 0; j < n && pick(8) > 0; ++j) row.push_back(rule.tags[j]);
+            if (pick(4) == 0 && !row.empty()) row[pick(row.size())] = pick(2) ? "inf" : "zz";
+        }
+        std::vector<TagId> ids;
+        for (std::string_view tag : row) ids.push_back(TagIdOf(tag));
+        for (std::size_t from = 0; from < row.size(); ++from)
+            ASSERT_EQ(FirstMatchingRule(ids, from), ScanForFirstMatch(row, from)) << trial << " at " << from;
+    }
 }
 
 }  // namespace

@@ -3,15 +3,15 @@
 #include "swedish/adjectives.h"
 #include "swedish/comparison.h"
 #include "swedish/compound_form.h"
-#include "swedish_test_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
 
 using testing_support::Form;
-using testing_support::Sentence;
+using Sentence = testing_support::Scene;
 using testing_support::Utf;
-using testing_support::W;
+using W = testing_support::Wd;
 
 constexpr std::uint16_t ClassCode(int adjClass) { return static_cast<std::uint16_t>(adjClass << 6); }
 
@@ -94,69 +94,6 @@ INSTANTIATE_TEST_SUITE_P(Classes, Adjectives,
                                          AdjectiveCase{"cut_longer_than_word", "a", 5, 'n', 3, 'o', "na"},
                                          AdjectiveCase{"result_cut_to_30", "abcdefghijklmnopqrstuvwxyzåäö", 1, 'n', 3,
                                                        'o', "abcdefghijklmnopqrstuvwxyzåäöa"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct SpecialCase {
-    const char* name;
-    const char* spanish;
-    int prevClass;  // 0: no predecessor
-    const char* expected;
-};
-
-void PrintTo(const SpecialCase& c, std::ostream* os) { *os << c.name; }
-
-class SpecialAdjectives : public testing::TestWithParam<SpecialCase> {};
-
-TEST_P(SpecialAdjectives, HaveSwedishWordsOfTheirOwn) {
-    const SpecialCase& c = GetParam();
-    Sentence t;
-    if (c.prevClass != 0) t.Add(W{.sp = "x", .spClass = c.prevClass});
-    t.Add(W{.sp = c.spanish, .sv = "stor"});
-    t.s.CurWord = t.s.WordList.Tail;
-    Str30 form = "stor";
-    InflectAdjective(t.s, form, 'n', 3, ClassCode(1), 'b');
-    EXPECT_EQ(Utf(form), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Words, SpecialAdjectives,
-                         testing::Values(SpecialCase{"mismo_after_noun", "mismo", 1, "själv"},
-                                         SpecialCase{"mayor_after_article", "mayor", 15, "största"},
-                                         SpecialCase{"otro_after_negation", "otro", 17, "annan"},
-                                         SpecialCase{"otra_after_negation", "otra", 17, "annan"},
-                                         SpecialCase{"mismo_after_article_inflects", "mismo", 15, "stora"},
-                                         SpecialCase{"mismo_first_word_inflects", "mismo", 0, "stora"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct ComparativeWordCase {
-    const char* name;
-    const char* adjective;
-    int prevClass;  // 0: no predecessor
-    const char* expected;
-};
-
-void PrintTo(const ComparativeWordCase& c, std::ostream* os) { *os << c.name; }
-
-class IrregularComparativeWords : public testing::TestWithParam<ComparativeWordCase> {};
-
-TEST_P(IrregularComparativeWords, BecomeSuperlativeAfterADeterminer) {
-    const ComparativeWordCase& c = GetParam();
-    Sentence t;
-    if (c.prevClass != 0) t.Add(W{.sp = "x", .spClass = c.prevClass});
-    t.Add(W{.sp = "mejor"});
-    t.s.CurWord = t.s.WordList.Tail;
-    Str30 form = Form(c.adjective);
-    LookupIrregularAdjective(t.s, form, 'b', 1, 'n');
-    EXPECT_EQ(Utf(form), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, IrregularComparativeWords,
-                         testing::Values(ComparativeWordCase{"battre_after_possessive", "bättre", 12, "bästa"},
-                                         ComparativeWordCase{"battre_after_article", "bättre", 15, "bästa"},
-                                         ComparativeWordCase{"battre_after_determiner", "bättre", 48, "bästa"},
-                                         ComparativeWordCase{"battre_after_noun", "bättre", 1, "bättre"},
-                                         ComparativeWordCase{"battre_first_word", "bättre", 0, "bättre"},
-                                         ComparativeWordCase{"varre_after_article", "värre", 15, "värsta"},
-                                         ComparativeWordCase{"samre_is_varre", "sämre", 15, "värre"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IrregularAdjectiveClass, TakesBackARecordedMest) {
@@ -248,13 +185,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, IrregularComparatives,
                                          IrregularComparativeCase{"nara", "nära", "närmre"},
                                          IrregularComparativeCase{"other", "snabb", "snabb"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ComparisonGroup, ComesFromBits7To9WithThreeForNone) {
-    EXPECT_EQ(ComparisonGroupOf(0), 3U);
-    EXPECT_EQ(ComparisonGroupOf(1 << 7), 1U);
-    EXPECT_EQ(ComparisonGroupOf(7 << 7), 7U);
-    EXPECT_EQ(ComparisonGroupOf((2 << 7) | 0x7F | (1 << 10)), 2U);
-}
 
 struct WordFormCase {
     const char* name;

@@ -256,7 +256,7 @@ void StageWord(TranslationState& s, const Str30& token, int position) {
     }
     if (IsNumber(tok)) {
         StageNumber(w, tok);
-    } else {
+    } else if (!StageAbbreviation(s, tok.view())) {
         s.LookupWord = tok;
         bool found = false;
         // An order that opens the sentence ("Ven", "Di") before the reading

@@ -101,6 +101,25 @@ constexpr RuleRange kPhraseNames[] = {
     {268, 268, "SKon"}, {269, 269, "KT"},   {270, 270, "dN"},   {271, 271, "deN"},
 };
 
+// Each class number and label names one row, and no rule has two phrase names.
+constexpr bool ClassesAreUnique() {
+    for (const auto& a : kWordClasses)
+        for (const auto& b : kWordClasses)
+            if (&a != &b && (a.number == b.number || a.label == b.label)) return false;
+    return true;
+}
+static_assert(ClassesAreUnique(), "one row per class number and label");
+
+constexpr bool PhraseNameRangesAreDisjoint() {
+    for (const auto& a : kPhraseNames) {
+        if (a.first > a.last) return false;
+        for (const auto& b : kPhraseNames)
+            if (&a != &b && a.first <= b.last && b.first <= a.last) return false;
+    }
+    return true;
+}
+static_assert(PhraseNameRangesAreDisjoint(), "one phrase name per rule");
+
 }  // namespace
 
 const WordClassRow* FindWordClass(int number) {

@@ -4,18 +4,18 @@
 
 #include "core/word_classes.h"
 #include "grammar/phrase_grammar_rules.h"
+#include "grammar/phrase_rule_index.h"
 
 namespace quelvo {
 namespace {
 
-// The word tags as grouping sees them: entry 0 unused, the marks of
-// transitivity dropped from infinitives.
-std::vector<Str6> WorkingTags(const TranslationState& s) {
-    std::vector<Str6> tags(static_cast<std::size_t>(s.WordCount > 0 ? s.WordCount + 1 : 1));
+// The word tags as grouping sees them, by number: entry 0 unused, the marks
+// of transitivity dropped from infinitives.
+std::vector<TagId> WorkingTags(const TranslationState& s) {
+    std::vector<TagId> tags(static_cast<std::size_t>(s.WordCount > 0 ? s.WordCount + 1 : 1), kUnknownTag);
     for (int i = 1; i <= s.WordCount; ++i) {
-        Str6 tag = s.WordTags.Get(i);
-        if (tag == "inf_t" || tag == "inf_i") tag = "inf";
-        tags[static_cast<std::size_t>(i)] = tag;
+        const Str6& tag = s.WordTags.Get(i);
+        tags[static_cast<std::size_t>(i)] = TagIdOf(tag == "inf_t" || tag == "inf_i" ? "inf" : tag.view());
     }
     return tags;
 }
@@ -24,20 +24,6 @@ int LengthOf(const GrammarRule& rule) {
     int n = 0;
     while (n < kMaxMembers && !rule.tags[static_cast<std::size_t>(n)].empty()) ++n;
     return n;
-}
-
-bool Matches(const GrammarRule& rule, const std::vector<Str6>& tags, int from) {
-    const int n = LengthOf(rule);
-    if (n == 0 || from + n > static_cast<int>(tags.size())) return false;
-    for (int j = 0; j < n; ++j)
-        if (tags[static_cast<std::size_t>(from + j)] != rule.tags[static_cast<std::size_t>(j)]) return false;
-    return true;
-}
-
-const GrammarRule* FirstMatch(const std::vector<Str6>& tags, int from) {
-    for (const GrammarRule& rule : PhraseGrammar)
-        if (Matches(rule, tags, from)) return &rule;
-    return nullptr;
 }
 
 PhraseNode* NewPhrase(TranslationState& s) {
@@ -90,12 +76,12 @@ bool StartsPrepPhrase(const PhraseNode& a) {
 }  // namespace
 
 void GroupWordsIntoPhrases(TranslationState& s) {
-    const std::vector<Str6> tags = WorkingTags(s);
+    const std::vector<TagId> tags = WorkingTags(s);
     Str10 previousTag;
     int previousRule = 0;
     for (int from = 1; from <= s.WordCount;) {
         PhraseNode& phrase = *NewPhrase(s);
-        if (const GrammarRule* rule = FirstMatch(tags, from)) {
+        if (const GrammarRule* rule = FirstMatchingRule(tags, static_cast<std::size_t>(from))) {
             FillFromRule(phrase, *rule, previousTag);
         } else {
             // A word no rule knows stays a phrase of its own; it still covers

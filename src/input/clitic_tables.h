@@ -40,6 +40,9 @@ inline const TwoCliticTable kTwoClitics[] = {
                   "\xEDrtelo", "\xEDrtela", "\xEDrselo", "\xEDrsela", "\xEDroslo", "\xEDrosla"}},
 };
 
+// The accented vowels that begin every ending of kTwoClitics.
+inline constexpr std::string_view kTwoCliticVowels = "\xE1\xE9\xED";
+
 // One pronoun after an infinitive: the gates that let a word be examined at all ...
 inline constexpr std::string_view kInfinitiveGate3[] = {"rlo", "rla", "rle", "rse", "rme"};
 inline constexpr std::string_view kInfinitiveGate4[] = {"rlos", "rlas", "rles", "arte", "erte", "irte", "rnos"};

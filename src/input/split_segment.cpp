@@ -51,7 +51,9 @@ private:
     }
     static bool IsBlank(char c) { return c == '\n' || c == '\r' || c == ' '; }
     // A line break ends a word as a blank does, so that words on two lines stay two words.
-    static bool EndsToken(char c) { return IsBlank(c) || c == '!' || c == '.' || c == '?'; }
+    // A "." that ends the sentence stands apart by now; one still joined to
+    // the word belongs to it ("Sr.", "3.5").
+    static bool EndsToken(char c) { return IsBlank(c) || c == '!' || c == '?'; }
 
     std::string ReadToken() {
         std::string token;
@@ -74,6 +76,8 @@ private:
     }
 
     void SeparateTwoAfterInfinitive(std::string& token) {
+        // Every ending holds an accented vowel: most tokens are passed over at once.
+        if (token.find_first_of(kTwoCliticVowels) == std::string::npos) return;
         for (const auto& table : kTwoClitics) {
             if (!Contains(table.endings, LastChars(token, static_cast<std::size_t>(table.endingLength)))) continue;
             const std::size_t stemEnd = token.size() - static_cast<std::size_t>(table.endingLength - table.keptOfEnding);

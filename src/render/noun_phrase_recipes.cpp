@@ -1,6 +1,8 @@
 #include "render/noun_phrase_recipes.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 
 namespace quelvo {
 namespace {
@@ -177,6 +179,36 @@ constexpr Recipe Recipes[] = {
     {{269}, {Comma}},
 };
 
+// Every rule a recipe names, with that recipe, sorted by rule; among equal
+// rules the earlier recipe comes first, and it is the one that applies.
+struct RuleRecipe {
+    int rule;
+    std::size_t recipe;
+};
+
+constexpr std::size_t CountRecipeRules() {
+    std::size_t n = 0;
+    for (const Recipe& recipe : Recipes)
+        for (int rule : recipe.rules) n += rule > 0 ? 1 : 0;
+    return n;
+}
+
+constexpr auto SortedRecipeRules() {
+    std::array<RuleRecipe, CountRecipeRules()> out{};
+    std::size_t n = 0;
+    for (std::size_t r = 0; r < std::size(Recipes); ++r) {
+        for (int rule : Recipes[r].rules) {
+            if (rule <= 0) continue;
+            std::size_t at = n++;
+            for (; at > 0 && out[at - 1].rule > rule; --at) out[at] = out[at - 1];
+            out[at] = {rule, r};
+        }
+    }
+    return out;
+}
+
+constexpr auto RecipeByRule = SortedRecipeRules();
+
 }  // namespace
 
 int WordsOfStep(Step kind) {
@@ -194,9 +226,9 @@ int WordsOfRecipe(const Recipe& recipe) {
 
 const Recipe* RecipeOfRule(int ruleNo) {
     if (ruleNo <= 0) return nullptr;
-    for (const Recipe& recipe : Recipes)
-        if (std::find(recipe.rules.begin(), recipe.rules.end(), ruleNo) != recipe.rules.end()) return &recipe;
-    return nullptr;
+    const auto it = std::lower_bound(RecipeByRule.begin(), RecipeByRule.end(), ruleNo,
+                                     [](const RuleRecipe& entry, int rule) { return entry.rule < rule; });
+    return it != RecipeByRule.end() && it->rule == ruleNo ? &Recipes[it->recipe] : nullptr;
 }
 
 std::span<const Recipe> NounPhraseRecipes() { return Recipes; }

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "line_batch.h"
 #include "quelvo/translator.h"
+#include "text_mode.h"
 
 namespace {
 
@@ -17,6 +19,7 @@ struct Options {
     std::string dataDir;
     bool tokens = false;
     std::string explain;  // "", "table" or "json"
+    unsigned jobs = 0;  // 0: one worker per core
     std::vector<std::string> words;
 };
 
@@ -32,44 +35,46 @@ struct Outcome {
     bool replacedCharacters = false;
 };
 
-Outcome PrintExplanation(const quelvo::Translator& translator, const std::string& format, const std::string& text) {
+Outcome PrintExplanation(const quelvo::Translator& translator, const std::string& format, const std::string& text,
+                         std::ostream& out) {
     const auto result =
         translator.Explain(text, format == "json" ? quelvo::ExplainFormat::Json : quelvo::ExplainFormat::Table);
-    std::cout << result.document;
+    out << result.document;
     return {result.rejection, result.replacedCharacters};
 }
 
-Outcome PrintTokens(const quelvo::Translator& translator, const std::string& text) {
+Outcome PrintTokens(const quelvo::Translator& translator, const std::string& text, std::ostream& out) {
     const auto result = translator.Tokens(text);
     for (std::size_t i = 0; i < result.segments.size(); ++i) {
-        if (i > 0) std::cout << '\n';
-        for (const auto& token : result.segments[i]) std::cout << token << '\n';
+        if (i > 0) out << '\n';
+        for (const auto& token : result.segments[i]) out << token << '\n';
     }
     return {result.rejection, result.replacedCharacters};
 }
 
-Outcome PrintTranslation(const quelvo::Translator& translator, const std::string& text) {
+Outcome PrintTranslation(const quelvo::Translator& translator, const std::string& text, std::ostream& out) {
     const auto result = translator.Translate(text);
-    std::cout << result.text << '\n';
+    out << result.text << '\n';
     return {result.rejection, result.replacedCharacters};
 }
 
 // Handles one input; returns false when it was refused.
 bool RunOne(const quelvo::Translator& translator, const Options& opt, const std::string& text,
-            const std::string& where) {
-    const Outcome outcome = !opt.explain.empty() ? PrintExplanation(translator, opt.explain, text)
-                            : opt.tokens         ? PrintTokens(translator, text)
-                                                 : PrintTranslation(translator, text);
+            const std::string& where, std::ostream& out = std::cout, std::ostream& err = std::cerr) {
+    const Outcome outcome = !opt.explain.empty() ? PrintExplanation(translator, opt.explain, text, out)
+                            : opt.tokens         ? PrintTokens(translator, text, out)
+                                                 : PrintTranslation(translator, text, out);
     if (outcome.replacedCharacters) {
-        std::cerr << where << "characters that cannot be translated were replaced by \"_\"\n";
+        err << where << "characters that cannot be translated were replaced by \"_\"\n";
     }
-    if (outcome.rejection != quelvo::Rejection::None) std::cerr << where << quelvo::MessageOf(outcome.rejection) << '\n';
+    if (outcome.rejection != quelvo::Rejection::None) err << where << quelvo::MessageOf(outcome.rejection) << '\n';
     return outcome.rejection == quelvo::Rejection::None;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);  // buffered standard input tells how much waits to be read
     CLI::App app{"Translates Spanish sentences into Swedish, one sentence per input.", "quelvo"};
     Options opt;
     app.add_option("--data", opt.dataDir, "Directory of the seven dictionary files")->check(CLI::ExistingDirectory);
@@ -79,6 +84,10 @@ int main(int argc, char** argv) {
     app.add_flag("--explain{table}", opt.explain, "Print every stage's result (table, or json with --explain=json)")
         ->expected(0)
         ->check(CLI::IsMember({"table", "json"}));
+    TextModeOptions textMode;
+    app.add_option("--text", textMode.file, "Translate a whole text, from FILE or standard input")->expected(0, 1);
+    app.add_option("--format", textMode.format, "Format of the --text input")->check(CLI::IsMember({"text", "html"}));
+    app.add_option("--jobs", opt.jobs, "Workers translating standard input (default: one per core)");
     app.add_option("text", opt.words, "The Spanish sentence; without it, each line of standard input");
     try {
         app.parse(argc, argv);
@@ -94,13 +103,14 @@ int main(int argc, char** argv) {
         return kExitData;
     }
     const auto& translator = std::get<quelvo::Translator>(opened);
+    if (app.count("--text") > 0) return RunTextMode(translator, textMode);
 
     if (!opt.words.empty()) return RunOne(translator, opt, Join(opt.words), "") ? 0 : kExitRejected;
 
-    bool allTranslated = true;
-    std::string line;
-    for (long lineNo = 1; std::getline(std::cin, line); ++lineNo) {
-        if (!RunOne(translator, opt, line, "line " + std::to_string(lineNo) + ": ")) allTranslated = false;
-    }
+    const bool allTranslated = quelvo::cli::RunLines(
+        std::cin, std::cout, std::cerr, opt.jobs,
+        [&](const std::string& line, long lineNo, std::ostream& out, std::ostream& err) {
+            return RunOne(translator, opt, line, "line " + std::to_string(lineNo) + ": ", out, err);
+        });
     return allTranslated ? 0 : kExitRejected;
 }
