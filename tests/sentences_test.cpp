@@ -441,6 +441,8 @@ constexpr SentenceRow kOrderRows[] = {
     {"Cuéntalo.", "Berätta det."},
     {"¡Siéntate!", "Sätt dig!"},
     {"Vive en Madrid.", "Han bor i Madrid."},
+    {"Necesita un coche.", "Han behöver en bil."},
+    {"Dame el libro.", "Ge mig boken."},
 };
 
 // "-amos" and "-imos": the present or the past by a time word of the sentence;

@@ -16,9 +16,16 @@ namespace {
 constexpr std::string_view kFirstPronouns[] = {"me", "te", "se", "nos"};
 constexpr std::string_view kLastPronouns[] = {"nos", "los", "las", "les", "me", "te", "se", "lo", "la", "le", "os"};
 
-// Stems of this length or less take no accent when a pronoun is attached
-// ("dame", "hazlo"); longer ones do ("cuéntame").
-constexpr std::size_t kShortStem = 3;
+// The one-syllable orders, which take no accent when a pronoun is attached
+// ("dame", "hazlo"); longer ones do ("cuéntame"), which keeps "sale" and
+// "come" whole.
+constexpr std::string_view kShortOrders[] = {"di", "haz", "pon", "ten", "ven", "da"};
+
+bool IsShortOrder(std::string_view stem) {
+    for (const std::string_view order : kShortOrders)
+        if (order == stem) return true;
+    return false;
+}
 
 // A word of the dictionary or of the verb-form file is never cut.
 bool IsKnownWord(TranslationState& s, std::string_view word) {
@@ -48,10 +55,10 @@ bool IsInfinitive(TranslationState& s, std::string_view stem) {
 }
 
 // The stem of an order takes an accent when a pronoun is attached, unless it
-// is short; an infinitive does not.
+// is a short order; an infinitive does not.
 bool IsVerbStem(TranslationState& s, std::string_view stem, const std::string& plain) {
     if (IsInfinitive(s, plain)) return true;
-    return (HasAccent(stem) || stem.size() <= kShortStem) && IsImperativeStem(s, plain);
+    return (HasAccent(stem) || IsShortOrder(stem)) && IsImperativeStem(s, plain);
 }
 
 bool TryCut(TranslationState& s, std::string_view word, std::string_view first, std::string_view second, Cut& cut) {

@@ -36,11 +36,13 @@ void MakeImperative(WordNode& verb) {
     verb.PersonNo = 2;
 }
 
-// Verbs whose noun phrase after them is their subject ("queda un día",
-// "falta agua"): a determiner after them is no sign of an order.
+// Verbs after which a determiner is no sign of an order: the noun phrase is
+// their subject ("queda un día", "falta agua"), or they are hardly ever
+// ordered ("necesita un coche").
 constexpr std::string_view kSubjectAfterVerbs[] = {
-    "quedar", "faltar", "sobrar", "bastar", "existir", "aparecer", "llegar", "venir", "ocurrir", "pasar",
-    "suceder", "importar", "doler", "parecer", "costar", "valer", "empezar", "comenzar", "terminar",
+    "quedar", "faltar", "sobrar",  "bastar", "existir",  "aparecer", "llegar",   "venir",
+    "ocurrir", "pasar", "suceder", "importar", "doler",  "parecer",  "costar",   "valer",
+    "empezar", "comenzar", "terminar", "necesitar", "querer", "deber", "poder", "saber", "soler",
 };
 
 bool TakesSubjectAfter(const WordNode& verb) {
