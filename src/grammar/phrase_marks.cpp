@@ -1,6 +1,9 @@
 #include "grammar/phrase_marks.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
+#include <string_view>
 
 #include "grammar/phrase_walk.h"
 
@@ -31,6 +34,31 @@ void MarkPrepPronouns(TranslationState& s) {
             p->RuleNo = 9234;
         }
     }
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 7> DayNames{"lunes", "martes", "mi\xE9rcoles", "jueves",
+                                                   "viernes", "s\xE1" "bado", "domingo"};
+
+bool IsDayPhrase(const PhraseAt& at) {
+    const PhraseNode& p = *at.phrase;
+    if (p.Tag != "NP" || p.MemberCount != 2 || p.Members[1] != "det" || p.Members[2] != "n") return false;
+    const WordNode* article = at.word;
+    if (article == nullptr || article->Next == nullptr) return false;
+    if (article->SpWord != "el" && article->SpWord != "los") return false;
+    const WordNode* day = article->Next;
+    const bool isDay = std::find(DayNames.begin(), DayNames.end(), day->SpWord.view()) != DayNames.end();
+    // "El lunes es mi día favorito": the day is the subject.
+    return isDay && (day->Next == nullptr || day->Next->SpWord != "ser");
+}
+
+}  // namespace
+
+void MarkDayPhrases(TranslationState& s) {
+    ForEachPhraseIn(s, 1, std::numeric_limits<int>::max(), [](PhraseAt& at) {
+        if (IsDayPhrase(at)) at.phrase->Tag = "NPT";
+    });
 }
 
 }  // namespace quelvo

@@ -37,6 +37,8 @@ void ResolveDeCompounds(TranslationState& s) {
         // A noun with its own adjective is no compound, nor is anything after it.
         if (OneOf(SpClassOf(n->Next), {2, 20})) return;
         if (SpClassOf(n->Prev->Prev) != 1) continue;
+        // What a container or measure holds is no compound (una taza de café: en kopp kaffe).
+        if (HasFlag(n->Prev->Prev->SvCode3, kMeasureFlag)) continue;
         SetTag(s, pos, "dN");
         SetTag(s, pos - 1, "deN");
         SetClassText(s, pos - 1, "deN");

@@ -37,10 +37,15 @@ void WeatherVerb(TranslationState& s, bool& done) {
     done = true;
 }
 
+bool StartsTimeAgo(const WordNode* w) {
+    if (w == nullptr || w->SpWord != "hacer" || w->Next == nullptr || w->Next->Next == nullptr) return false;
+    const WordNode& amount = *w->Next;
+    const bool counted = amount.SpClass == 6 || amount.SpWord == "un" || amount.SpWord == "una";
+    return counted && w->Next->Next->SpClass == 1;
+}
+
 void SedanCheck(const TranslationState& s, bool& done, Str30& text) {
-    const WordNode* w = s.CurWord;
-    if (w == nullptr || w->Next == nullptr || w->Next->Next == nullptr) return;
-    if (w->Next->SpClass != 6 || w->Next->Next->SpClass != 1) return;
+    if (!StartsTimeAgo(s.CurWord)) return;
     done = true;
     text = "sedan";
 }

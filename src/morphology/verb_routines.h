@@ -9,6 +9,10 @@ namespace quelvo {
 // (past), emitted for CurWord; `done` tells whether it was.
 void WeatherVerb(TranslationState& s, bool& done);
 
+// "hacer" before an amount and its noun: a time ago, no verb in Swedish
+// (hace dos años: för två år sedan).
+bool StartsTimeAgo(const WordNode* word);
+
 // A number and a noun after the word: "sedan" (hace dos años: sedan två år).
 void SedanCheck(const TranslationState& s, bool& done, Str30& text);
 

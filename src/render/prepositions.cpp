@@ -18,6 +18,13 @@ constexpr int kInfinitive = 19;
 constexpr int kSupine = 13;
 constexpr int kNumeralClass = 6;
 constexpr int kVerbClass = 3;
+constexpr int kAdverbClass = 5;
+constexpr int kPrepositionClass = 7;
+constexpr int kNounClass = 1;
+constexpr int kAdjectiveClass = 2;
+constexpr int kSubjectPronounClass = 10;
+constexpr int kObjectPronounClass = 11;
+constexpr int kPossessiveClass = 12;
 constexpr int kProperNameClass = 16;
 constexpr int kProperNameCompoundClass = 95;
 
@@ -29,6 +36,7 @@ constexpr std::array<std::string_view, 12> MonthNames{
     "enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre",
     "noviembre", "diciembre"};
 constexpr std::array<std::string_view, 3> ComparingWords{"m\xE1s", "menos", "mejor"};
+constexpr std::array<std::string_view, 5> SuperlativeWords{"m\xE1s", "menos", "mejor", "peor", "mayor"};
 
 template <std::size_t N>
 bool IsIn(const std::array<std::string_view, N>& table, const WordNode* word) {
@@ -55,21 +63,51 @@ void RenderPor(WordNode& word, Rendering& r) {
     if (HasFormCode(word.Next, kInfinitive)) r.text = "f\xF6r att";
 }
 
+// A person a thing is meant for: a pronoun, a possessive with its noun, a
+// name ("un regalo para ti": en present till dig).
+// "su", which the analysis reads as the article, still names a person's own.
+bool IsRecipient(const WordNode* w) {
+    if (w == nullptr) return false;
+    return w->SpClass == kSubjectPronounClass || w->SpClass == kObjectPronounClass ||
+           w->SpClass == kPossessiveClass || w->SpClass == kProperNameClass || w->SpText == "su" ||
+           w->SpText == "sus";
+}
+
+// After a verb ("es para ti") "för" serves as well.
 void RenderPara(WordNode& word, Rendering& r) {
-    if (word.Next != nullptr) r.text = word.Next->FormCode == kInfinitive ? "f\xF6r att" : "f\xF6r";
+    if (word.Next == nullptr) return;
+    const bool afterNoun = HasClass(word.Prev, kNounClass);
+    if (word.Next->FormCode == kInfinitive) r.text = "f\xF6r att";
+    else r.text = afterNoun && IsRecipient(word.Next) ? "till" : "f\xF6r";
 }
 
 void RenderSin(WordNode& word, Rendering& r) {
     if (HasFormCode(word.Next, kInfinitive)) r.text = "utan";
 }
 
-// "en" before a year (en 1990) has no Swedish counterpart.
+// The noun that a preposition governs: the first noun after it, over the
+// article, determiners and adjectives before it.
+const WordNode* GovernedNoun(const WordNode& preposition) {
+    constexpr int kWordsBeforeNoun = 3;
+    const WordNode* w = preposition.Next;
+    for (int i = 0; w != nullptr && i <= kWordsBeforeNoun; ++i, w = w->Next) {
+        if (w->SvClass == kNounClass) return w;
+        if (w->SpClass == kVerbClass || w->SpClass == kPrepositionClass) return nullptr;
+    }
+    return nullptr;
+}
+
+// "en" before a year (en 1990) has no Swedish counterpart; before a noun
+// that Swedish places "på" (en la estación: på stationen) it is "på".
 void RenderEn(WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
     if (next != nullptr && next->SpClass == kNumeralClass && next->SpWord.size() == 4) {
         r.text.clear();
         r.drop = true;
+        return;
     }
+    const WordNode* noun = GovernedNoun(word);
+    if (noun != nullptr && HasFlag(noun->SvCode3, kOnPlaceFlag)) r.text = "p\xE5";
 }
 
 void RenderSegun(WordNode& word, Rendering& r) {
@@ -87,9 +125,61 @@ void KeepNameWithDe(WordNode& word, Rendering& r) {
     r.text = word.SpText;
 }
 
+// "de" after a verb that governs it (venir de: från, hablar de: om, salir
+// de: lämna + object). An adverb may stand between.
+const WordNode* GoverningVerb(const WordNode& de) {
+    const WordNode* prev = de.Prev;
+    if (HasClass(prev, kAdverbClass)) prev = prev->Prev;
+    return prev;
+}
+
+bool RenderGovernedDe(const WordNode& word, Rendering& r) {
+    const WordNode* verb = GoverningVerb(word);
+    if (verb == nullptr) return false;
+    if (HasFlag(verb->SpCode3, kDeNoneFlag)) r.drop = true;
+    else if (HasFlag(verb->SpCode3, kDeFromFlag)) r.text = "fr\xE5n";
+    else if (HasFlag(verb->SpCode3, kDeAboutFlag)) r.text = "om";
+    else return false;
+    return true;
+}
+
+// What a container, measure or round number holds follows it directly
+// (una taza de café, cientos de agricultores); "tres de mis amigos" keeps it.
+bool FollowsMeasure(const WordNode& word) {
+    const WordNode* prev = word.Prev;
+    if (prev == nullptr) return false;
+    return HasFlag(prev->SvCode3, kMeasureFlag) || (prev->SpClass == kNumeralClass && HasClass(word.Next, kNounClass));
+}
+
+// "de" after a superlative names the place it holds in: "el río más largo
+// del país" is "den längsta floden i landet"; a group stays "av".
+bool AfterSuperlative(const WordNode& de) {
+    constexpr int kWordsBack = 4;
+    bool comparing = false;
+    const WordNode* w = de.Prev;
+    for (int i = 0; w != nullptr && i < kWordsBack; ++i, w = w->Prev) {
+        if (IsIn(SuperlativeWords, w)) comparing = true;
+        if (Is(w, "el") || Is(w, "la") || Is(w, "los") || Is(w, "las")) return comparing;
+    }
+    return false;
+}
+
+bool IsSingularPlace(const WordNode* w) { return Is(w, "el") || Is(w, "la") || IsProperName(w); }
+
+// "de" that opens the sentence before a bare noun or adjective names a
+// stage of life or a role: "De niña vivía en Sevilla" is "Som flicka ...".
+bool OpensWithRole(const WordNode& de) {
+    const WordNode* role = de.Next;
+    if (de.Prev != nullptr || role == nullptr || role->Next == nullptr) return false;
+    const bool bare = role->SvClass == kNounClass || role->SvClass == kAdjectiveClass;
+    const WordNode* after = role->Next;
+    return bare && (after->SpWord == "," || after->SvClass == kVerbClass || after->SpClass == kVerbClass);
+}
+
 // The last of the remaining cases that applies wins.
 void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
+    if (AfterSuperlative(word) && IsSingularPlace(next)) r.text = "i";
     if (Is(next, "el") && Is(next->Next, "siglo")) r.text = "fr\xE5n";
     if (IsIn(ComparingWords, word.Prev)) r.text = "\xE4n";
     if (HasFormCode(next, 99)) r.text = "i";
@@ -102,13 +192,15 @@ void RenderDe(WordNode& word, Rendering& r) {
         r.drop = true;
     } else if (next != nullptr && Is(next->Next, "a")) {
         r.text = "fr\xE5n";
-    } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev)) {
+    } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev) || FollowsMeasure(word)) {
         r.drop = true;
     } else if (HasFormCode(next, kInfinitive)) {
         r.text = "att";
     } else if (HasClass(prev, kProperNameClass) && HasClass(next, kProperNameClass)) {
         KeepNameWithDe(word, r);
-    } else {
+    } else if (OpensWithRole(word)) {
+        r.text = "som";
+    } else if (!RenderGovernedDe(word, r)) {
         RenderOrdinaryDe(word, r);
     }
 }
@@ -182,6 +274,14 @@ void RenderPrepInfinitive(TranslationState& s) {
 }
 
 }  // namespace
+
+bool IsOrdinaryDe(WordNode& de) {
+    if (de.SpWord != "de" || (HasClass(de.Prev, kProperNameClass) && HasClass(de.Next, kProperNameClass)))
+        return false;
+    Rendering r{de.SvWord};
+    RenderDe(de, r);
+    return !r.drop && r.text == de.SvWord;
+}
 
 void EmitPreposition(TranslationState& s) {
     if (s.CurWord == nullptr) return;

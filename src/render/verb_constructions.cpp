@@ -2,13 +2,17 @@
 
 #include "morphology/verb_routines.h"
 #include "render/emission.h"
+#include "render/phrase_progress.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
 #include "swedish/clock_time.h"
+#include "swedish/nouns.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
 namespace {
+
+constexpr int kNumeralClass = 6;
 
 // "ir a" + infinitive: the Swedish auxiliary words by the tense of "ir";
 // false for a tense the construction has no words for.
@@ -39,6 +43,35 @@ std::string_view MustText(const WordNode& w) {
 // stays current, so the dispatch never steps from a missing phrase.
 void TakeInNextPhrase(TranslationState& s) {
     if (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) s.PhraseCursor = s.PhraseCursor->Next;
+}
+
+// The number of phrases after the current one that hold exactly the next
+// `words` words; 0 when a phrase reaches beyond them.
+int PhrasesHolding(const PhraseNode* current, int words) {
+    int phrases = 0;
+    for (const PhraseNode* p = current->Next; p != nullptr && words > 0; p = p->Next, ++phrases)
+        words -= WordsOfPhrase(p);
+    return words == 0 ? phrases : 0;
+}
+
+// "hace dos años": "för två år sedan", the amount and its noun taken in
+// when they make whole phrases of their own.
+void EmitTimeAgo(TranslationState& s) {
+    constexpr int kAmountWords = 2;
+    const int phrases = s.PhraseCursor == nullptr ? 0 : PhrasesHolding(s.PhraseCursor, kAmountWords);
+    if (phrases == 0) return EmitAndRecord(s, "f\xF6r sedan", "prep");
+    EmitAndRecord(s, "f\xF6r", "prep");
+    const WordNode& noun = *s.CurWord->Next;
+    Str30 amount = s.CurWord->SvWord;
+    char gender = 'n';
+    GenderOfCode(noun.SvCode2, gender);
+    if (s.CurWord->SpClass != kNumeralClass) amount = gender == 't' ? "ett" : "en";
+    EmitAndRecord(s, amount, "rord");
+    Str30 form = noun.SvWord;
+    ChkKatForm(s, form, noun.SvCode2, noun.FormCode, 'o');
+    EmitAndRecord(s, form, "n");
+    EmitCounted(s, noun.SpWord, "sedan", "post");
+    for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
 }
 
 bool IsYears(const WordNode* w) { return IsSpanish(w, "a\xF1o") || IsSpanish(w, "a\xF1os"); }
@@ -132,7 +165,7 @@ void VerbHacer(TranslationState& s) {
     if (done) return;
     Str30 sinceText;
     SedanCheck(s, done, sinceText);
-    if (done) return EmitAndRecord(s, "f\xF6r sedan", "prep");
+    if (done) return EmitTimeAgo(s);
     const WordNode* next = w->Next;
     if (HasSpanishClass(next, {2}) && IsInfinitive(next->Next)) {
         EmitAndRecord(s, IsPresentCode(w->FormCode) ? "g\xF6r" : "gjorde", "v");

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/form_codes.h"
+#include "morphology/verb_routines.h"
 #include "swedish/clock_time.h"
 #include "swedish/experiencer.h"
 #include "swedish/nouns.h"
@@ -174,7 +175,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (!ExperiencerSubject(s.CurWord).empty()) return;
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
-    if (StartsClockTime(verb)) return;
+    if (StartsClockTime(verb) || StartsTimeAgo(verb)) return;
     if (verb->FormCode == 19 || verb->FormCode == kImperativeFormCode) return;
     if (phrase->Prev == nullptr && verb->FormCode == 11) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
