@@ -95,7 +95,7 @@ inline constexpr DictionaryFlag kParticipleNounFlag{CodeField::SpCode2, 1U << 4}
 inline constexpr DictionaryFlag kNounAdjFlag{CodeField::SpCode2, 1U << 11};
 inline constexpr DictionaryFlag kVerbAdjFlag{CodeField::SpCode2, 1U << 12};
 inline constexpr DictionaryFlag kDropAFlag{CodeField::SpCode3, 3};               // the object takes no "a"
-inline constexpr DictionaryFlag kInfinitiveAttFlag{CodeField::SpCode3, 1U << 5};  // an infinitive object takes "att"
+inline constexpr DictionaryFlag kInfinitiveAttFlag{CodeField::SpCode3, 1U << 7};  // an infinitive object takes "att"
 inline constexpr DictionaryFlag kSVerbFlag{CodeField::SvCode3, 1U << 7};
 // What "de" after a verb becomes: "från" (venir de), "om" (hablar de), or
 // nothing, the Swedish verb taking an object (salir de: lämna).
