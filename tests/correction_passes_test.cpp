@@ -182,16 +182,18 @@ TEST_F(TranslatorRoutines, NoSedanWithoutNumber) {
     EXPECT_TRUE(text.empty());
 }
 
-TEST_F(TranslatorRoutines, GerundAfterIrIsRecordedAndPassed) {
+// The gerund takes the tense of "ir" and reaches the output.
+TEST_F(TranslatorRoutines, GerundAfterIrIsEmittedInTheTenseOfIr) {
     const auto s = At("Va cantando.", 2);
     Str30 form;
     bool done = false;
     IrGerund(*s, form, done);
     EXPECT_TRUE(done);
-    EXPECT_EQ(WordAt(*s, 2)->FormCode, 11);
+    EXPECT_EQ(WordAt(*s, 2)->FormCode, WordAt(*s, 1)->FormCode);
     EXPECT_EQ(s->CurWord, WordAt(*s, 3));
     EXPECT_EQ(s->OutCount, 2);
     EXPECT_EQ(s->OutWords[1], form);
+    EXPECT_EQ(s->OutList.Count(), 1);
 }
 
 TEST_F(TranslatorRoutines, GerundWithoutIrIsLeftAlone) {

@@ -104,16 +104,29 @@ TEST(ExplainTable, AlignsTheColumnsForAPerson) {
     EXPECT_EQ(ColumnOf(lines[6], "vi"), ColumnOf(header, "WordTag"));
 }
 
-TEST(ExplainCli, PrintsOneJsonDocument) {
-    const std::string command = std::string(QUELVO_CLI) + " --data " + QUELVO_FIXTURES +
-                                "/analysis --explain=json \"La puerta abierta.\"";
+// What the command line program prints, standard error included, for `options`
+// followed by the sentence.
+std::string RunCli(const std::string& options) {
+    const std::string command = std::string(QUELVO_CLI) + " --data " + QUELVO_FIXTURES + "/analysis " + options +
+                                " \"La puerta abierta.\" 2>&1";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    ASSERT_NE(pipe, nullptr);
     std::string out;
+    if (pipe == nullptr) return out;
     char buffer[4096];
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) out.append(buffer, n);
-    const auto doc = nlohmann::json::parse(out);
+    return out;
+}
+
+TEST(ExplainCli, PrintsOneJsonDocument) {
+    const auto doc = nlohmann::json::parse(RunCli("--explain=json"));
     EXPECT_EQ(doc["segments"][0]["words"][2]["WordTag"], "vadj");
+}
+
+// "--explain" before the sentence is a flag: the sentence is explained as a table.
+TEST(ExplainCli, TakesTheSentenceAfterTheFlag) {
+    const std::string out = RunCli("--explain");
+    EXPECT_NE(out.find("abierta"), std::string::npos) << out;
+    EXPECT_EQ(out.find("not in"), std::string::npos) << out;
 }
 
 }  // namespace

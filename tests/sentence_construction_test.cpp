@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{"name_opening_sentence", "Pedro come.", 1, "Pedro Pedro 16 1 3 egnm"},
                     WordCase{"name_after_question_mark", "¿Pedro come?", 2, "Pedro Pedro 16 1 3 egnm"},
                     WordCase{"name_after_exclamation_mark", "¡Pedro come!", 2, "Pedro Pedro 16 1 3 egnm"},
-                    WordCase{"word_after_exclamation_mark", "¡Come!", 2, "comer äta 3 4 3 vi"},
+                    WordCase{"word_after_exclamation_mark", "¡Come!", 2, "comer äta 3 16 2 vi"},
                     WordCase{"word_after_quote", "\"Come\".", 2, "comer äta 3 4 3 vi"},
                     WordCase{"feminine_participle", "Abierta.", 1, "abierta öppen 104 10 0 vadj"}),
     CaseName);

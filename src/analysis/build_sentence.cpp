@@ -1,5 +1,6 @@
 #include "analysis/build_sentence.h"
 
+#include "analysis/opening_pronouns.h"
 #include "analysis/phrase_replacement.h"
 #include "analysis/sentence_tags.h"
 #include "analysis/ser_forms.h"
@@ -82,8 +83,9 @@ void RunSentencePasses(TranslationState& s) {
 }  // namespace
 
 void BuildSentence(TranslationState& s) {
-    PrepareArrays(s);
     LowerSentenceStart(s);
+    SeparateOpeningPronouns(s);
+    PrepareArrays(s);
     BuildWordList(s);
     RunSentencePasses(s);
 }

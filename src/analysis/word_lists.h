@@ -33,7 +33,7 @@ inline constexpr PluralForm kPluralForms[] = {
 };
 
 inline constexpr std::string_view kPunctuationTokens[] = {
-    ",", ":", ".", "\xBF", "?", "!", "\xA1", "-", "%", "\"",
+    ",", ";", ":", ".", "\xBF", "?", "!", "\xA1", "-", "%", "\"",
 };
 
 // Verbs that take no object, tagged "vi" once the phrases are known.

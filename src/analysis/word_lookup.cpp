@@ -3,8 +3,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "analysis/word_lists.h"
+#include "core/accents.h"
 #include "core/capitalise.h"
 #include "core/form_codes.h"
 #include "core/word_classes.h"
@@ -12,6 +14,7 @@
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
 #include "morphology/ending_analysis.h"
+#include "morphology/imperatives.h"
 #include "morphology/word_tables.h"
 #include "swedish/nouns.h"
 
@@ -40,8 +43,9 @@ void StageNumber(WordFields& w, const Str30& tok) {
     w.FormCode = fc::kSingular;
 }
 
+// A ";" joins two clauses as a "," does.
 void StagePunctuation(WordFields& w, const Str30& tok) {
-    w.SpClass = tok == "," ? wc::kComma : wc::kPunctuation;
+    w.SpClass = tok == "," || tok == ";" ? wc::kComma : wc::kPunctuation;
     w.FormCode = fc::kSingular;
     w.SpWord = tok;
     w.SvWord = tok;
@@ -143,6 +147,45 @@ Str30 WithCapitalLetter(Str30 tok) {
     return tok;
 }
 
+// The token after the one at `position`; empty at the end.
+std::string_view TokenAfter(const TranslationState& s, int position) {
+    const TextNode* t = s.TokenList.Head;
+    for (int i = 1; t != nullptr && i < position; ++i) t = t->Next;
+    return t != nullptr && t->Next != nullptr ? t->Next->Text.view() : std::string_view();
+}
+
+// The spellings a word typed without its accent, or with one too many, may
+// stand for: "tambien" for "también", "aquél" for "aquel".
+std::vector<Str30> AccentVariants(const Str30& tok) {
+    std::vector<Str30> variants;
+    if (HasAccent(tok.view())) {
+        variants.emplace_back(WithoutAccents(tok.view()));
+        return variants;
+    }
+    for (std::size_t i = 0; i < tok.size(); ++i) {
+        const std::size_t vowel = kPlainVowels.find(tok.view()[i]);
+        if (vowel == std::string_view::npos) continue;
+        std::string accented(tok.view());
+        accented[i] = kAccentedVowels[vowel];
+        variants.emplace_back(accented);
+    }
+    return variants;
+}
+
+// An unknown word is looked up once more in the dictionary in the spellings
+// of AccentVariants. The ending analysis is not tried on them: it would read
+// a name ("Maria") as some other word.
+void TryAccentVariants(TranslationState& s, Str30& tok, bool& found) {
+    for (const Str30& variant : AccentVariants(tok)) {
+        s.LookupWord = variant;
+        LookupSpanishWord(s, found);
+        if (!found) continue;
+        SetDictionaryCodes(s, variant);
+        tok = variant;
+        return;
+    }
+}
+
 bool TryFurtherAnalyses(TranslationState& s, Str30& tok, int position) {
     WordFields& w = s.StagedWord;
     if (OneOf(w.SpClass, {wc::kIndefinite, wc::kIndefiniteAdverb, wc::kIndefiniteAdjective})) w.PersonNo = w.FormCode == fc::kPlural ? 6 : 3;
@@ -150,6 +193,7 @@ bool TryFurtherAnalyses(TranslationState& s, Str30& tok, int position) {
     TryPluralForm(s, tok, found);
     if (!found) LookupFemParticiple(s, tok, found);
     if (!found) LookupSpecialWord(s, tok, found);
+    if (!found) TryAccentVariants(s, tok, found);
     // A name that opens the sentence was given a small letter before the lookups.
     if (!found && position == s.OpeningPosition) {
         tok = WithCapitalLetter(tok);
@@ -217,12 +261,16 @@ void StageWord(TranslationState& s, const Str30& token, int position) {
     } else if (!StageAbbreviation(s, tok.view())) {
         s.LookupWord = tok;
         bool found = false;
-        LookupSpanishWord(s, found);
-        if (found) {
-            SetDictionaryCodes(s, tok);
-        } else if (!TryVerbForms(s, tok, position) && !TryFurtherAnalyses(s, tok, position)) {
-            StageUnknown(s, tok);
+        // An order that opens the sentence ("Ven", "Di") before the reading
+        // the word has elsewhere.
+        if (position == s.OpeningPosition && StageOpeningImperative(s, tok.view(), TokenAfter(s, position))) {
+            found = true;
+        } else {
+            s.LookupWord = tok;
+            LookupSpanishWord(s, found);
+            if (found) SetDictionaryCodes(s, tok);
         }
+        if (!found && !TryVerbForms(s, tok, position) && !TryFurtherAnalyses(s, tok, position)) StageUnknown(s, tok);
     }
     ApplyClassRules(w);
     MarkWithoutSwedishEntry(w, tok);

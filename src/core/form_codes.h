@@ -20,6 +20,9 @@ inline constexpr int kSParticiple = 12;  // a participle whose Swedish verb ends
 inline constexpr int kSupine = 13;
 inline constexpr int kParticiplePlural = 14;
 inline constexpr int kPastParticiple = 15;
+// A verb read as an order ("Cierra la puerta", "Ven"): the Swedish imperative,
+// with no subject of its own.
+inline constexpr int kImperative = 16;
 inline constexpr int kInfinitive = 19;
 inline constexpr int kPresentSubjunctive = 20;
 inline constexpr int kImperfectSubjunctive = 21;

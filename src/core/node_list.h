@@ -25,6 +25,16 @@ struct NodeList {
         Tail = n;
         return n;
     }
+    // A new node right after `at`, which belongs to this list.
+    Node* InsertAfter(std::pmr::memory_resource& arena, Node& at) {
+        if (&at == Tail) return Append(arena);
+        Node* n = Make(arena);
+        n->Prev = &at;
+        n->Next = at.Next;
+        at.Next->Prev = n;
+        at.Next = n;
+        return n;
+    }
     // Start when `first` is set, append otherwise: the callers' own counter
     // decides, as it does everywhere in the pipeline.
     Node* Add(std::pmr::memory_resource& arena, bool first) { return first ? Start(arena) : Append(arena); }

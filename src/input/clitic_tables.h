@@ -41,7 +41,7 @@ inline const TwoCliticTable kTwoClitics[] = {
 };
 
 // The accented vowels that begin every ending of kTwoClitics.
-inline constexpr std::string_view kAccentedVowels = "\xE1\xE9\xED";
+inline constexpr std::string_view kTwoCliticVowels = "\xE1\xE9\xED";
 
 // One pronoun after an infinitive: the gates that let a word be examined at all ...
 inline constexpr std::string_view kInfinitiveGate3[] = {"rlo", "rla", "rle", "rse", "rme"};

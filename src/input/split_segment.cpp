@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/accents.h"
 #include "input/clitic_tables.h"
 
 namespace quelvo {
@@ -19,21 +20,6 @@ bool Contains(const List& list, std::string_view word) {
 // The last n characters, or the whole text when it is shorter.
 std::string_view LastChars(std::string_view text, std::size_t n) {
     return text.size() > n ? text.substr(text.size() - n) : text;
-}
-
-std::string WithoutAccents(std::string_view stem, bool alsoOU) {
-    std::string out(stem);
-    for (char& c : out) {
-        switch (static_cast<unsigned char>(c)) {
-            case 0xE1: c = 'a'; break;
-            case 0xE9: c = 'e'; break;
-            case 0xED: c = 'i'; break;
-            case 0xF3: if (alsoOU) c = 'o'; break;
-            case 0xFA: if (alsoOU) c = 'u'; break;
-            default: break;
-        }
-    }
-    return out;
 }
 
 class SegmentReader {
@@ -83,10 +69,7 @@ private:
     }
 
     void SeparatePronouns(std::string& token) {
-        if (Contains(kNeverSplit, token)) {
-            ++s_.TextLen;
-            return;
-        }
+        if (Contains(kNeverSplit, token)) return;
         SeparateTwoAfterInfinitive(token);
         SeparateOneAfterInfinitive(token);
         SeparateOneAfterGerund(token);
@@ -94,7 +77,7 @@ private:
 
     void SeparateTwoAfterInfinitive(std::string& token) {
         // Every ending holds an accented vowel: most tokens are passed over at once.
-        if (token.find_first_of(kAccentedVowels) == std::string::npos) return;
+        if (token.find_first_of(kTwoCliticVowels) == std::string::npos) return;
         for (const auto& table : kTwoClitics) {
             if (!Contains(table.endings, LastChars(token, static_cast<std::size_t>(table.endingLength)))) continue;
             const std::size_t stemEnd = token.size() - static_cast<std::size_t>(table.endingLength - table.keptOfEnding);
@@ -149,7 +132,6 @@ private:
             return;
         }
         token = "el";
-        s_.TextLen += 2;
     }
 
     void AddToken(std::string_view text) {

@@ -9,8 +9,10 @@
 #include "morphology/class_resolvers.h"
 #include "morphology/class_tests.h"
 #include "morphology/context_tests.h"
+#include "morphology/imperatives.h"
 #include "morphology/staging.h"
 #include "morphology/verb_homographs.h"
+#include "morphology/tense_cues.h"
 
 namespace quelvo {
 
@@ -28,6 +30,8 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolveClass23Participles(s);
     ResolveFlaggedWords(s);
     ResolveNegativeSubjects(s);
+    ResolveImperatives(s);
+    ResolvePresentOrPast(s);
 }
 
 void ResolveDeCompounds(TranslationState& s) {

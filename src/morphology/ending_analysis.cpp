@@ -103,13 +103,20 @@ void SetPluralPerson(TranslationState& s) {
     if (OneOf(w.SpClass, {wc::kNoun, wc::kIndefinite, wc::kIndefiniteAdjective, wc::kAdjective}) || Between(w.SpClass, wc::kNounAdjective, wc::kNounAdjectiveParticiple) || Between(w.SpClass, wc::kParticleVerb, wc::kAdjectiveAdverbNoun)) w.PersonNo = 6;
 }
 
+// Whether a row that stands only for verb forms accepts the word found.
+bool AcceptsVerb(Outcome outcome, int spClass) {
+    if (outcome == Outcome::VerbOnly) return spClass == 3;
+    return IsVerbClass(spClass) || spClass == 4;
+}
+
 // Records what the ending meant for the base form found; false when the
 // row does not accept it.
 bool ApplyOutcome(TranslationState& s, const EndingRow& row, std::size_t candidate, std::string_view word) {
     WordFields& w = s.StagedWord;
     switch (row.outcome) {
         case Outcome::VerbOnly:
-            if (w.SpClass != wc::kVerb) return false;
+        case Outcome::AnyVerb:
+            if (!AcceptsVerb(row.outcome, w.SpClass)) return false;
             [[fallthrough]];
         case Outcome::Codes:
         case Outcome::MenteAdverb:

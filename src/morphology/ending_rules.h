@@ -92,6 +92,7 @@ constexpr Candidate Respelt(std::string_view from, std::string_view to, Candidat
 enum class Outcome : std::uint8_t {
     Codes,                  // the row's FormCode, PersonNo and SpClass
     VerbOnly,               // the codes for a verb (class 3); another class fails the row
+    AnyVerb,                // the codes for a verb or an auxiliary; a noun ("mar" for "maría") fails the row
     Plural,                 // FormCode 3, found or not; the person of a possessive or a plural
     MasculineInO,           // the form in "o" exists: a noun-like word, or a feminine adjective
     SubjunctiveOrFeminine,  // a verb: imperfect subjunctive; otherwise a feminine form

@@ -133,7 +133,7 @@ inline constexpr EndingRow kEndings4[] = {
     {0, {"aste"}, {Stem(4, "ar"), Stem(4, "ir")}, Outcome::Codes, fc::kPreterite, 2},
     {0, {"iste"}, {Stem(4, "er"), Stem(4, "ir")}, Outcome::Codes, fc::kPreterite, 2},
     {0, {"iese"}, {Stem(4, "er"), Stem(4, "ir")}, Outcome::Codes, fc::kImperfectSubjunctive, 1},
-    {0, {"ar\xED" "a", "er\xED" "a", "ir\xED" "a"}, {ByLetter(4)}, Outcome::Codes, fc::kConditional, 1},
+    {0, {"ar\xED" "a", "er\xED" "a", "ir\xED" "a"}, {ByLetter(4)}, Outcome::AnyVerb, fc::kConditional, 1},
     {0, {"iera"}, {Stem(4, "er"), Stem(4, "ir")}, Outcome::Codes, fc::kImperfectSubjunctive, 1},
     {0, {"ando"}, {Stem(4, "ar")}, Outcome::Codes, fc::kGerund, 0, wc::kGerund},
     {0, {"cito"}, {Stem(4)}, Outcome::Codes, fc::kDiminutive, 3},

@@ -233,13 +233,14 @@ void ResolveHaberSpecials(TranslationState& s) {
             n->SvForm = supine->swedish;
             return;
         }
+        // After an article the word is the noun ("el pedido": beställningen).
+        if (IsDeterminerClass(SpClassOf(n->Prev))) return;
         bool found = false;
         AnalyseEnding3(s, n->SpWord, found);
         if (found) {
             CopyStagedToNode(s, *n);
             SetTag(s, pos, "vperf");
         }
-        if (IsDeterminerClass(SpClassOf(n->Prev))) return;
         const int nextClass = SpClassOf(n->Next);
         if (nextClass == wc::kNoun || Between(nextClass, wc::kNounAdjective, wc::kNounPossessive)) {
             LookupFormEntry(s, *n);
@@ -283,6 +284,11 @@ void ResolveClass23Participles(TranslationState& s) {
         if (adjUse) {
             ReadClass23AsAdjective(s, *n, pos);
             return;
+        }
+        // The noun reading keeps the dictionary entry and is tagged as a noun.
+        if (nounUse) {
+            n->ClassTag = "n";
+            SetTag(s, pos, "n");
         }
     }
 }

@@ -18,14 +18,13 @@ namespace {
 struct VerbAdjectivePair {
     std::string_view verb;
     std::string_view adjective;
-    bool forVerbReading;  // also when the word is read as the verb
 };
 
-// Verbs whose adjective is fetched from "SbAdj.txt" instead of their own entry.
+// Verbs whose adjective reading is the entry of an adjective of its own.
 constexpr VerbAdjectivePair kVerbAdjectivePairs[] = {
-    {"estrechar", "estrecho", true},
-    {"extra\xF1" "ar", "extra\xF1o", true},
-    {"soler", "solo", false},
+    {"estrechar", "estrecho"},
+    {"extra\xF1" "ar", "extra\xF1o"},
+    {"soler", "solo"},
 };
 
 char LastLetter(std::string_view text) { return text.empty() ? '\0' : text.back(); }
@@ -50,42 +49,51 @@ bool AdjectiveContext(const WordNode& node) {
            (nextClass == wc::kNoun || Between(nextClass, wc::kNounAdjective, wc::kNounPossessive));
 }
 
-// The adjective that stands for `verb` in "SbAdj.txt"; false for other verbs.
-bool TakePairedAdjective(TranslationState& s, const WordNode& node, std::string_view verb, bool verbReading,
-                         bool& found) {
-    for (const auto& pair : kVerbAdjectivePairs) {
-        if (pair.verb != verb || (verbReading && !pair.forVerbReading)) continue;
-        s.StagedWord.SpWord = pair.adjective;
-        LookupFormEntry(s, node);
-        found = true;
-        return true;
-    }
-    return false;
+// The adjective that pairs with `verb`, or the word itself.
+std::string_view PairedAdjective(std::string_view word) {
+    for (const auto& pair : kVerbAdjectivePairs)
+        if (pair.verb == word) return pair.adjective;
+    return word;
 }
 
+// The verb form takes the verb's own entry; the ending analysis has staged
+// its tense and person.
 void ReadAsVerb(TranslationState& s, WordNode& node, int pos) {
     bool found = false;
     AnalyseEnding1(s, node.SpWord, found);
     if (!found || !IsVerbClass(s.StagedWord.SpClass)) return;
-    found = false;
-    const Str30 verb = s.StagedWord.SpWord;
-    if (!TakePairedAdjective(s, node, verb, true, found)) LookupSpanishWord(s, found);
+    const int formCode = s.StagedWord.FormCode;
+    const int person = s.StagedWord.PersonNo;
+    s.LookupWord = s.StagedWord.SpWord;
+    LookupSpanishWord(s, found);
     if (!found) return;
+    s.StagedWord.FormCode = formCode;
+    s.StagedWord.PersonNo = person;
     SetTag(s, pos, "v");
     CopyStagedToNode(s, node);
+    node.SvForm = node.SvWord;
 }
 
-// `masculine` is the typed word in its masculine singular form.
-void ReadAsAdjective(TranslationState& s, WordNode& node, int pos, const std::string& masculine) {
-    s.LookupWord = masculine;
+// The adjective takes its own full entry, in the number the typed ending
+// gives, so that it agrees like any other adjective.
+void ReadAsAdjective(TranslationState& s, WordNode& node, int pos, const std::string& masculine, bool plural) {
+    const std::string_view paired = PairedAdjective(node.SpWord.view());
+    s.LookupWord = paired != node.SpWord.view() ? Str30(paired) : Str30(masculine);
     bool found = false;
-    if (!TakePairedAdjective(s, node, node.SpWord, false, found)) LookupSpanishWord(s, found);
+    LookupSpanishWord(s, found);
     if (!found) return;
-    if (s.StagedWord.SpClass == wc::kNounAdjective) node.SpWord = s.LookupWord;
-    LookupFormEntry(s, node);
-    SetTag(s, pos, "adj");
+    const Str30 adjective = s.LookupWord;
+    if (s.StagedWord.SpClass == wc::kNounAdjective) {
+        node.SpWord = adjective;
+        LookupFormEntry(s, node);
+    }
+    s.StagedWord.SpWord = adjective;
     s.StagedWord.SvClass = wc::kAdjective;
+    s.StagedWord.FormCode = plural ? fc::kPlural : fc::kSingular;
+    s.StagedWord.PersonNo = plural ? 6 : 0;
+    SetTag(s, pos, "adj");
     CopyStagedToNode(s, node);
+    node.SvForm = node.SvWord;
 }
 
 // The masculine singular of a feminine or plural adjective ending; none for other words.
@@ -132,9 +140,10 @@ void ResolveVerbAdjectiveWords(TranslationState& s) {
         }
         const std::string text(n->SpText.view());
         if (EndsWith(text, "o") && !AdjectiveContext(*n)) ReadAsVerb(s, *n, pos);
-        if (EndsWith(text, "a") && AdjectiveContext(*n)) ReadAsAdjective(s, *n, pos, text.substr(0, text.size() - 1) + "o");
+        if (EndsWith(text, "a") && AdjectiveContext(*n))
+            ReadAsAdjective(s, *n, pos, text.substr(0, text.size() - 1) + "o", false);
         if (EndsWith(text, "as") && AdjectiveContext(*n))
-            ReadAsAdjective(s, *n, pos, text.substr(0, text.size() - 2) + "o");
+            ReadAsAdjective(s, *n, pos, text.substr(0, text.size() - 2) + "o", true);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "morphology/class_tests.h"
 #include "morphology/staging.h"
 #include "swedish/verb_forms.h"
+#include "swedish/word_output.h"
 
 namespace quelvo {
 
@@ -51,15 +52,18 @@ void SedanCheck(const TranslationState& s, bool& done, Str30& text) {
     text = "sedan";
 }
 
+// The gerund after "ir" is the second of two verbs joined by "och" and takes
+// the tense of "ir" ("se va corriendo": går och springer); after a future or
+// conditional "ir" it is the infinitive that shares the auxiliary.
 void IrGerund(TranslationState& s, Str30& form, bool& done) {
     WordNode* w = s.CurWord;
     if (w == nullptr || SpWordOf(w->Prev) != "ir") return;
-    w->FormCode = fc::kGerund;
+    const int tense = w->Prev->FormCode;
+    w->FormCode = OneOf(tense, {fc::kFuture, fc::kConditional, fc::kSpecialFuture, fc::kSpecialConditional}) ? fc::kInfinitive : tense;
     form = w->SvWord;
     MakeSwedishVerbForm(s, form, w->SvCode3, w->FormCode);
     done = true;
-    RecordOutWord(s, form, "v");
-    s.CurWord = w->Next;
+    EmitAndRecord(s, form, "v");
 }
 
 }  // namespace quelvo

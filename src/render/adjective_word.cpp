@@ -20,14 +20,13 @@ bool FollowsDetAr(const TranslationState& s) {
     return (verb == "\xE4r" || verb == "kommer att vara") && OutWordAt(s, s.OutCount - 2) == "det";
 }
 
-// The neuter predicative: "gott", "bättre", and "t" added where the word
-// does not end in it already (det är viktigt).
-Str30 PredicativeNeuter(const Str30& adjective) {
-    if (adjective == "god") return "gott";
-    if (adjective == "b\xE4ttre") return adjective;
-    const char last = adjective.back();
-    if (last == 't' || last == 'e' || last == 'n') return adjective;
-    return adjective + "t";
+// The neuter predicative (det är viktigt) is the adjective's neuter singular
+// by its adjective class, which leaves "bra" and "gratis" as they are.
+Str30 PredicativeNeuter(TranslationState& s, const WordNode& word) {
+    Str30 form = word.SvWord;
+    if (form == "god") return "gott";
+    InflectAdjective(s, form, 't', 1, word.SvCode2, 'o');
+    return form;
 }
 
 // The gender the word carries from the last noun; before any noun (Juan es
@@ -41,7 +40,7 @@ void RenderAdjective(TranslationState& s) {
     WordNode& word = *s.CurWord;
     Str30 form = word.SvWord;
     if (s.OutCount >= kFirstPredicativeSlot) {
-        if (FollowsDetAr(s)) form = PredicativeNeuter(form);
+        if (FollowsDetAr(s)) form = PredicativeNeuter(s, word);
         else InflectAdjective(s, form, GenderToAgree(word), word.FormCode, word.SvCode2, 'o');
     }
     EmitAndRecord(s, form, "adj");

@@ -14,21 +14,25 @@
 namespace quelvo {
 namespace {
 
+// The verb after "estar" and the like takes the auxiliary's tense: a
+// present, a past, or the infinitive after "kommer att" or "skulle".
 Str30 VerbFormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, WordNode& verb, Str30 form) {
+    const int tense = auxiliary.FormCode;
+    if (IsFutureCode(tense) || IsConditionalCode(tense)) {
+        EmitAdded(s, IsFutureCode(tense) ? "kommer att" : "skulle", "hjv");
+        return form;
+    }
+    const bool present = IsPresentCode(tense);
+    const bool past = IsPastCode(tense) || tense == fc::kSpecialPreterite;
+    if (present) verb.FormCode = fc::kPresent;
+    if (past) verb.FormCode = fc::kImperfect;
     if (HasFlag(verb.SvCode3, kSVerbFlag)) {
         SVerbForm(form, verb.FormCode);
         return form;
     }
     const int group = VerbGroupOf(verb.SvCode3);
-    if (IsPresentCode(auxiliary.FormCode)) {
-        verb.FormCode = fc::kPresent;
-        PresentVerbForm(s, form, group, verb.FormCode);
-    } else if (auxiliary.FormCode == fc::kSpecialImperfect || auxiliary.FormCode == fc::kImperfect) {
-        verb.FormCode = fc::kImperfect;
-        PastVerbForm(s, form, group, verb.FormCode);
-    } else if (auxiliary.FormCode == fc::kSpecialConditional) {
-        EmitAdded(s, "skulle", "hjv");
-    }
+    if (present) PresentVerbForm(s, form, group, verb.FormCode);
+    if (past) PastVerbForm(s, form, group, verb.FormCode);
     return form;
 }
 

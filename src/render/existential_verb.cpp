@@ -38,17 +38,17 @@ bool IsExistential(const WordNode& w) {
     return w.SpWord == "haber" && !HasFormCode(w.Next, {fc::kParticiple, fc::kSpecialParticiple});
 }
 
+// Every finite tense takes the formal subject: "det finns", "det fanns",
+// "det kommer att finnas", "det skulle finnas".
 void EmitExistential(TranslationState& s) {
     const WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    switch (w->FormCode) {
-        case fc::kInfinitive: EmitAndRecord(s, "finnas", "v"); return;
-        case fc::kSpecialFuture: EmitAndRecord(s, "kommer att finnas", "v"); return;
-        default:
-            EmitFormalSubject(s);
-            EmitAndRecord(s, w->SpWord.back() == 'y' ? "finns" : "fanns", "v");
-            return;
-    }
+    if (w->FormCode == fc::kInfinitive) return EmitAndRecord(s, "finnas", "v");
+    EmitFormalSubject(s);
+    if (IsFutureCode(w->FormCode)) return EmitAndRecord(s, "kommer att finnas", "v");
+    if (IsConditionalCode(w->FormCode)) return EmitAndRecord(s, "skulle finnas", "v");
+    const bool present = w->SpWord.back() == 'y' || IsPresentCode(w->FormCode) || w->FormCode == fc::kPresentSubjunctive;
+    EmitAndRecord(s, present ? "finns" : "fanns", "v");
 }
 
 }  // namespace quelvo

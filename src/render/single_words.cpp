@@ -11,6 +11,7 @@
 #include "morphology/reflexive_verbs.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
+#include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
@@ -106,7 +107,10 @@ void TranslateInfMarker(TranslationState& s) {
 }
 
 void TranslateInfWord(TranslationState& s) {
-    RenderCountedPhrase(s, [](TranslationState& st) { EmitAndRecord(st, st.CurWord->SvWord, "inf"); });
+    RenderCountedPhrase(s, [](TranslationState& st) {
+        EmitInfinitiveMarker(st);
+        EmitAndRecord(st, st.CurWord->SvWord, "inf");
+    });
 }
 
 void TranslateSubxWord(TranslationState& s) {

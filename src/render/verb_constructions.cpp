@@ -19,17 +19,21 @@ constexpr int kNumeralClass = 6;
 // "ir a" + infinitive: the Swedish auxiliary words by the tense of "ir";
 // false for a tense the construction has no words for.
 bool EmitGoingTo(TranslationState& s, int formCode) {
-    switch (formCode) {
-        case fc::kFuture:
-        case fc::kSpecialPresent:
-            EmitAdded(s, "kommer", "hjv");
-            EmitAdded(s, "att", "infm");
-            return true;
-        case fc::kConditional:
-        case fc::kSpecialImperfect: EmitAdded(s, "skulle", "hjv"); return true;
-        case fc::kSpecialPreterite: EmitAdded(s, "gick f\xF6r att", "hjv"); return true;
-        default: return false;
+    if (formCode == fc::kSpecialPreterite) {
+        EmitAdded(s, "gick f\xF6r att", "hjv");
+        return true;
     }
+    if (IsPastCode(formCode) || IsConditionalCode(formCode)) {
+        EmitAdded(s, "skulle", "hjv");
+        return true;
+    }
+    if (IsPresentCode(formCode) || IsFutureCode(formCode) || formCode == fc::kPresentOrPreterite ||
+        formCode == fc::kPresentSubjunctive) {
+        EmitAdded(s, "kommer", "hjv");
+        EmitAdded(s, "att", "infm");
+        return true;
+    }
+    return false;
 }
 
 std::string_view MustText(const WordNode& w) {
@@ -85,8 +89,9 @@ void VerbAcabar(TranslationState& s) {
         EmitAndRecord(s, w->SvWord, "v");
         return;
     }
-    if (IsSpanish(next, "de") && IsInfinitive(next->Next) && (IsPresentCode(w->FormCode) || IsPastCode(w->FormCode))) {
-        EmitAdded(s, IsPresentCode(w->FormCode) ? "har just" : "hade just", "v");
+    // Every tense of "acabar de" is the recent past: "har just", "hade just".
+    if (IsSpanish(next, "de") && IsInfinitive(next->Next)) {
+        EmitAdded(s, IsPastCode(w->FormCode) || w->FormCode == fc::kSpecialPreterite ? "hade just" : "har just", "v");
         AdvanceWord(s);
         AdvanceWord(s);
         s.CurWord->FormCode = fc::kParticiple;

@@ -10,7 +10,9 @@
 
 #include "core/form_codes.h"
 #include "core/word_classes.h"
+#include "lexicon/dictionary_format.h"
 #include "lexicon/swedish_word_lookup.h"
+#include "render/emission.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
 
@@ -120,7 +122,12 @@ void VerbQuedar(TranslationState& s) {
         return EmitConjugatedAs(s, "bli", 9);
     if (IsSpanish(next, "adelante") || IsSpanish(next, "atr\xE1s")) return EmitConjugatedAs(s, "komma", 9);
     if (IsSpanish(next, "por")) next->SvWord = "att";
-    EmitConjugatedAs(s, "\xE5terst\xE5", w->SvCode3);
+    // What remains comes after the verb, and "det" stands in its place
+    // ("queda un día": det återstår en dag).
+    const OutWordNode* last = s.OutList.Tail;
+    const bool noSubjectYet = last == nullptr || last->OutTag == "adv" || last->OutTag == "advx";
+    if (next != nullptr && noSubjectYet) EmitAdded(s, "det", "ppsu");
+    EmitConjugatedAs(s, "\xE5terst\xE5", kIrregularVerbGroup);
 }
 
 void VerbOthers(TranslationState& s) {

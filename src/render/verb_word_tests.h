@@ -47,5 +47,7 @@ inline bool IsVerbAfterLograr(const WordNode* w) { return HasSpanishClass(w, {wc
 // regular ending analysis and the verb-form file use different numbers.
 inline bool IsPresentCode(int code) { return code == fc::kPresent || code == fc::kSpecialPresent; }
 inline bool IsPastCode(int code) { return code == fc::kImperfect || code == fc::kPreterite || code == fc::kSpecialImperfect; }
+inline bool IsFutureCode(int code) { return code == fc::kFuture || code == fc::kSpecialFuture; }
+inline bool IsConditionalCode(int code) { return code == fc::kConditional || code == fc::kSpecialConditional; }
 
 }  // namespace quelvo

@@ -145,8 +145,8 @@ constexpr std::array<std::string_view, 7> QuestionWords{"qu\xE9",    "qui\xE9n",
                                                         "d\xF3nde", "cu\xE1ndo", "c\xF3mo"};
 
 bool HasSubjectPronounAfter(const WordNode& verb) {
-    for (const WordNode* w = verb.Next; w != nullptr && w->SpClass != 100; w = w->Next)
-        if (w->SpClass == 10) return true;
+    for (const WordNode* w = verb.Next; w != nullptr && w->SpClass != wc::kPunctuation; w = w->Next)
+        if (w->SpClass == wc::kSubjectPronoun) return true;
     return false;
 }
 
@@ -155,7 +155,7 @@ bool FollowsQuestionWord(const WordNode& verb) {
     if (HasSubjectPronounAfter(verb)) return false;
     for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev) {
         if (w->SpClass == kQuestionWordClass || Contains(QuestionWords, w->SpWord.view())) return true;
-        if (w->SpClass == 10 || w->SpClass == 16 || w->SpClass == 100) return false;
+        if (OneOf(w->SpClass, {wc::kSubjectPronoun, wc::kProperName, wc::kPunctuation})) return false;
     }
     return false;
 }
@@ -210,7 +210,8 @@ void InsertSubjectPronoun(TranslationState& s) {
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb) || StartsTimeAgo(verb)) return;
-    if (verb->FormCode == fc::kInfinitive || (phrase->Prev == nullptr && verb->FormCode == fc::kGerund)) return;
+    if (verb->FormCode == fc::kInfinitive || verb->FormCode == fc::kImperative) return;
+    if (phrase->Prev == nullptr && verb->FormCode == fc::kGerund) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
     Str30 pronoun;

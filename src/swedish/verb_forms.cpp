@@ -62,6 +62,7 @@ enum class FormKind {
     PresentParticiple,
     PastParticiple,
     Auxiliary,
+    Imperative,
 };
 
 // The verb form each form code of the Spanish analysis asks for; codes not
@@ -71,7 +72,7 @@ struct FormCodeKind {
     FormKind kind;
 };
 
-constexpr std::array<FormCodeKind, 26> FormKinds{{
+constexpr std::array<FormCodeKind, 27> FormKinds{{
     {fc::kSingular, FormKind::Infinitive},
     {fc::kInfinitive, FormKind::Infinitive},
     {fc::kPresent, FormKind::Present},
@@ -98,6 +99,7 @@ constexpr std::array<FormCodeKind, 26> FormKinds{{
     {fc::kImperfectSubjunctive2, FormKind::Auxiliary},
     {fc::kSpecialSubjunctive, FormKind::Auxiliary},
     {fc::kSpecialSubjunctive2, FormKind::Auxiliary},
+    {fc::kImperative, FormKind::Imperative},
 }};
 
 FormKind KindOf(int formCode) {
@@ -134,9 +136,18 @@ void EmitAuxiliary(TranslationState& s, std::string_view auxiliary, std::string_
     EmitCounted(s, SpWordOf(s.CurWord), auxiliary, tag);
 }
 
-void Infinitive(const TranslationState& s, Str30& form) {
+// The verb whose object the infinitive is, when it takes "att": "me gusta
+// leer", "empiezo a trabajar", "olvidé de cerrar".
+bool GovernedByAttVerb(const WordNode* infinitive) {
+    const WordNode* governor = infinitive->Prev;
+    if (governor != nullptr && (governor->SpWord == "a" || governor->SpWord == "de")) governor = governor->Prev;
+    return governor != nullptr && HasFlag(governor->SpCode3, kInfinitiveAttFlag);
+}
+
+void Infinitive(TranslationState& s, Str30& form) {
     const std::string_view prev = PrevSpWord(s);
     if (prev == "para" || prev == "a") form = s.CurWord->SvWord;
+    EmitInfinitiveMarker(s);
 }
 
 void PresentParticiple(const TranslationState& s, Str30& form, int group, int formCode) {
@@ -154,7 +165,33 @@ bool IsLookedUp(FormKind kind) {
            kind == FormKind::Supine || kind == FormKind::ParticiplePlural || kind == FormKind::PastParticiple;
 }
 
+// The imperative is the present without its ending: "måla", "tro", "tar":
+// "ta"; "köper": "köp", "äter": "ät"; a double "m" is single at the end of a
+// word ("kommer": "kom"). "vara" gives "var".
+Str30 ImperativeOf(const Str30& infinitive, const Str30& present) {
+    if (present == Str30(infinitive.view()) + "r") return infinitive;
+    if (infinitive.empty() || infinitive.back() != 'a') return infinitive;
+    Str30 stem = WithoutLast(infinitive, 1);
+    if (stem.view().ends_with("mm")) stem = WithoutLast(stem, 1);
+    return stem;
+}
+
+void Imperative(const TranslationState& s, Str30& form, int group) {
+    Str30 present = form;
+    if (group == kIrregularVerbGroup)
+        LookupIrregularVerb(s, present, 4);
+    else
+        Apply(present, EndingsOf(group).present);
+    form = ImperativeOf(form, present);
+}
+
 }  // namespace
+
+void EmitInfinitiveMarker(TranslationState& s) {
+    if (s.CurWord == nullptr || !GovernedByAttVerb(s.CurWord)) return;
+    const OutWordNode* last = s.OutList.Tail;
+    if (last == nullptr || last->SvText != "att") EmitAuxiliary(s, "att", "infm");
+}
 
 int VerbGroupOf(std::uint16_t code) {
     const int group = VerbGroupBits(code);
@@ -224,6 +261,7 @@ void MakeSwedishVerbForm(TranslationState& s, Str30& form, std::uint16_t code, i
             else
                 EmitAuxiliary(s, "skulle", "v");
             break;
+        case FormKind::Imperative: Imperative(s, form, group); break;
         case FormKind::Unchanged: break;
     }
 }

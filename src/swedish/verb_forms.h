@@ -25,6 +25,11 @@ void SVerbForm(Str30& form, int formCode);
 void PresentVerbForm(const TranslationState& s, Str30& form, int group, int formCode);
 void PastVerbForm(const TranslationState& s, Str30& form, int group, int formCode);
 
+// Emits "att" before CurWord, an infinitive, when it is the object of a verb
+// that takes "att" (flag "infinitive-att": "me gusta leer", "empiezo a
+// trabajar") and no "att" stands before it already.
+void EmitInfinitiveMarker(TranslationState& s);
+
 // CurWord's SvWord holds a verb and its particle ("ta fram"): emits the
 // conjugated verb (recorded for CurWord, which moves on) and then the particle.
 void EmitParticleVerb(TranslationState& s);

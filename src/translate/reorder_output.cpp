@@ -78,6 +78,18 @@ void PlaceNegation(OutWordNode& n) {
     if (m.OutTag == "v") MoveCapital(n, m);
 }
 
+// A negation that opened the sentence and no longer stands first hands its
+// capital to the word that now does ("No se lava": tvättar sig inte).
+void KeepCapitalFirst(const std::vector<OutWordNode*>& order) {
+    if (order.size() < 2) return;
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        OutWordNode& w = *order[i];
+        if (w.OutTag != "neg" || w.SvText.empty() || LowerOf(w.SvText.front()) == w.SvText.front()) continue;
+        w.SvText.front() = LowerOf(w.SvText.front());
+        order.front()->SvText = Capitalised(order.front()->SvText);
+    }
+}
+
 // The i-th word of the output is the node at the list position named by the
 // i-th node's OutPos.
 template <typename Node>
@@ -145,6 +157,7 @@ void ReorderOutput(TranslationState& s) {
         PlaceVerbSecond(order, FactsOf(s));
         SetOutputOrder(s.OutList, order);
     }
+    KeepCapitalFirst(order);
     for (const OutWordNode* w : order) AppendCopy(s, *w);
     AppendClosingMark(s);
 }

@@ -22,7 +22,7 @@ struct FlagName {
 inline constexpr FlagName kDictionaryFlags[] = {
     {"phrase-start", kPhraseStartFlag},       {"sppva", kSppvaFlag},     {"flagged", kFlaggedFlag},
     {"participle-noun", kParticipleNounFlag}, {"noun-adj", kNounAdjFlag}, {"verb-adj", kVerbAdjFlag},
-    {"drop-a", kDropAFlag},                   {"s-verb", kSVerbFlag},
+    {"drop-a", kDropAFlag},                   {"infinitive-att", kInfinitiveAttFlag}, {"s-verb", kSVerbFlag},
     {"de-from", kDeFromFlag},                 {"de-about", kDeAboutFlag}, {"de-none", kDeNoneFlag},
     {"on-place", kOnPlaceFlag},               {"measure", kMeasureFlag},
     {"reflexive", kReflexiveFlag},            {"own-reflexive", kOwnReflexiveFlag},

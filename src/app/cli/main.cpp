@@ -79,9 +79,10 @@ int main(int argc, char** argv) {
     Options opt;
     app.add_option("--data", opt.dataDir, "Directory of the seven dictionary files")->check(CLI::ExistingDirectory);
     app.add_flag("--tokens", opt.tokens, "Print the tokens of each segment instead of a translation");
-    app.add_option("--explain", opt.explain, "Print every stage's result (table or json)")
-        ->expected(0, 1)
-        ->default_str("table")
+    // A flag, so that "--explain 'Tengo un perro.'" explains that sentence;
+    // the JSON form is asked for as "--explain=json".
+    app.add_flag("--explain{table}", opt.explain, "Print every stage's result (table, or json with --explain=json)")
+        ->expected(0)
         ->check(CLI::IsMember({"table", "json"}));
     TextModeOptions textMode;
     app.add_option("--text", textMode.file, "Translate a whole text, from FILE or standard input")->expected(0, 1);
@@ -94,7 +95,6 @@ int main(int argc, char** argv) {
         const int rc = app.exit(e);
         return rc == 0 ? 0 : kExitUsage;
     }
-    if (app.count("--explain") > 0 && opt.explain.empty()) opt.explain = "table";
 
     const auto dataDir = opt.dataDir.empty() ? quelvo::DefaultDataDir(argv[0]) : std::filesystem::path(opt.dataDir);
     auto opened = quelvo::Translator::Open(dataDir);
