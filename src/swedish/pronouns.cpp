@@ -155,7 +155,7 @@ bool FollowsQuestionWord(const WordNode& verb) {
     if (HasSubjectPronounAfter(verb)) return false;
     for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev) {
         if (w->SpClass == kQuestionWordClass || Contains(QuestionWords, w->SpWord.view())) return true;
-        if (OneOf(w->SpClass, {wc::kSubjectPronoun, wc::kProperName, wc::kPunctuation})) return false;
+        if (w->SpClass == wc::kSubjectPronoun || w->SpClass == wc::kProperName || w->SpClass == wc::kPunctuation) return false;
     }
     return false;
 }
