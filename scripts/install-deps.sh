@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          nlohmann-json3-dev qt6-base-dev ccache clang-14 libfuzzer-14-dev libclang-rt-14-dev)
+          nlohmann-json3-dev qt6-base-dev ccache libicu-dev clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -186,10 +186,13 @@ void ApplyClassRules(WordFields& w) {
     if (w.SpClass == 1 || (w.SpClass >= 20 && w.SpClass <= 24)) GenderOfCode(w.SvCode2, w.Gender);
 }
 
-// A word without a Swedish entry is shown between "< " and " >".
+// A word without a Swedish entry is shown between "< " and " >"; a long word
+// is cut short so that both marks fit.
 void MarkWithoutSwedishEntry(WordFields& w, const Str30& tok) {
     if (!w.SvKey.empty() || IsNumber(tok) || w.SpWord == "." || w.SpClass == 16) return;
-    const Str30 marked(std::string("< ") + w.SvWord.str() + " >");
+    constexpr std::string_view kOpen = "< ", kClose = " >";
+    const std::string_view word = w.SvWord.view().substr(0, Str30::kCapacity - kOpen.size() - kClose.size());
+    const Str30 marked(std::string(kOpen) + std::string(word) + std::string(kClose));
     w.SvWord = marked;
     w.SvForm = marked;
 }
