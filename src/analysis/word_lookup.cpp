@@ -215,7 +215,7 @@ void StageWord(TranslationState& s, const Str30& token, int position) {
     }
     if (IsNumber(tok)) {
         StageNumber(w, tok);
-    } else {
+    } else if (!StageAbbreviation(s, tok.view())) {
         s.LookupWord = tok;
         bool found = false;
         LookupSpanishWord(s, found);

@@ -1,6 +1,9 @@
 #include "input/punctuation.h"
 
+#include <algorithm>
 #include <string_view>
+
+#include "input/abbreviations.h"
 
 namespace quelvo {
 namespace {
@@ -60,7 +63,15 @@ void SpacePunctuation(TranslationState& s) {
         char c = in[i];
         if (lowerNext) c = static_cast<char>(static_cast<unsigned char>(c) + 32);
         lowerNext = false;
-        const MarkRule* rule = RuleFor(in[i]);
+        // An abbreviation stays one word, its blanks taken out ("EE.UU.").
+        if (const std::size_t length = AbbreviationAt(in, i).length; length > 0) {
+            for (std::size_t k = i; k < i + length; ++k)
+                if (in[k] != ' ') out += k == i ? c : in[k];
+            s.TextLen -= static_cast<int>(std::count(in.begin() + static_cast<long>(i), in.begin() + static_cast<long>(i + length), ' '));
+            i += length - 1;
+            continue;
+        }
+        const MarkRule* rule = IsNumberDot(in, i) ? nullptr : RuleFor(in[i]);
         if (rule == nullptr) {
             out += c;
             continue;

@@ -67,7 +67,9 @@ private:
     }
     static bool IsBlank(char c) { return c == '\n' || c == '\r' || c == ' '; }
     // A line break ends a word as a blank does, so that words on two lines stay two words.
-    static bool EndsToken(char c) { return IsBlank(c) || c == '!' || c == '.' || c == '?'; }
+    // A "." that ends the sentence stands apart by now; one still joined to
+    // the word belongs to it ("Sr.", "3.5").
+    static bool EndsToken(char c) { return IsBlank(c) || c == '!' || c == '?'; }
 
     std::string ReadToken() {
         std::string token;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/capitalise.h"
+#include "input/abbreviations.h"
 #include "lexicon/lookups.h"
 
 namespace quelvo {
@@ -94,6 +95,14 @@ void LookupAcronymOrUnknown(TranslationState& s, std::string_view word, int posi
         StageName(s, word, position);
     }
     found = true;
+}
+
+bool StageAbbreviation(TranslationState& s, std::string_view word) {
+    const Abbreviation* abbreviation = FindAbbreviation(word);
+    if (abbreviation == nullptr) return false;
+    s.StagedWord.SvWord = abbreviation->swedish;
+    StageAcronym(s, word);
+    return true;
 }
 
 void LowerFirstLetter(Str30& word, bool& changed) {

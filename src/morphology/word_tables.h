@@ -96,6 +96,9 @@ void LookupSpecialWord(TranslationState& s, std::string_view word, bool& found);
 // A word that begins with a capital: an acronym, or else a name kept as it
 // is. `position` is the word's place in the sentence. Other words are left alone.
 void LookupAcronymOrUnknown(TranslationState& s, std::string_view word, int position, bool& found);
+// A known abbreviation ("Sr.", "EE.UU.") is staged as a name-like word with
+// its Swedish rendering; false for any other word.
+bool StageAbbreviation(TranslationState& s, std::string_view word);
 // The first letter, after one leading '"', "¡" or "¿", in lower case.
 void LowerFirstLetter(Str30& word, bool& changed);
 

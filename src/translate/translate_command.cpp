@@ -1,6 +1,7 @@
 #include "translate/translate_command.h"
 
 #include "analysis/build_sentence.h"
+#include "input/abbreviations.h"
 #include "input/input_cleaning.h"
 #include "input/punctuation.h"
 #include "input/split_segment.h"
@@ -12,9 +13,25 @@ namespace {
 
 bool IsTrailingBlank(char c) { return c == '\n' || c == '\r' || c == ' '; }
 
-// A "." anywhere before the last two characters means a second sentence.
+// A "." before the last two characters means a second sentence, unless it
+// belongs to an abbreviation or a number.
 bool HoldsSeveralSentences(std::string_view text) {
-    return text.size() > 2 && text.substr(0, text.size() - 2).find('.') != std::string_view::npos;
+    constexpr std::size_t kFinalMarks = 2;
+    for (std::size_t i = 0; i + kFinalMarks < text.size(); ++i) {
+        const std::size_t abbreviation = AbbreviationAt(text, i).length;
+        if (abbreviation > 0)
+            i += abbreviation - 1;
+        else if (text[i] == '.' && !IsNumberDot(text, i))
+            return true;
+    }
+    return false;
+}
+
+// The dot of a closing abbreviation is part of the word, not the sentence's stop.
+bool EndsWithAbbreviation(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (AbbreviationAt(text, i).length == text.size() - i) return true;
+    return false;
 }
 
 void ResetSegmentCounters(TranslationState& s) {
@@ -51,7 +68,7 @@ Rejection PrepareInput(TranslationState& s, std::string_view rawText) {
     s.InputText = std::string(text);
     s.TextLen = static_cast<int>(text.size());
     const char last = text.back();
-    if (last != '!' && last != '.' && last != '?') {
+    if ((last != '!' && last != '.' && last != '?') || EndsWithAbbreviation(text)) {
         s.InputText += '.';
         ++s.TextLen;  // the added stop is part of the text to read
     }

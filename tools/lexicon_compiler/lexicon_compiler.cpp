@@ -31,12 +31,13 @@ bool IsSourceName(const std::string& name) {
 
 }  // namespace
 
-CompileResult CompileLexicon(const SourceSet& sources) {
+CompileResult CompileLexicon(const SourceSet& sources, const SourceSet& imported) {
     Diagnostics diagnostics;
     LexiconModel model;
     for (const SourceStep& step : kSteps)
-        if (const auto it = sources.find(std::string(step.file.source)); it != sources.end())
-            step.read(it->second, model, diagnostics);
+        for (const SourceSet* set : {&sources, &imported})
+            if (const auto it = set->find(std::string(step.file.source)); it != set->end())
+                step.read(it->second, model, diagnostics);
     CheckAcrossFiles(model, diagnostics);
     CompileResult result{diagnostics.All(), {}};
     if (!diagnostics.HasErrors()) result.files = WriteDictionaries(model);

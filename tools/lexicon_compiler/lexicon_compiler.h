@@ -19,7 +19,9 @@ struct CompileResult {
     std::vector<CompiledFile> files;  // empty when there were errors
 };
 
-CompileResult CompileLexicon(const SourceSet& sources);
+// `imported` holds the entries of the lexicon importer: each file is read
+// after its hand-written namesake, so that references may point back at it.
+CompileResult CompileLexicon(const SourceSet& sources, const SourceSet& imported = {});
 
 // Every "*.tsv" file of `dir`; a name that is not a known source is an error.
 SourceSet ReadSourceDirectory(const std::filesystem::path& dir, Diagnostics& diagnostics);

@@ -7,6 +7,7 @@
 
 #include "line_batch.h"
 #include "quelvo/translator.h"
+#include "text_mode.h"
 
 namespace {
 
@@ -82,6 +83,9 @@ int main(int argc, char** argv) {
         ->expected(0, 1)
         ->default_str("table")
         ->check(CLI::IsMember({"table", "json"}));
+    TextModeOptions textMode;
+    app.add_option("--text", textMode.file, "Translate a whole text, from FILE or standard input")->expected(0, 1);
+    app.add_option("--format", textMode.format, "Format of the --text input")->check(CLI::IsMember({"text", "html"}));
     app.add_option("--jobs", opt.jobs, "Workers translating standard input (default: one per core)");
     app.add_option("text", opt.words, "The Spanish sentence; without it, each line of standard input");
     try {
@@ -99,6 +103,7 @@ int main(int argc, char** argv) {
         return kExitData;
     }
     const auto& translator = std::get<quelvo::Translator>(opened);
+    if (app.count("--text") > 0) return RunTextMode(translator, textMode);
 
     if (!opt.words.empty()) return RunOne(translator, opt, Join(opt.words), "") ? 0 : kExitRejected;
 
