@@ -48,6 +48,9 @@ class Translator {
 public:
     // Loads the seven dictionary files of `dataDir`.
     static std::variant<Translator, DataError> Open(const std::filesystem::path& dataDir);
+    // What the dictionaries loaded with but should not have: a file without
+    // its closing mark. To be shown once.
+    const std::vector<DataError>& Warnings() const;
 
     Translation Translate(std::string_view utf8Text) const;
     TokenSegments Tokens(std::string_view utf8Text) const;

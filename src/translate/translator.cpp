@@ -42,6 +42,8 @@ std::variant<Translator, DataError> Translator::Open(const std::filesystem::path
     return Translator(std::get<std::shared_ptr<const Lexicon>>(std::move(loaded)));
 }
 
+const std::vector<DataError>& Translator::Warnings() const { return lexicon_->Warnings(); }
+
 Translation Translator::Translate(std::string_view utf8Text) const {
     Translation result;
     const Cp1252Text input = ToCp1252(ComposeAccents(utf8Text));
