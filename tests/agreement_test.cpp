@@ -3,7 +3,7 @@
 #include "grammar/agreement.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "grammar/phrase_grouping.h"
-#include "tag_rows.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {

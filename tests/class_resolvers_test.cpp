@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis_support.h"
+#include "support.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/context_tests.h"
 #include "morphology/staging.h"
@@ -154,18 +154,6 @@ TEST_F(DirectResolver, AdverbInMenteWithoutFormEntryKeepsItsStem) {
     EXPECT_EQ(Utf(w->SvWord), "långsamt");
 }
 
-TEST(ContextTests, PrevIsHaberOnlySetsTheFlag) {
-    const auto s = Built("Ha dicho perro.");
-    bool yes = false;
-    PrevIsHaber(*WordAt(*s, 2), 2, yes);
-    EXPECT_TRUE(yes);
-    PrevIsHaber(*WordAt(*s, 3), 3, yes);
-    EXPECT_TRUE(yes);
-    bool no = false;
-    PrevIsHaber(*WordAt(*s, 1), 1, no);
-    EXPECT_FALSE(no);
-}
-
 TEST(ContextTests, PerfectContextLeavesTheFlagWithoutARule) {
     const auto s = Built("Paseo.");
     bool yes = true;
@@ -214,7 +202,7 @@ TEST(ClassResolvers, ReadNoAbsentNeighbour) {
                            ResolveRKIF,      ResolvePsuRrd,    ResolvePrInfmFrasP};
     for (const auto* word : {"que", "poder", "lo", "todo", "este", "sobre", "una", "uno", "alrededor", "cierto"}) {
         for (const Resolve resolve : all) {
-            TranslationState s(AnalysisLexicon());
+            TranslationState s(FixtureLexicon("analysis"));
             WordNode* node = s.WordList.Start(s.Arena);
             node->SpWord = word;
             node->SpText = word;

@@ -5,7 +5,7 @@
 #include "grammar/clause_patterns.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "grammar/phrase_grouping.h"
-#include "tag_rows.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
@@ -230,18 +230,6 @@ TEST(ClauseRoles, RuleNPVPNPNamesSubjectVerbAndObject) {
     RuleNPVPNP(s, 1, 3);
     EXPECT_EQ(PhraseTags(s.MergedPhraseList), (std::vector<std::string>{"NPS", "VPT", "NPO", "ST"}));
     EXPECT_EQ(s.WordTags.Get(3), "vt");
-}
-
-TEST(PatternKeyTable, FindsTheExactKey) {
-    EXPECT_EQ(FindPatternKey("NPVPNP")->rule, &RuleNPVPNP);
-    EXPECT_EQ(FindPatternKey("VPSubx")->rule, &RuleVPNP);
-    EXPECT_EQ(FindPatternKey("NP")->rule, nullptr);
-    EXPECT_EQ(FindPatternKey("NPVPNPNP"), nullptr);
-    EXPECT_EQ(FindPatternKey("npvpnp"), nullptr);
-}
-
-TEST(PatternKeyTable, NumbersRunFromOneToThirtySeven) {
-    for (std::size_t i = 0; i < PatternKeys.size(); ++i) EXPECT_EQ(PatternKeys[i].number, static_cast<int>(i) + 1);
 }
 
 }  // namespace

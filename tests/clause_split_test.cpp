@@ -2,7 +2,7 @@
 
 #include "grammar/clause_split.h"
 #include "grammar/phrase_grouping.h"
-#include "tag_rows.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {

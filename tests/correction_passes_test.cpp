@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis_support.h"
+#include "support.h"
 #include "core/emit.h"
 #include "morphology/verb_routines.h"
 
@@ -201,29 +201,6 @@ TEST_F(TranslatorRoutines, GerundWithoutIrIsLeftAlone) {
     IrGerund(*s, form, done);
     EXPECT_FALSE(done);
     EXPECT_EQ(s->CurWord, WordAt(*s, 1));
-}
-
-TEST_F(TranslatorRoutines, FormCodeOfAPluralStaysPlural) {
-    const auto s = At("Cansada.", 1);
-    int code = 14;
-    char mark = 'x';
-    char gender = 'x';
-    ResolveFormCode(*s, code, mark, gender);
-    EXPECT_EQ(code, 3);
-    EXPECT_EQ(mark, 'x');
-}
-
-TEST_F(TranslatorRoutines, FormCodeIsTheWordsOwn) {
-    const auto s = At("Cansada.", 1);
-    s->CurWord->DefMark = 'b';
-    s->CurWord->Gender = 't';
-    int code = 10;
-    char mark = ' ';
-    char gender = ' ';
-    ResolveFormCode(*s, code, mark, gender);
-    EXPECT_EQ(code, 10);
-    EXPECT_EQ(mark, 'b');
-    EXPECT_EQ(gender, 't');
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis_support.h"
+#include "support.h"
 #include "morphology/ending_analysis.h"
 
 namespace quelvo {
@@ -21,7 +21,7 @@ struct EndingCase {
 void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.word; }
 
 std::string Analysed(Analyser analyse, const std::string& utf8) {
-    TranslationState s(AnalysisLexicon());
+    TranslationState s(FixtureLexicon("analysis"));
     bool found = false;
     analyse(s, Str30(Cp(utf8)), found);
     if (!found) return "not found";
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
     Name);
 
 TEST(EndingAnalysis, PluralMarkStaysWhenNothingIsFound) {
-    TranslationState s(AnalysisLexicon());
+    TranslationState s(FixtureLexicon("analysis"));
     bool found = false;
     AnalyseEnding1(s, Str30("xyzs"), found);
     EXPECT_FALSE(found);
@@ -128,7 +128,7 @@ TEST(EndingAnalysis, PluralMarkStaysWhenNothingIsFound) {
 }
 
 TEST(EndingAnalysis, AnalysersLeaveTheWordUnchanged) {
-    TranslationState s(AnalysisLexicon());
+    TranslationState s(FixtureLexicon("analysis"));
     const Str30 word("hablamos");
     bool found = false;
     AnalyseEnding(s, word, found);
@@ -146,7 +146,7 @@ struct StemCase {
 class StemRestore : public testing::TestWithParam<StemCase> {};
 
 TEST_P(StemRestore, ReplacesTheFirstPairOnly) {
-    TranslationState s(AnalysisLexicon());
+    TranslationState s(FixtureLexicon("analysis"));
     s.LookupWord = Cp(GetParam().before);
     if (GetParam().restoreO) {
         RestoreStemO(s);

@@ -3,7 +3,7 @@
 #include "grammar/grammar_dump.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "translate/dispatch.h"
-#include "tag_rows.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {

@@ -7,7 +7,7 @@
 #include "grammar/phrase_grammar_passes.h"
 #include "translate/dispatch.h"
 #include "translate/reorder_output.h"
-#include "tag_rows.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {

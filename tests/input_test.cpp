@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "input/punctuation.h"
 #include "input/split_segment.h"
 #include "lexicon/lexicon.h"
-#include "test_support.h"
+#include "support.h"
 #include "translate/translate_command.h"
 
 namespace quelvo {
@@ -17,41 +16,6 @@ const Lexicon& NoDictionaries() {
     static const Lexicon lexicon;
     return lexicon;
 }
-
-struct SpacingCase {
-    const char* name;
-    std::string in;
-    std::string out;
-    int lengthAdded;
-};
-
-class Spacing : public testing::TestWithParam<SpacingCase> {};
-
-TEST_P(Spacing, PutsBlanksAroundMarks) {
-    TranslationState s(NoDictionaries());
-    s.InputText = Cp(GetParam().in);
-    s.TextLen = 100;
-    SpacePunctuation(s);
-    EXPECT_EQ(Utf(s.InputText), GetParam().out);
-    EXPECT_EQ(s.TextLen, 100 + GetParam().lengthAdded);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Marks, Spacing,
-    testing::Values(SpacingCase{"question", "¿Qué hora es?", "¿ qué hora es ? ", 3},
-                    SpacingCase{"question_lowers_accented_capital", "¿Ésta?", "¿ ésta ? ", 3},
-                    SpacingCase{"question_keeps_lower", "¿qué?", "¿ qué ? ", 3},
-                    SpacingCase{"stop_comma_colon", "Sí, no: ya.", "Sí , no : ya .", 3},
-                    SpacingCase{"percent_semicolon_bang", "5%; ¡hola!", "5 % ; ¡  hola !", 5},
-                    SpacingCase{"brackets", "(a) [b]", "( a )  [ b ]", 5},
-                    SpacingCase{"guillemets", "«a»", "« a »", 2},
-                    SpacingCase{"curly_quotes", "“a”", "“ a ”  ", 4},
-                    SpacingCase{"dash", "a-b", "a -  b", 3},
-                    SpacingCase{"straight_quote_opening", "dijo \"no\"", "dijo \" no \"", 2},
-                    SpacingCase{"quote_first_character", "\"no\"", "\" no \"", 2},
-                    SpacingCase{"apostrophe_and_underscore", "a 'b' _c_", "a ' b ' _ c _", 4},
-                    SpacingCase{"plain_text", "casa blanca", "casa blanca", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Splits the whole prepared text into segments, as the translator does.
 std::vector<std::vector<std::string>> Segments(const std::string& utf8) {

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <set>
 
-#include "core/word_classes.h"
 #include "grammar/phrase_grammar_rules.h"
 #include "grammar/phrase_grouping.h"
 #include "grammar/phrase_rule_index.h"
-#include "tag_rows.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
@@ -15,41 +13,6 @@ namespace {
 using testing_support::LoadRow;
 using testing_support::MembersOf;
 using testing_support::NoLexicon;
-
-int TagCount(const GrammarRule& rule) {
-    int n = 0;
-    for (std::string_view t : rule.tags) n += t.empty() ? 0 : 1;
-    return n;
-}
-
-TEST(PhraseGrammarTable, EmptySlotsKeepTheirNumbers) {
-    const std::set<int> expected = {5,   6,   7,   8,   9,   17,  26,  61,  62,  63,  64,  73,  74,
-                                    86,  95,  111, 112, 117, 118, 119, 120, 121, 122, 123, 124, 126,
-                                    127, 128, 129, 142, 150, 151, 152, 155, 156, 157, 158, 164, 169,
-                                    170, 171, 209, 213, 216, 217, 221, 226, 272, 273, 274, 275};
-    std::set<int> empty;
-    for (const GrammarRule& rule : PhraseGrammar)
-        if (TagCount(rule) == 0) empty.insert(rule.number);
-    EXPECT_EQ(empty, expected);
-}
-
-TEST(PhraseGrammarTable, OnlyTheTenUnnamedRulesLackAPhraseName) {
-    std::set<int> unnamed;
-    for (const GrammarRule& rule : PhraseGrammar)
-        if (TagCount(rule) > 0 && !PhraseNameOfRule(rule.number)) unnamed.insert(rule.number);
-    EXPECT_EQ(unnamed, (std::set<int>{10, 39, 60, 176, 224, 231, 243, 258, 262, 263}));
-}
-
-TEST(PhraseGrammarTable, EveryTagFitsAWordTagAndRowsHaveNoGaps) {
-    for (const GrammarRule& rule : PhraseGrammar) {
-        bool ended = false;
-        for (std::string_view t : rule.tags) {
-            EXPECT_LE(t.size(), Str6::kCapacity) << "rule " << rule.number;
-            if (t.empty()) ended = true;
-            else EXPECT_FALSE(ended) << "rule " << rule.number << " has a gap";
-        }
-    }
-}
 
 struct ExpectedPhrase {
     std::string tag;
@@ -162,6 +125,12 @@ TEST(Merging, NoPhrasesLeaveAnEmptyList) {
 
 namespace quelvo {
 namespace {
+
+int TagCount(const GrammarRule& rule) {
+    int n = 0;
+    for (std::string_view t : rule.tags) n += t.empty() ? 0 : 1;
+    return n;
+}
 
 // The plain scan: every rule in number order, tags compared as text.
 const GrammarRule* ScanForFirstMatch(const std::vector<std::string_view>& row, std::size_t from) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/phrase_replacement.h"
-#include "analysis_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
@@ -71,7 +71,7 @@ TEST(PhraseReplacement, VivirAloneKeepsItsWord) {
 
 class DeletingNodes : public testing::Test {
 protected:
-    TranslationState s_{AnalysisLexicon()};
+    TranslationState s_{FixtureLexicon("analysis")};
     std::vector<WordNode*> nodes_;
 
     void SetUp() override {

@@ -4,8 +4,7 @@
 #include "translate/output_dump.h"
 #include "translate/reorder_output.h"
 #include "translate/translate_command.h"
-#include "tag_rows.h"
-#include "test_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "swedish/nouns.h"
-#include "swedish_test_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
 
 using testing_support::Form;
-using testing_support::Sentence;
+using Sentence = testing_support::Scene;
 using testing_support::Utf;
-using testing_support::W;
+using W = testing_support::Wd;
 
 struct NounCase {
     const char* name;
@@ -96,44 +96,6 @@ TEST(Diminutive, EmitsLitenBeforeTheSingularNoun) {
     EXPECT_EQ(t.s.CurWord, t.Word(1));
 }
 
-struct ArticleCase {
-    const char* name;
-    const char* spanish;
-    char gender;
-    int number;
-    const char* expected;
-    char definiteness;
-};
-
-void PrintTo(const ArticleCase& c, std::ostream* os) { *os << c.name; }
-
-class Articles : public testing::TestWithParam<ArticleCase> {};
-
-TEST_P(Articles, AgreeWithTheNoun) {
-    const ArticleCase& c = GetParam();
-    Sentence t({W{.sp = c.spanish, .sv = "?"}});
-    Str30 form = "-";
-    char definiteness = ' ';
-    TranslateArticle(t.s, c.gender, c.number, definiteness, form);
-    EXPECT_EQ(Utf(form), c.expected);
-    EXPECT_EQ(definiteness, c.definiteness);
-    EXPECT_EQ(Utf(t.Word(1)->SvWord), c.expected);
-    EXPECT_EQ(t.Word(1)->ClassTag.view(), "det");
-}
-
-INSTANTIATE_TEST_SUITE_P(SpanishArticles, Articles,
-                         testing::Values(ArticleCase{"un_neuter", "un", 't', 1, "ett", 'o'},
-                                         ArticleCase{"una_feminine", "una", 'f', 2, "en", 'o'},
-                                         ArticleCase{"un_no_gender", "un", ' ', 1, "-", 'o'},
-                                         ArticleCase{"el_common", "el", 'n', 1, "den", 'b'},
-                                         ArticleCase{"el_neuter", "el", 't', 2, "det", 'b'},
-                                         ArticleCase{"la_diminutive", "la", 'f', 51, "den", 'b'},
-                                         ArticleCase{"la_plural_keeps_text", "la", 'f', 3, "-", 'b'},
-                                         ArticleCase{"los", "los", 'm', 3, "de", 'b'},
-                                         ArticleCase{"las_any_gender", "las", 't', 1, "de", 'b'},
-                                         ArticleCase{"other_word", "de", 'm', 1, "-", ' '}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST(ArticleWithoutWord, ChangesNothing) {
     Sentence t;
     Str30 form = "-";
@@ -142,29 +104,6 @@ TEST(ArticleWithoutWord, ChangesNothing) {
     EXPECT_EQ(form.view(), "-");
     EXPECT_EQ(definiteness, ' ');
 }
-
-struct GenderCase {
-    const char* name;
-    std::uint16_t code;
-    char expected;
-};
-
-void PrintTo(const GenderCase& c, std::ostream* os) { *os << c.name; }
-
-class Genders : public testing::TestWithParam<GenderCase> {};
-
-TEST_P(Genders, ComeFromBits11To13) {
-    char gender = '?';
-    GenderOfCode(GetParam().code, gender);
-    EXPECT_EQ(gender, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, Genders,
-                         testing::Values(GenderCase{"masculine", 0x07FF, 'm'}, GenderCase{"feminine", 1 << 11, 'f'},
-                                         GenderCase{"common", (2 << 11) | 4, 'n'}, GenderCase{"neuter", 3 << 11, 't'},
-                                         GenderCase{"value_4_unchanged", 4 << 11, '?'},
-                                         GenderCase{"bit_14_ignored", (1 << 14) | (1 << 11), 'f'}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quelvo

@@ -2,15 +2,15 @@
 
 #include "swedish/participles.h"
 #include "swedish/verb_forms.h"
-#include "swedish_test_support.h"
+#include "support.h"
 
 namespace quelvo {
 namespace {
 
 using testing_support::Form;
-using testing_support::Sentence;
+using Sentence = testing_support::Scene;
 using testing_support::Utf;
-using testing_support::W;
+using W = testing_support::Wd;
 
 struct VerbCase {
     const char* name;
@@ -169,15 +169,6 @@ TEST(VerbFormsWithoutWord, KeepToTheForm) {
     EXPECT_EQ(Utf(form), "måla");
     MakeSwedishVerbForm(t.s, form, 1, 9);
     EXPECT_EQ(t.Out(), std::vector<std::string>{"Skulle"});
-}
-
-TEST(VerbGroups, AreTheLowFiveBitsFrom1To13) {
-    EXPECT_EQ(VerbGroupOf(0), 0);
-    EXPECT_EQ(VerbGroupOf(1), 1);
-    EXPECT_EQ(VerbGroupOf(13), 13);
-    EXPECT_EQ(VerbGroupOf(14), 0);
-    EXPECT_EQ(VerbGroupOf(31), 0);
-    EXPECT_EQ(VerbGroupOf(128 + 12), 12);
 }
 
 TEST(ParticleVerbs, EmitTheVerbAndThenTheParticle) {

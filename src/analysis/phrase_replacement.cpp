@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 
@@ -42,7 +43,7 @@ void TakePhrase(TranslationState& s, WordNode& node) {
         node.SvClass = *number;
     }
     node.SvCode2 = static_cast<std::uint16_t>(NumberOf(s.PhraseNumber));
-    node.FormCode = 1;
+    node.FormCode = fc::kSingular;
 }
 
 Slots<int> SlotsOf(const std::vector<int>& values) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "lexicon/lookups.h"
 #include "morphology/staging.h"
 
@@ -24,7 +25,7 @@ bool IsPreteriteBeforeA(const WordNode& n) {
 
 // Before an infinitive it is the auxiliary of "fue a comprar".
 bool IsFueBeforeAInfinitive(const WordNode& n) {
-    return n.SpText == "fue" && n.Next->Next != nullptr && n.Next->Next->FormCode == 19;
+    return n.SpText == "fue" && n.Next->Next != nullptr && n.Next->Next->FormCode == fc::kInfinitive;
 }
 
 // The word becomes the "ir" entry in StagedWord, keeping its own form and key.

@@ -6,6 +6,8 @@
 
 #include "analysis/word_lists.h"
 #include "core/capitalise.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
@@ -34,13 +36,13 @@ void StageNumber(WordFields& w, const Str30& tok) {
     w.SpWord = tok;
     w.SvWord = tok;
     w.SvForm = tok;
-    w.SpClass = 6;
-    w.FormCode = 1;
+    w.SpClass = wc::kNumeral;
+    w.FormCode = fc::kSingular;
 }
 
 void StagePunctuation(WordFields& w, const Str30& tok) {
-    w.SpClass = tok == "," ? 103 : 100;
-    w.FormCode = 1;
+    w.SpClass = tok == "," ? wc::kComma : wc::kPunctuation;
+    w.FormCode = fc::kSingular;
     w.SpWord = tok;
     w.SvWord = tok;
     w.SvForm = tok;
@@ -53,22 +55,22 @@ void StagePunctuation(WordFields& w, const Str30& tok) {
 void SetDictionaryCodes(TranslationState& s, const Str30& tok) {
     WordFields& w = s.StagedWord;
     w.SvForm = w.SvWord;
-    w.FormCode = w.SpClass == 4 ? 19 : 1;
-    if (tok == "fuera") w.SpClass = 130;
-    if (OneOf(w.SpClass, {11, 19, 53})) {
+    w.FormCode = w.SpClass == wc::kAuxiliary ? fc::kInfinitive : fc::kSingular;
+    if (tok == "fuera") w.SpClass = wc::kAdverbVerb;
+    if (OneOf(w.SpClass, {wc::kObjectPronoun, wc::kUnlisted19, wc::kMer})) {
         if (const auto person = PersonOf(kObjectPronouns, tok)) w.PersonNo = *person;
     }
     // A verb under its dictionary form is an infinitive; "hay" is the present.
-    if (OneOf(w.SpClass, {3, 40, 41, 42, 44})) {
+    if (OneOf(w.SpClass, {wc::kVerb, wc::kVerbAdjectiveNoun, wc::kVerbNoun, wc::kVerbAuxiliary, wc::kUnlisted44})) {
         if (s.LookupWord == "hay") {
-            w.FormCode = 4;
+            w.FormCode = fc::kPresent;
         } else {
-            w.FormCode = 19;
-            w.SpClass = 99;
+            w.FormCode = fc::kInfinitive;
+            w.SpClass = wc::kInfinitive;
         }
     }
-    if (w.SpClass == 2) w.FormCode = 30;
-    if (OneOf(w.SpClass, {10, 61, 62})) {
+    if (w.SpClass == wc::kAdjective) w.FormCode = fc::kAdjective;
+    if (OneOf(w.SpClass, {wc::kSubjectPronoun, wc::kSubjectReflexive, wc::kUnlisted62})) {
         if (const auto person = PersonOf(kSubjectPronouns, s.LookupWord)) w.PersonNo = *person;
     }
 }
@@ -79,30 +81,30 @@ void StageAuxiliaryPoder(WordFields& w, int formCode) {
     w.SvWord = "kunna";
     w.SvKey = kKunnaEntry.key;
     w.SvCode3 = 9;
-    w.SpClass = 4;
+    w.SpClass = wc::kAuxiliary;
     w.FormCode = formCode;
 }
 
 // An irregular form listed in the verb-form file; `tok` becomes its infinitive.
 void TryListedVerbForm(TranslationState& s, Str30& tok, bool& found) {
     bool listed = false;
-    int formCode = 0;
+    int formCode = fc::kNone;
     LookupVerbForm(s, tok, listed, formCode);
     if (!listed) return;
     WordFields& w = s.StagedWord;
     s.LookupWord = tok;
     LookupSpanishWord(s, found);
     w.FormCode = formCode;
-    if (formCode == 10) w.SpClass = 102;
-    if (formCode == 11) w.SpClass = 101;
+    if (formCode == fc::kParticiple) w.SpClass = wc::kPerfectParticiple;
+    if (formCode == fc::kGerund) w.SpClass = wc::kGerund;
     if (found) w.SvForm = w.SvWord;
-    if (tok == "continuar" && w.PersonNo == 4) w.FormCode = 7;
-    if (tok == "poder" && OneOf(formCode, {10, 20, 22, 23, 450, 470, 475, 476})) {
+    if (tok == "continuar" && w.PersonNo == 4) w.FormCode = fc::kPresentOrPreterite;
+    if (tok == "poder" && OneOf(formCode, {fc::kParticiple, fc::kPresentSubjunctive, fc::kImperfectSubjunctive2, fc::kSubjunctive23, fc::kSpecialPresent, fc::kSpecialPreterite, fc::kSpecialFuture, fc::kSpecialConditional})) {
         StageAuxiliaryPoder(w, formCode);
         found = true;
     }
     if (tok == "estar" || tok == "ser") {
-        w.SpClass = 4;
+        w.SpClass = wc::kAuxiliary;
         w.FormCode = formCode;
     }
 }
@@ -115,7 +117,7 @@ bool TryVerbForms(TranslationState& s, Str30& tok, int position) {
     if (found) {
         w.SpWord = tok;
         w.SvWord = adverb;
-        w.SpClass = 5;
+        w.SpClass = wc::kAdverb;
     }
     if (!found) LookupAcronymOrUnknown(s, tok, position, found);
     if (!found) TryListedVerbForm(s, tok, found);
@@ -128,7 +130,7 @@ void TryPluralForm(TranslationState& s, Str30& tok, bool& found) {
     for (const auto& row : kPluralForms) {
         if (tok != row.plural) continue;
         tok = row.lookedUpAs;
-        s.StagedWord.FormCode = 3;
+        s.StagedWord.FormCode = fc::kPlural;
         s.LookupWord = tok;
         LookupSpanishWord(s, found);
         if (found) s.StagedWord.SvForm = s.StagedWord.SvWord;
@@ -143,7 +145,7 @@ Str30 WithCapitalLetter(Str30 tok) {
 
 bool TryFurtherAnalyses(TranslationState& s, Str30& tok, int position) {
     WordFields& w = s.StagedWord;
-    if (OneOf(w.SpClass, {13, 59, 60})) w.PersonNo = w.FormCode == 3 ? 6 : 3;
+    if (OneOf(w.SpClass, {wc::kIndefinite, wc::kIndefiniteAdverb, wc::kIndefiniteAdjective})) w.PersonNo = w.FormCode == fc::kPlural ? 6 : 3;
     bool found = false;
     TryPluralForm(s, tok, found);
     if (!found) LookupFemParticiple(s, tok, found);
@@ -154,8 +156,8 @@ bool TryFurtherAnalyses(TranslationState& s, Str30& tok, int position) {
         LookupAcronymOrUnknown(s, tok, position, found);
     }
     if (found) {
-        if (tok == "hay") w.SpClass = 3;
-        if (w.FormCode == 11) w.SpClass = 101;
+        if (tok == "hay") w.SpClass = wc::kVerb;
+        if (w.FormCode == fc::kGerund) w.SpClass = wc::kGerund;
     }
     return found;
 }
@@ -166,30 +168,30 @@ void StageUnknown(TranslationState& s, const Str30& tok) {
     w.SpWord = tok;
     w.SvWord = tok;
     w.SvForm = tok;
-    if (w.SpClass != 16) w.SpClass = 0;
-    if (w.SvClass != 16) w.SvClass = 0;
+    if (w.SpClass != wc::kProperName) w.SpClass = wc::kUnknown;
+    if (w.SvClass != wc::kProperName) w.SvClass = wc::kUnknown;
     w.PersonNo = 0;
-    w.FormCode = 1;
+    w.FormCode = fc::kSingular;
     w.SvKey.clear();
     s.AddUnknownWord(tok);
 }
 
 void ApplyClassRules(WordFields& w) {
-    if (OneOf(w.SpClass, {1, 16, 20, 21, 22, 45})) {
+    if (OneOf(w.SpClass, {wc::kNoun, wc::kProperName, wc::kNounAdjective, wc::kNounAdverb, wc::kNounAdjectiveVerb, wc::kSubjectPronounNumeral})) {
         if (HasFlag(w.SpCode2, kParticipleNounFlag)) {
             w.PersonNo = 3;
-            w.SpClass = w.SpClass == 20 ? 23 : 22;
+            w.SpClass = w.SpClass == wc::kNounAdjective ? wc::kNounAdjectiveParticiple : wc::kNounAdjectiveVerb;
         }
-        if (HasFlag(w.SpCode1, kSppvaFlag)) w.SpClass = 120;
+        if (HasFlag(w.SpCode1, kSppvaFlag)) w.SpClass = wc::kSppva;
     }
-    if (w.SpClass == 2 && HasFlag(w.SpCode2, kVerbAdjFlag)) w.SpClass = 28;
-    if (w.SpClass == 1 || (w.SpClass >= 20 && w.SpClass <= 24)) GenderOfCode(w.SvCode2, w.Gender);
+    if (w.SpClass == wc::kAdjective && HasFlag(w.SpCode2, kVerbAdjFlag)) w.SpClass = wc::kNull;
+    if (w.SpClass == wc::kNoun || (w.SpClass >= wc::kNounAdjective && w.SpClass <= wc::kNounPossessive)) GenderOfCode(w.SvCode2, w.Gender);
 }
 
 // A word without a Swedish entry is shown between "< " and " >"; a long word
 // is cut short so that both marks fit.
 void MarkWithoutSwedishEntry(WordFields& w, const Str30& tok) {
-    if (!w.SvKey.empty() || IsNumber(tok) || w.SpWord == "." || w.SpClass == 16) return;
+    if (!w.SvKey.empty() || IsNumber(tok) || w.SpWord == "." || w.SpClass == wc::kProperName) return;
     constexpr std::string_view kOpen = "< ", kClose = " >";
     const std::string_view word = w.SvWord.view().substr(0, Str30::kCapacity - kOpen.size() - kClose.size());
     const Str30 marked(std::string(kOpen) + std::string(word) + std::string(kClose));
@@ -203,8 +205,8 @@ void StageWord(TranslationState& s, const Str30& token, int position) {
     WordFields& w = s.StagedWord;
     w.SpWord.clear();
     w.SvWord.clear();
-    w.SpClass = 0;
-    w.FormCode = 0;
+    w.SpClass = wc::kUnknown;
+    w.FormCode = fc::kNone;
     w.Known = 1;
     Str30 tok = token;
     if (tok == "su") tok = "el";

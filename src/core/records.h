@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "core/fixed_string.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 
@@ -23,13 +25,13 @@ struct WordFields {
     std::uint16_t SpCode1 = 0;
     std::uint16_t SpCode2 = 0;
     std::uint16_t SpCode3 = 0;
-    std::int32_t SpClass = 0;
+    std::int32_t SpClass = wc::kUnknown;
     std::uint16_t SvCode1 = 0;
     std::uint16_t SvCode2 = 0;
     std::uint16_t SvCode3 = 0;
     std::uint16_t SvCode4 = 0;
-    std::int32_t SvClass = 0;
-    std::int32_t FormCode = 0;
+    std::int32_t SvClass = wc::kUnknown;
+    std::int32_t FormCode = fc::kNone;
     std::int32_t PersonNo = 0;
     Str6 ClassTag;
     char DefMark = ' ';

@@ -1,82 +1,7 @@
 #include "core/word_classes.h"
 
-
-
 namespace quelvo {
 namespace {
-
-constexpr WordClassRow kWordClasses[] = {
-    {0, "x", "x", "x"},
-    {1, "n", "n", "n"},
-    {2, "adj", "adj", "adj"},
-    {3, "v", "v", "v"},
-    {4, "hjv", "hjv", "hjv"},
-    {5, "adv", "adv", "adv"},
-    {6, "rord", "rord", "rord"},
-    {7, "prep", "prep", "prep"},
-    {8, "konj", "konj", "konj"},
-    {9, "int", "int", "int"},
-    {10, "ppsu", "ppsu", "ppsu"},
-    {11, "ppob", "ppob", "ppob"},
-    {12, "poss", "poss", "poss"},
-    {13, "indf", "indf", "indf"},
-    {14, "rel", "rel", "rel"},
-    {15, "det", "det", "det"},
-    {16, "egnm", "egnm", "egnm"},
-    {17, "neg", "neg", "neg"},
-    {18, "refl", "refl", "refl"},
-    {20, "SbAdj", "n", "n"},
-    {21, "SbAdv", "n", "n"},
-    {22, "SbAdjVb", "n", "n"},
-    {24, "SbPoss", "n", "n"},
-    {25, "HvbFras", "vfrs", "vfrs"},
-    {26, "AdjAdv", "adj", "adj"},
-    {27, "AdjAdvSb", "adj", "adj"},
-    {28, "null", "null", "null"},
-    {32, "AdvSubAdj", "adv", "adv"},
-    {33, "AdvKonj", "adv", "adv"},
-    {34, "AdvPrepSub", "adv", "adv"},
-    {35, "AdvIndfpron", "adv", "adv"},
-    {36, "AdvSub", "adv", "adv"},
-    {37, "Interr", "intr", "intr"},
-    {39, "YKonj", "ykon", "ykon"},
-    {40, "HvbAdjSub", "v", "v"},
-    {41, "HvbSub", "v", "v"},
-    {42, "HvbHjvb", "v", "v"},
-    {43, "HvbAdj", "v", "v"},
-    {45, "PsuRrd", "ppsu", "ppsu"},
-    {47, "DetDem", "det", "det"},
-    {48, "DetPpob", "det", "det"},
-    {49, "RKIF", "rkif", "rkif"},
-    {51, "RelprKonj", "rel", "rel"},
-    {52, "RelprAdv", "rel", "rel"},
-    {53, "Mer", "mer", "mer"},
-    {55, "PrepSub", "prep", "prep"},
-    {56, "PrepAdvKonj", "prep", "prep"},
-    {57, "PrInfmFrasP", "prin", "prin"},
-    {59, "IAdv", "indf", "indf"},
-    {60, "IAAS", "indf", "indf"},
-    {61, "PpsuRefl", "ppsu", "ppsu"},
-    {63, "NIX", "nix", "nix"},
-    {89, "Adjx", "adjx", "adjx"},
-    {90, "Advx", "advx", "advx"},
-    {91, "Subx", "subx", "subx"},
-    {92, "Prpx", "prpx", "prpx"},
-    {93, "Relx", "relx", "relx"},
-    {94, "Konx", "konx", "konx"},
-    {95, "Egnx", "egnx", "egnx"},
-    {96, "Indx", "indx", "indx"},
-    {97, "Null", "null", "null"},
-    {98, "FrasP", "FrsP", "FrsP"},
-    {99, "Inf", "inf", "inf"},
-    {100, "Sklj", "sklj", "sklj"},
-    {101, "VPres", "vpres", "vpres"},
-    {102, "VPerf", "vperf", "vperf"},
-    {103, "Komma", "komma", "komma"},
-    {104, "VAdj", "vadj", "vadj"},
-    {120, "sppva", "n", "komma"},
-    {130, "AdvVb", "adv", "adv"},
-};
 
 struct RuleRange {
     int first;
@@ -101,13 +26,26 @@ constexpr RuleRange kPhraseNames[] = {
     {268, 268, "SKon"}, {269, 269, "KT"},   {270, 270, "dN"},   {271, 271, "deN"},
 };
 
-}  // namespace
-
-const WordClassRow* FindWordClass(int number) {
-    for (const auto& row : kWordClasses)
-        if (row.number == number) return &row;
-    return nullptr;
+// Each class number and label names one row, and no rule has two phrase names.
+constexpr bool ClassesAreUnique() {
+    for (const auto& a : kWordClasses)
+        for (const auto& b : kWordClasses)
+            if (&a != &b && (a.number == b.number || a.label == b.label)) return false;
+    return true;
 }
+static_assert(ClassesAreUnique(), "one row per class number and label");
+
+constexpr bool PhraseNameRangesAreDisjoint() {
+    for (const auto& a : kPhraseNames) {
+        if (a.first > a.last) return false;
+        for (const auto& b : kPhraseNames)
+            if (&a != &b && a.first <= b.last && b.first <= a.last) return false;
+    }
+    return true;
+}
+static_assert(PhraseNameRangesAreDisjoint(), "one phrase name per rule");
+
+}  // namespace
 
 std::optional<int> WordClassByLabel(std::string_view label) {
     for (const auto& row : kWordClasses)

@@ -1,5 +1,6 @@
 #include "grammar/clause_patterns.h"
 
+#include "core/form_codes.h"
 #include "grammar/phrase_walk.h"
 
 namespace quelvo {
@@ -62,7 +63,7 @@ std::string_view GiveOpeningVerbItsSubject(TranslationState& s, int first, int l
         StepPhrase(at);
     if (at.phrase == nullptr || at.word == nullptr || !TagIn(at.phrase->Tag, {"VP", "OPers"})) return "";
     const WordNode& verb = *at.word;
-    if (verb.PersonNo < 1 || verb.PersonNo > 6 || verb.FormCode == 19) return "";
+    if (verb.PersonNo < 1 || verb.PersonNo > 6 || verb.FormCode == fc::kInfinitive) return "";
     at.phrase->Tag = "NPS/VPI";
     return "OpeningVerbSubject";
 }

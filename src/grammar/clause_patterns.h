@@ -55,6 +55,17 @@ inline constexpr std::array<PatternKey, 37> PatternKeys = {{
     {37, "VPSubx", RuleVPNP, "RuleVPNP"},
 }};
 
+// Keys are numbered 1, 2, ... in order, and each key names one row.
+constexpr bool PatternKeysAreNumberedAndDistinct() {
+    for (std::size_t i = 0; i < PatternKeys.size(); ++i) {
+        if (PatternKeys[i].number != static_cast<int>(i) + 1) return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (PatternKeys[j].key == PatternKeys[i].key) return false;
+    }
+    return true;
+}
+static_assert(PatternKeysAreNumberedAndDistinct(), "pattern keys numbered in order, each once");
+
 // The entry for `key` (exact, first hit), or null.
 const PatternKey* FindPatternKey(std::string_view key);
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/form_codes.h"
 #include "grammar/role_marks.h"
 
 namespace quelvo {
@@ -48,7 +49,7 @@ bool IsIntransitiveVerb(TranslationState& s, const PhraseAt& at) {
 
 bool IsSerBeforeParticiple(const PhraseAt& at) {
     const WordNode* next = After(at.word);
-    return at.word != nullptr && at.word->SpWord == "ser" && next != nullptr && next->FormCode == 10;
+    return at.word != nullptr && at.word->SpWord == "ser" && next != nullptr && next->FormCode == fc::kParticiple;
 }
 
 bool IsSayingBeforeSubject(const PhraseAt& at) {

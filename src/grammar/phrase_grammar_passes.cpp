@@ -14,6 +14,7 @@ void RunPhraseGrammar(TranslationState& s) {
     MarkCoordinatedNPs(s);
     MarkCommaNPs(s);
     MarkPrepPronouns(s);
+    MarkDayPhrases(s);
     ApplyClausePatterns(s);
 }
 

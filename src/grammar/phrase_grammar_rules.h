@@ -302,4 +302,18 @@ constexpr bool RulesAreNumberedInOrder() {
 }
 static_assert(RulesAreNumberedInOrder(), "rule n sits in slot n");
 
+// A rule's tags are word tags (at most six characters) and stand without gaps,
+// since matching stops at the first empty entry.
+constexpr bool TagsFitAndHaveNoGaps() {
+    for (const GrammarRule& rule : PhraseGrammar) {
+        bool ended = false;
+        for (const std::string_view& tag : rule.tags) {
+            if (tag.size() > Str6::kCapacity || (ended && !tag.empty())) return false;
+            ended = ended || tag.empty();
+        }
+    }
+    return true;
+}
+static_assert(TagsFitAndHaveNoGaps(), "rule tags are word tags without gaps");
+
 }  // namespace quelvo

@@ -1,6 +1,9 @@
 #include "grammar/phrase_marks.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
+#include <string_view>
 
 #include "grammar/phrase_walk.h"
 
@@ -31,6 +34,35 @@ void MarkPrepPronouns(TranslationState& s) {
             p->RuleNo = 9234;
         }
     }
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 7> DayNames{"lunes", "martes", "mi\xE9rcoles", "jueves",
+                                                   "viernes", "s\xE1" "bado", "domingo"};
+
+// The article and the day, after a preposition of their own when the phrase
+// is "NPP" ("hasta el lunes").
+bool IsDayPhrase(const PhraseAt& at) {
+    const PhraseNode& p = *at.phrase;
+    const int first = p.Tag == "NPP" && p.Members[1] == "prep" ? 2 : 1;
+    if ((p.Tag != "NP" && first == 1) || p.MemberCount != first + 1) return false;
+    if (p.Members[first] != "det" || p.Members[first + 1] != "n") return false;
+    const WordNode* article = first == 1 ? at.word : at.word->Next;
+    if (article == nullptr || article->Next == nullptr) return false;
+    if (article->SpWord != "el" && article->SpWord != "los") return false;
+    const WordNode* day = article->Next;
+    const bool isDay = std::find(DayNames.begin(), DayNames.end(), day->SpWord.view()) != DayNames.end();
+    // "El lunes es mi día favorito": the day is the subject.
+    return isDay && (day->Next == nullptr || day->Next->SpWord != "ser");
+}
+
+}  // namespace
+
+void MarkDayPhrases(TranslationState& s) {
+    ForEachPhraseIn(s, 1, std::numeric_limits<int>::max(), [](PhraseAt& at) {
+        if (IsDayPhrase(at)) at.phrase->Tag = "NPT";
+    });
 }
 
 }  // namespace quelvo

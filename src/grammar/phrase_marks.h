@@ -14,4 +14,8 @@ void MarkCommaNPs(TranslationState& s);
 // the last phrase.
 void MarkPrepPronouns(TranslationState& s);
 
+// "el lunes", "los lunes", "hasta el lunes": a day as the time of the
+// clause, no noun phrase with a role of its own, becomes "NPT".
+void MarkDayPhrases(TranslationState& s);
+
 }  // namespace quelvo

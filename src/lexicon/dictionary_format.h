@@ -96,6 +96,15 @@ inline constexpr DictionaryFlag kNounAdjFlag{CodeField::SpCode2, 1U << 11};
 inline constexpr DictionaryFlag kVerbAdjFlag{CodeField::SpCode2, 1U << 12};
 inline constexpr DictionaryFlag kDropAFlag{CodeField::SpCode3, 3};               // the object takes no "a"
 inline constexpr DictionaryFlag kSVerbFlag{CodeField::SvCode3, 1U << 7};
+// What "de" after a verb becomes: "från" (venir de), "om" (hablar de), or
+// nothing, the Swedish verb taking an object (salir de: lämna).
+inline constexpr DictionaryFlag kDeFromFlag{CodeField::SpCode3, 1U << 2};
+inline constexpr DictionaryFlag kDeAboutFlag{CodeField::SpCode3, 1U << 3};
+inline constexpr DictionaryFlag kDeNoneFlag{CodeField::SpCode3, 1U << 4};
+// A noun that Swedish places with "på" where Spanish says "en" (på stationen).
+inline constexpr DictionaryFlag kOnPlaceFlag{CodeField::SvCode3, 1U << 8};
+// A container or measure: what it holds follows without a preposition (en kopp kaffe).
+inline constexpr DictionaryFlag kMeasureFlag{CodeField::SvCode3, 1U << 9};
 
 constexpr bool HasFlag(std::uint16_t code, DictionaryFlag flag) { return (code & flag.bits) == flag.bits; }
 

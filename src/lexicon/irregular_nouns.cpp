@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
@@ -22,8 +23,8 @@ constexpr std::array<PekField, 4> kFields{{
 
 // The form asked for, or null for a combination that changes nothing.
 Str30 IrregularNoun::*FormFor(char definiteness, int number) {
-    const bool singular = number == 1 || number == 2;
-    const bool plural = number == 3;
+    const bool singular = number == fc::kSingular || number == fc::kSingular2;
+    const bool plural = number == fc::kPlural;
     if (definiteness == 'b') return singular ? &IrregularNoun::DefSg : plural ? &IrregularNoun::DefPl : nullptr;
     if (definiteness == 'o') return singular ? &IrregularNoun::IndefSg : plural ? &IrregularNoun::IndefPl : nullptr;
     return nullptr;

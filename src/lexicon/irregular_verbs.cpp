@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
@@ -31,22 +32,22 @@ struct FormCodeRow {
 
 // The form each form code takes from a record; other codes change nothing.
 constexpr std::array<FormCodeRow, 16> kFormOfCode{{
-    {4, VerbFormKind::Present},
-    {8, VerbFormKind::Present},
-    {20, VerbFormKind::Present},
-    {450, VerbFormKind::Present},
-    {455, VerbFormKind::Present},
-    {5, VerbFormKind::Past},
-    {6, VerbFormKind::Past},
-    {460, VerbFormKind::Past},
-    {470, VerbFormKind::Past},
-    {7, VerbFormKind::PresentAndPast},
-    {10, VerbFormKind::Supine},
-    {13, VerbFormKind::Supine},
-    {14, VerbFormKind::Supine},
-    {11, VerbFormKind::PresentParticiple},
-    {15, VerbFormKind::PastParticiple},
-    {77, VerbFormKind::PastParticiple},
+    {fc::kPresent, VerbFormKind::Present},
+    {fc::kFuture, VerbFormKind::Present},
+    {fc::kPresentSubjunctive, VerbFormKind::Present},
+    {fc::kSpecialPresent, VerbFormKind::Present},
+    {fc::kSpecialPresent2, VerbFormKind::Present},
+    {fc::kImperfect, VerbFormKind::Past},
+    {fc::kPreterite, VerbFormKind::Past},
+    {fc::kSpecialImperfect, VerbFormKind::Past},
+    {fc::kSpecialPreterite, VerbFormKind::Past},
+    {fc::kPresentOrPreterite, VerbFormKind::PresentAndPast},
+    {fc::kParticiple, VerbFormKind::Supine},
+    {fc::kSupine, VerbFormKind::Supine},
+    {fc::kParticiplePlural, VerbFormKind::Supine},
+    {fc::kGerund, VerbFormKind::PresentParticiple},
+    {fc::kPastParticiple, VerbFormKind::PastParticiple},
+    {fc::kPastParticiple2, VerbFormKind::PastParticiple},
 }};
 
 Str30 FormOf(const IrregularVerb& verb, VerbFormKind kind) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/form_codes.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 
@@ -11,8 +12,8 @@ namespace {
 // The forms of a line are read into Str30.
 static_assert(Str30::kCapacity == kVerbFormChars);
 
-// Form code 10 marks the lines whose forms have no person.
-constexpr std::int32_t kImpersonalFormCode = 10;
+// The participle lines hold forms without a person.
+constexpr std::int32_t kImpersonalFormCode = fc::kParticiple;
 
 // Reads the comma-separated lines up to the "!" that starts a line or the
 // end of the file. A line that ends before its form code, or whose end is

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "core/fixed_string.h"
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
@@ -15,7 +16,7 @@ namespace quelvo {
 
 struct VerbForm {
     Str30 Infinitive;
-    std::int32_t FormCode = 0;
+    std::int32_t FormCode = fc::kNone;
     std::int32_t Position = 0;  // 1 for the first form of the line
 };
 

@@ -1,6 +1,8 @@
 // The resolvers of nouns, adjectives and adverbs.
 #include <string>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/class_tests.h"
@@ -11,33 +13,33 @@ namespace {
 
 // The adjective entry of the word's form, with its Swedish word and codes.
 void FullAdjectiveReading(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 2;
+    node.SvClass = wc::kAdjective;
     if (LookupFormEntryFound(s, node)) {
         const WordFields& w = s.StagedWord;
         node.SvWord = w.SvWord;
         node.SvForm = w.SvWord;
         CopySvCodes(w, node);
     }
-    node.SpClass = 2;
+    node.SpClass = wc::kAdjective;
     SetTag(s, position, "adj");
     SetClassText(s, position, "adj");
 }
 
 void ShortAdjectiveReading(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 2;
+    node.SvClass = wc::kAdjective;
     LookupFormEntry(s, node);
     SetTag(s, position, "adj");
     SetClassText(s, position, "adj");
 }
 
 void NounReading(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 1;
+    node.SvClass = wc::kNoun;
     SetTag(s, position, "n");
     SetClassText(s, position, "n");
 }
 
 void ConjunctionReading(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 39;
+    node.SvClass = wc::kYConjunction;
     SetTag(s, position, "ykon");
     SetClassText(s, position, "YKonj");
 }
@@ -68,7 +70,7 @@ bool ResolveSbAdjRun(TranslationState& s, WordNode& node, int position) {
     }
     const Str20 pair = JoinedClassTexts(s, position, 2);
     if (pair == "SbAdjSbAdj" && next != nullptr) {
-        if (SpClassOf(node.Prev) == 1) {
+        if (SpClassOf(node.Prev) == wc::kNoun) {
             FullAdjectiveReading(s, node, position);
         } else {
             NounReading(s, node, position);
@@ -102,11 +104,11 @@ bool IsAdjectiveContext(const TranslationState& s, const WordNode& node, int pos
     if (SpWordOf(prev) == "estar") return true;
     // After "ser" the word describes ("es joven": ung), unless it names a trade ("es m\xE9dico": l\xE4kare).
     if (SpWordOf(prev) == "ser" && !IsTradeNoun(node.SpWord)) return true;
-    if (OneOf(prevClass, {1, 16, 91}) || TagAt(s, position - 1) == "n") return true;
+    if (OneOf(prevClass, {wc::kNoun, wc::kProperName, wc::kSubx}) || TagAt(s, position - 1) == "n") return true;
     if (ClassTextAt(s, position + 1) == "SbAdj") return true;
-    if ((OneOf(nextClass, {1, 6, 16}) || Between(nextClass, 20, 24)) && !EndsWith(next->SpText, "\xEDsimo"))
+    if ((OneOf(nextClass, {wc::kNoun, wc::kNumeral, wc::kProperName}) || Between(nextClass, wc::kNounAdjective, wc::kNounPossessive)) && !EndsWith(next->SpText, "\xEDsimo"))
         return true;
-    return (prevClass == 2 || prevClass == 20) && SpClassOf(prev->Prev) == 1;
+    return (prevClass == wc::kAdjective || prevClass == wc::kNounAdjective) && SpClassOf(prev->Prev) == wc::kNoun;
 }
 
 }  // namespace
@@ -119,34 +121,34 @@ void ResolveSbAdj(TranslationState& s, WordNode& node, int position) {
     }
     const WordNode* prev = node.Prev;
     const int prevClass = SpClassOf(prev);
-    if (SpClassOf(node.Next) == 20 || prevClass == 2) return;
+    if (SpClassOf(node.Next) == wc::kNounAdjective || prevClass == wc::kAdjective) return;
     if (IsVerbClass(prevClass)) {
         if (node.SpWord == "enfermo" && prev->SpWord == "caer") {
             node.SvWord = "sjuk";
-            node.SvClass = 2;
+            node.SvClass = wc::kAdjective;
             SetTag(s, position, "adj");
         }
         return;
     }
     const bool afterDegreeWord = OneOf(SpWordOf(prev), {"m\xE1s", "mucho", "muy", "tan", "lo"});
     const bool afterAdjectiveAndConjunction =
-        prevClass == 39 && (SpClassOf(prev->Prev) == 2 || Between(SpClassOf(prev->Prev), 26, 28));
+        prevClass == wc::kYConjunction && (SpClassOf(prev->Prev) == wc::kAdjective || Between(SpClassOf(prev->Prev), wc::kAdjectiveAdverb, wc::kNull));
     if (afterDegreeWord || afterAdjectiveAndConjunction) {
         FullAdjectiveReading(s, node, position);
         node.ClassTag = "adj";
         return;
     }
     if (prev != nullptr && TagAt(s, position - 1) == "adv") {
-        node.SvClass = 2;
+        node.SvClass = wc::kAdjective;
         SetTag(s, position, "adj");
         if (node.SvWord == "str\xF6mdrag") node.SvWord = "snabb";
     }
 }
 
 void ResolveAdjAdv(TranslationState& s, WordNode& node, int position) {
-    if (node.SpWord == "cierto" && SpClassOf(node.Next) == 1) {
+    if (node.SpWord == "cierto" && SpClassOf(node.Next) == wc::kNoun) {
         node.SvWord = "viss";
-        node.SvClass = 2;
+        node.SvClass = wc::kAdjective;
         node.SvCode2 = 512;
         SetTag(s, position, "adj");
         return;
@@ -154,12 +156,12 @@ void ResolveAdjAdv(TranslationState& s, WordNode& node, int position) {
     const WordNode* prev = node.Prev;
     if (prev != nullptr && (OneOf(prev->SpWord, {"ser", "estar"}) || IsDeterminerClass(prev->SpClass))) {
         SetTag(s, position, "adj");
-        node.SvClass = 2;
+        node.SvClass = wc::kAdjective;
         return;
     }
-    if (OneOf(SpClassOf(node.Next), {2, 7, 20})) {
+    if (OneOf(SpClassOf(node.Next), {wc::kAdjective, wc::kPreposition, wc::kNounAdjective})) {
         SetTag(s, position, "adv");
-        node.SvClass = 5;
+        node.SvClass = wc::kAdverb;
     }
 }
 
@@ -167,13 +169,13 @@ void ResolveAdjAdvSb(TranslationState& s, WordNode& node, int position) {
     if (node.SpWord == "mal" && node.SpText == "malas") {
         LookupFormEntry(s, node);
         SetTag(s, position, "adj");
-        node.SvClass = 2;
+        node.SvClass = wc::kAdjective;
         return;
     }
-    if (SpClassOf(node.Prev) == 99) {
+    if (SpClassOf(node.Prev) == wc::kInfinitive) {
         LookupFormEntry(s, node);
         SetTag(s, position, "adv");
-        node.SvClass = 5;
+        node.SvClass = wc::kAdverb;
         return;
     }
     if (!EndsWith(node.SpWord, "mente")) return;
@@ -185,31 +187,31 @@ void ResolveAdjAdvSb(TranslationState& s, WordNode& node, int position) {
         LookupFormEntry(s, node);
     }
     SetTag(s, position, "adv");
-    node.SvClass = 5;
+    node.SvClass = wc::kAdverb;
     node.SvWord += "t";
 }
 
 void ResolveAdvVb(TranslationState& s, WordNode& node, int position) {
-    if (FormCodeOf(node.Next) != 10) return;
+    if (FormCodeOf(node.Next) != fc::kParticiple) return;
     node.SpWord = "ser";
     node.SvWord = "vara";
-    node.SvClass = 4;
+    node.SvClass = wc::kAuxiliary;
     node.SvCode1 = 3;
     node.SvCode2 = 768;
     node.SvCode3 = 9;
     node.SvCode4 = 0;
-    node.FormCode = 21;
+    node.FormCode = fc::kImperfectSubjunctive;
     SetTag(s, position, "hjv");
 }
 
 void ResolveSbAdv(TranslationState& s, WordNode& node, int position) {
     const WordNode* next = node.Next;
     if (node.SpWord == "alrededor") {
-        if (OneOf(SpClassOf(node.Prev), {12, 14, 15, 48, 49})) return;
+        if (OneOf(SpClassOf(node.Prev), {wc::kPossessive, wc::kRelative, wc::kDeterminer, wc::kDeterminerPronoun, wc::kRkif})) return;
         if (SpWordOf(next) == "de") {
             node.SvWord = "runt omkring";
             node.SvCode3 = 128;
-            node.SvClass = 5;
+            node.SvClass = wc::kAdverb;
             SetTag(s, position, "adv");
             return;
         }
@@ -220,11 +222,11 @@ void ResolveSbAdv(TranslationState& s, WordNode& node, int position) {
     if (node.SpWord == "ma\xF1" "ana" && node.Prev != nullptr && !IsDeterminerClass(node.Prev->SpClass) &&
         !afterDeterminer) {
         node.SvWord = "i morgon";
-        node.SvClass = 5;
+        node.SvClass = wc::kAdverb;
         SetTag(s, position, "adv");
         return;
     }
-    if (next != nullptr && OneOf(next->SpClass, {2, 6, 13, 15, 20, 25, 26, 27, 47, 48, 49, 59, 60})) return;
+    if (next != nullptr && OneOf(next->SpClass, {wc::kAdjective, wc::kNumeral, wc::kIndefinite, wc::kDeterminer, wc::kNounAdjective, wc::kParticleVerb, wc::kAdjectiveAdverb, wc::kAdjectiveAdverbNoun, wc::kDemonstrative, wc::kDeterminerPronoun, wc::kRkif, wc::kIndefiniteAdverb, wc::kIndefiniteAdjective})) return;
     if (afterDeterminer) return;
     // The adverb reading says the word as its further form gives it:
     // "mañana" is "i morgon" at the start of the sentence too.
@@ -232,7 +234,7 @@ void ResolveSbAdv(TranslationState& s, WordNode& node, int position) {
         node.SvWord = s.StagedWord.SvWord;
         node.SvForm = s.StagedWord.SvWord;
     }
-    node.SvClass = 5;
+    node.SvClass = wc::kAdverb;
     SetTag(s, position, "adv");
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/records.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 
@@ -21,10 +22,10 @@ inline bool OneOf(std::string_view value, std::initializer_list<std::string_view
 }
 
 // A verb as the dictionary classes it: plain, or with a second reading.
-constexpr bool IsVerbClass(int spClass) { return spClass == 3 || Between(spClass, 40, 44); }
+constexpr bool IsVerbClass(int spClass) { return spClass == wc::kVerb || Between(spClass, wc::kVerbAdjectiveNoun, wc::kUnlisted44); }
 
 // The determiners and demonstratives: 15 and 47..49.
-constexpr bool IsDeterminerClass(int spClass) { return spClass == 15 || Between(spClass, 47, 49); }
+constexpr bool IsDeterminerClass(int spClass) { return spClass == wc::kDeterminer || Between(spClass, wc::kDemonstrative, wc::kRkif); }
 
 inline bool EndsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;

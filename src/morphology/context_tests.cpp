@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
 #include "morphology/ending_analysis.h"
@@ -14,27 +16,23 @@ namespace {
 std::optional<bool> PerfectContextRule(WordNode& node) {
     const WordNode* prev = node.Prev;
     const WordNode* next = node.Next;
-    if (SpClassOf(next) == 104) return false;
+    if (SpClassOf(next) == wc::kVerbalAdjective) return false;
     if (SpWordOf(prev) == "como") return false;
     if (EndsWith(node.SpText, "os")) {
-        node.SpClass = 1;
+        node.SpClass = wc::kNoun;
         return false;
     }
     if (prev != nullptr && (prev->ClassTag == "indf" || prev->ClassTag == "det")) return false;
     if (SpWordOf(prev) == "haber") return true;
-    if (OneOf(SpClassOf(next), {1, 6, 15}) || Between(SpClassOf(next), 47, 49)) return true;
-    if (SpClassOf(next) == 5) return true;
-    if (OneOf(SpWordOf(prev), {"no", "que"}) || OneOf(SpClassOf(prev), {19, 10, 16})) return true;
-    if (FormCodeOf(next) == 19) return true;
-    if (SpWordOf(next) == "a" && FormCodeOf(next->Next) == 19) return true;
+    if (OneOf(SpClassOf(next), {wc::kNoun, wc::kNumeral, wc::kDeterminer}) || Between(SpClassOf(next), wc::kDemonstrative, wc::kRkif)) return true;
+    if (SpClassOf(next) == wc::kAdverb) return true;
+    if (OneOf(SpWordOf(prev), {"no", "que"}) || OneOf(SpClassOf(prev), {wc::kUnlisted19, wc::kSubjectPronoun, wc::kProperName})) return true;
+    if (FormCodeOf(next) == fc::kInfinitive) return true;
+    if (SpWordOf(next) == "a" && FormCodeOf(next->Next) == fc::kInfinitive) return true;
     return std::nullopt;
 }
 
 }  // namespace
-
-void PrevIsHaber(const WordNode& node, int /*position*/, bool& yes) {
-    if (SpWordOf(node.Prev) == "haber") yes = true;
-}
 
 void PerfectContext(WordNode& node, int /*position*/, bool& yes) {
     if (const auto decided = PerfectContextRule(node)) yes = *decided;
@@ -47,29 +45,29 @@ void ParticipleUse(const WordNode& node, int /*position*/, bool& nounUse, bool& 
     const int nextClass = SpClassOf(next);
     const std::string_view prevWord = SpWordOf(prev);
     adjUse = true;
-    if (node.FormCode == 5) {
+    if (node.FormCode == fc::kImperfect) {
         verbUse = true;
         adjUse = false;
-    } else if (nextClass == 2 || Between(nextClass, 26, 28) || (prev != nullptr && prev->SvClass == 13) ||
+    } else if (nextClass == wc::kAdjective || Between(nextClass, wc::kAdjectiveAdverb, wc::kNull) || (prev != nullptr && prev->SvClass == wc::kIndefinite) ||
                OneOf(prevWord, {"un", "una", "el", "la", "los", "las", "primer"})) {
         nounUse = true;
         adjUse = false;
     } else if (SpWordOf(next) == "de") {
         adjUse = true;
-    } else if (prevClass == 48) {
+    } else if (prevClass == wc::kDeterminerPronoun) {
         nounUse = true;
         adjUse = false;
     } else if (prevWord == "estar") {
         adjUse = true;
-    } else if (prevWord == "haber" || prevClass == 4) {
+    } else if (prevWord == "haber" || prevClass == wc::kAuxiliary) {
         verbUse = true;
         adjUse = false;
     } else if (IsVerbClass(prevClass) || OneOf(prevWord, {"muy", "m\xE1s"})) {
         adjUse = true;
-    } else if (Between(nextClass, 20, 23) || nextClass == 1 || prevClass == 1 || Between(prevClass, 20, 23)) {
+    } else if (Between(nextClass, wc::kNounAdjective, wc::kNounAdjectiveParticiple) || nextClass == wc::kNoun || prevClass == wc::kNoun || Between(prevClass, wc::kNounAdjective, wc::kNounAdjectiveParticiple)) {
         verbUse = false;
         adjUse = true;
-    } else if (prevClass == 5) {
+    } else if (prevClass == wc::kAdverb) {
         nounUse = false;
         verbUse = false;
         adjUse = true;
@@ -82,7 +80,7 @@ void ParticipleUse(const WordNode& node, int /*position*/, bool& nounUse, bool& 
 
 void FlaggedWordFix(TranslationState& s, WordNode& node, int position) {
     const int prevClass = SpClassOf(node.Prev);
-    if (!(prevClass == 4 || IsVerbClass(prevClass))) return;
+    if (!(prevClass == wc::kAuxiliary || IsVerbClass(prevClass))) return;
     bool found = false;
     AnalyseEnding3(s, node.SpWord, found);
     if (!found) {
@@ -94,7 +92,7 @@ void FlaggedWordFix(TranslationState& s, WordNode& node, int position) {
     node.SpWord = w.SpWord;
     node.SvWord = w.SvWord;
     CopySvCodes(w, node);
-    node.FormCode = 10;
+    node.FormCode = fc::kParticiple;
     SetTag(s, position, "vperf");
 }
 

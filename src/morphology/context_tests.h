@@ -5,8 +5,6 @@
 
 namespace quelvo {
 
-// `yes` becomes true when the previous word is "haber"; it is never cleared.
-void PrevIsHaber(const WordNode& node, int position, bool& yes);
 
 // Whether the word stands in a verbal context; the first rule that applies
 // decides, and without one `yes` is left as it was. A typed plural in "os"

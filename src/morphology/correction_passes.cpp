@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_resolvers.h"
@@ -29,10 +31,12 @@ void RunCorrectionPasses(TranslationState& s) {
 void ResolveDeCompounds(TranslationState& s) {
     int pos = 1;
     for (const WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (n->SpClass != 1 || !OneOf(n->FormCode, {1, 2}) || SpWordOf(n->Prev) != "de") continue;
+        if (n->SpClass != wc::kNoun || !OneOf(n->FormCode, {fc::kSingular, fc::kSingular2}) || SpWordOf(n->Prev) != "de") continue;
         // A noun with its own adjective is no compound, nor is anything after it.
-        if (OneOf(SpClassOf(n->Next), {2, 20})) return;
-        if (SpClassOf(n->Prev->Prev) != 1) continue;
+        if (OneOf(SpClassOf(n->Next), {wc::kAdjective, wc::kNounAdjective})) return;
+        if (SpClassOf(n->Prev->Prev) != wc::kNoun) continue;
+        // What a container or measure holds is no compound (una taza de café: en kopp kaffe).
+        if (HasFlag(n->Prev->Prev->SvCode3, kMeasureFlag)) continue;
         SetTag(s, pos, "dN");
         SetTag(s, pos - 1, "deN");
         SetClassText(s, pos - 1, "deN");
@@ -43,7 +47,7 @@ void ResolveDeCompounds(TranslationState& s) {
 void ResolvePerfectVerbs(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (n->SvClass != 3 && !OneOf(n->SpClass, {21, 22, 55})) continue;
+        if (n->SvClass != wc::kVerb && !OneOf(n->SpClass, {wc::kNounAdverb, wc::kNounAdjectiveVerb, wc::kPrepositionNoun})) continue;
         if (!HasFlag(n->SpCode2, kParticipleNounFlag)) continue;
         bool verbal = false;
         PerfectContext(*n, pos, verbal);
@@ -53,7 +57,7 @@ void ResolvePerfectVerbs(TranslationState& s) {
         if (!found) continue;
         SetTag(s, pos, "v");
         if (SpWordOf(n->Prev) == "haber") SetTag(s, pos, "vperf");
-        else if (OneOf(s.StagedWord.FormCode, {3, 10})) SetTag(s, pos, "vadj");
+        else if (OneOf(s.StagedWord.FormCode, {fc::kPlural, fc::kParticiple})) SetTag(s, pos, "vadj");
         TakeStagedVerb(s, *n);
     }
 }
@@ -71,7 +75,7 @@ void ResolveSentirVagar(TranslationState& s) {
 void ResolveSbAdjAdjectives(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (n->SpClass != 1) continue;
+        if (n->SpClass != wc::kNoun) continue;
         if (ClassTextAt(s, pos + 1) == "SbAdj") return;
         if (!HasFlag(n->SpCode2, kNounAdjFlag)) continue;
         // The adjective reading is looked for under the masculine form.
@@ -81,14 +85,14 @@ void ResolveSbAdjAdjectives(TranslationState& s) {
             n->SpWord = word;
         }
         ResolveSbAdj(s, *n, pos);
-        if (n->SpClass != 2) continue;
+        if (n->SpClass != wc::kAdjective) continue;
         s.LookupWord = std::string(n->SpWord.view().substr(0, n->SpWord.size() - 1)) + "o";
         bool found = false;
         LookupSpanishWord(s, found);
         if (!found) continue;
         s.StagedWord.SvForm = s.StagedWord.SvWord;
         SetTag(s, pos, "adj");
-        SetClassText(s, pos, s.StagedWord.SpClass == 20 ? "SbAdj" : "Adj");
+        SetClassText(s, pos, s.StagedWord.SpClass == wc::kNounAdjective ? "SbAdj" : "Adj");
         CopyStagedToNode(s, *n);
     }
 }

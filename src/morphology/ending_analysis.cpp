@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
 #include "morphology/ending_tables.h"
@@ -98,7 +100,7 @@ void SetPluralPerson(TranslationState& s) {
             return;
         }
     }
-    if (OneOf(w.SpClass, {1, 13, 60, 2}) || Between(w.SpClass, 20, 23) || Between(w.SpClass, 25, 27)) w.PersonNo = 6;
+    if (OneOf(w.SpClass, {wc::kNoun, wc::kIndefinite, wc::kIndefiniteAdjective, wc::kAdjective}) || Between(w.SpClass, wc::kNounAdjective, wc::kNounAdjectiveParticiple) || Between(w.SpClass, wc::kParticleVerb, wc::kAdjectiveAdverbNoun)) w.PersonNo = 6;
 }
 
 // Records what the ending meant for the base form found; false when the
@@ -107,13 +109,13 @@ bool ApplyOutcome(TranslationState& s, const EndingRow& row, std::size_t candida
     WordFields& w = s.StagedWord;
     switch (row.outcome) {
         case Outcome::VerbOnly:
-            if (w.SpClass != 3) return false;
+            if (w.SpClass != wc::kVerb) return false;
             [[fallthrough]];
         case Outcome::Codes:
         case Outcome::MenteAdverb:
             w.FormCode = row.formCode;
             if (row.personNo != kKeep) w.PersonNo = row.personNo;
-            if (row.spClass != 0) w.SpClass = row.spClass;
+            if (row.spClass != wc::kUnknown) w.SpClass = row.spClass;
             if (row.outcome == Outcome::MenteAdverb)
                 w.SpWord = (candidate == 0 ? WithoutLast(word, 6) + "a" : WithoutLast(word, 5)) + "mente";
             return true;
@@ -121,23 +123,23 @@ bool ApplyOutcome(TranslationState& s, const EndingRow& row, std::size_t candida
             SetPluralPerson(s);
             return true;
         case Outcome::MasculineInO:
-            if (OneOf(w.SpClass, {1, 60}) || Between(w.SpClass, 20, 24)) {
-                w.FormCode = 1;
+            if (OneOf(w.SpClass, {wc::kNoun, wc::kIndefiniteAdjective}) || Between(w.SpClass, wc::kNounAdjective, wc::kNounPossessive)) {
+                w.FormCode = fc::kSingular;
                 w.PersonNo = 3;
-            } else if (w.SpClass == 2 || Between(w.SpClass, 25, 28)) {
-                w.FormCode = 30;
+            } else if (w.SpClass == wc::kAdjective || Between(w.SpClass, wc::kParticleVerb, wc::kNull)) {
+                w.FormCode = fc::kAdjective;
             }
             return true;
         case Outcome::SubjunctiveOrFeminine:
-            w.FormCode = w.SpClass == 3 ? 21 : 30;
+            w.FormCode = w.SpClass == wc::kVerb ? fc::kImperfectSubjunctive : fc::kAdjective;
             return true;
         case Outcome::PluralNoun:
-            w.FormCode = 3;
-            if (w.SpClass == 1 || Between(w.SpClass, 20, 24)) w.PersonNo = 6;
+            w.FormCode = fc::kPlural;
+            if (w.SpClass == wc::kNoun || Between(w.SpClass, wc::kNounAdjective, wc::kNounPossessive)) w.PersonNo = 6;
             return true;
         case Outcome::PluralEs:
-            w.FormCode = 3;
-            w.PersonNo = w.SpClass == 26 ? 0 : 6;
+            w.FormCode = fc::kPlural;
+            w.PersonNo = w.SpClass == wc::kAdjectiveAdverb ? 0 : 6;
             return true;
     }
     return false;
@@ -147,7 +149,7 @@ bool RunRow(TranslationState& s, const EndingRow& row, std::string_view word, st
     for (std::size_t i = 0; i < row.candidates.size(); ++i) {
         const bool found = TryCandidate(s, row.candidates[i], word, ending);
         // The plural mark stands whether or not the singular was found.
-        if (row.outcome == Outcome::Plural) s.StagedWord.FormCode = 3;
+        if (row.outcome == Outcome::Plural) s.StagedWord.FormCode = fc::kPlural;
         if (found) return ApplyOutcome(s, row, i, word);
     }
     return false;
@@ -185,9 +187,13 @@ void AnalyseEnding6(TranslationState& s, const Str30& word, bool& found) { Analy
 void AnalyseEnding7(TranslationState& s, const Str30& word, bool& found) { Analyse(s, kEndingAnalysers[6], word, found); }
 
 void AnalyseEnding(TranslationState& s, const Str30& word, bool& found) {
-    for (const auto& analyser : kEndingAnalysers) {
+    using Analyser = void (*)(TranslationState&, const Str30&, bool&);
+    static constexpr Analyser kInOrder[] = {AnalyseEnding1, AnalyseEnding2, AnalyseEnding3, AnalyseEnding4,
+                                            AnalyseEnding5, AnalyseEnding6, AnalyseEnding7};
+    static_assert(std::size(kInOrder) == std::size(kEndingAnalysers));
+    for (const Analyser analyser : kInOrder) {
         if (found) return;
-        Analyse(s, analyser, word, found);
+        analyser(s, word, found);
     }
 }
 

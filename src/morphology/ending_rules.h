@@ -5,7 +5,9 @@
 #include <span>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "core/inline_list.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 
@@ -105,9 +107,9 @@ struct EndingRow {
     InlineList<std::string_view, 3> endings;
     InlineList<Candidate, 9> candidates;
     Outcome outcome = Outcome::Codes;
-    int formCode = 0;
+    int formCode = fc::kNone;
     int personNo = kKeep;
-    int spClass = 0;  // 0: the class of the found word stays
+    int spClass = wc::kUnknown;  // 0: the class of the found word stays
     std::string_view exceptWord = {};
 };
 

@@ -1,4 +1,6 @@
 // The resolvers of prepositions that are also nouns, and of indefinites.
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/class_tests.h"
@@ -21,7 +23,7 @@ constexpr NounOfPreposition kPrepositionNouns[] = {
 
 void TakeNoun(TranslationState& s, WordNode& node, int position, const NounOfPreposition& noun) {
     node.SvWord = noun.swedish;
-    node.SvClass = 1;
+    node.SvClass = wc::kNoun;
     node.Gender = 'n';
     node.SvCode1 = 1;
     node.SvCode2 = noun.svCode2;
@@ -30,25 +32,25 @@ void TakeNoun(TranslationState& s, WordNode& node, int position, const NounOfPre
 
 void IndefiniteReading(TranslationState& s, WordNode& node, int position, std::string_view swedish) {
     node.SvWord = swedish;
-    node.SvClass = 13;
+    node.SvClass = wc::kIndefinite;
     SetTag(s, position, "indf");
 }
 
 // "todo": "allt", "alla", or "hela" before a name or a singular determiner.
 void ResolveTodo(TranslationState& s, WordNode& node, int position) {
     const WordNode* next = node.Next;
-    node.SvClass = 13;
+    node.SvClass = wc::kIndefinite;
     SetTag(s, position, "indf");
-    if (node.FormCode < 3) node.SvWord = "allt";
-    else if (node.FormCode == 3) node.SvWord = "alla";
+    if (node.FormCode < fc::kPlural) node.SvWord = "allt";
+    else if (node.FormCode == fc::kPlural) node.SvWord = "alla";
     if (next == nullptr) return;
-    if (next->SpClass == 16) {
+    if (next->SpClass == wc::kProperName) {
         node.SvWord = "hela";
-        node.SvClass = 2;
+        node.SvClass = wc::kAdjective;
         SetTag(s, position, "adj");
-    } else if (IsDeterminerClass(next->SpClass) && OneOf(next->FormCode, {1, 2})) {
+    } else if (IsDeterminerClass(next->SpClass) && OneOf(next->FormCode, {fc::kSingular, fc::kSingular2})) {
         IndefiniteReading(s, node, position, "hela");
-    } else if (IsDeterminerClass(next->SpClass) && next->FormCode == 3) {
+    } else if (IsDeterminerClass(next->SpClass) && next->FormCode == fc::kPlural) {
         IndefiniteReading(s, node, position, "alla");
     }
 }
@@ -58,9 +60,9 @@ void ResolveEste(TranslationState& s, WordNode& node, int position) {
     IndefiniteReading(s, node, position, "den h\xE4r");
     node.SpCode1 = 77;
     const int prevClass = SpClassOf(node.Prev);
-    if (prevClass == 15 || Between(prevClass, 32, 34)) {
+    if (prevClass == wc::kDeterminer || Between(prevClass, wc::kAdverbNounAdjective, wc::kAdverbPrepositionNoun)) {
         node.SvWord = "\xF6ster";
-        node.SvClass = 1;
+        node.SvClass = wc::kNoun;
         node.SvCode2 = 15;
         SetTag(s, position, "n");
     }
@@ -69,13 +71,13 @@ void ResolveEste(TranslationState& s, WordNode& node, int position) {
 }  // namespace
 
 void ResolvePrepSub(TranslationState& s, WordNode& node, int position) {
-    if (OneOf(SpClassOf(node.Prev), {15, 48, 49})) {
+    if (OneOf(SpClassOf(node.Prev), {wc::kDeterminer, wc::kDeterminerPronoun, wc::kRkif})) {
         for (const auto& noun : kPrepositionNouns)
             if (node.SpWord == noun.spanish) TakeNoun(s, node, position, noun);
         return;
     }
-    if (node.SpWord == "sobre" && OneOf(SpClassOf(node.Next), {15, 16})) {
-        node.SvClass = 7;
+    if (node.SpWord == "sobre" && OneOf(SpClassOf(node.Next), {wc::kDeterminer, wc::kProperName})) {
+        node.SvClass = wc::kPreposition;
         node.SvWord = "om";
         node.SvCode1 = 5;
         node.SvCode2 = 0;
@@ -84,9 +86,9 @@ void ResolvePrepSub(TranslationState& s, WordNode& node, int position) {
 }
 
 void ResolveIAdv(TranslationState& s, WordNode& node, int position) {
-    if (!OneOf(node.SpClass, {59, 60}) || SpClassOf(node.Next) != 6) return;
+    if (!OneOf(node.SpClass, {wc::kIndefiniteAdverb, wc::kIndefiniteAdjective}) || SpClassOf(node.Next) != wc::kNumeral) return;
     LookupFormEntry(s, node);
-    node.SvClass = 13;
+    node.SvClass = wc::kIndefinite;
     SetTag(s, position, "indf");
 }
 

@@ -3,6 +3,8 @@
 #include <span>
 #include <string>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
@@ -63,10 +65,10 @@ bool ReadAsPredicativeAdjective(TranslationState& s, WordNode& n, int pos) {
     n.SvForm = s.StagedWord.SvWord;
     CopySvCodes(s.StagedWord, n);
     const bool plural = EndsWith(n.SpText, "s");
-    n.FormCode = plural ? 3 : 1;
+    n.FormCode = plural ? fc::kPlural : fc::kSingular;
     n.PersonNo = plural ? 6 : 0;
-    n.SpClass = 2;
-    n.SvClass = 2;
+    n.SpClass = wc::kAdjective;
+    n.SvClass = wc::kAdjective;
     n.ClassTag = "adj";
     SetTag(s, pos, "adj");
     SetClassText(s, pos, "adj");
@@ -78,8 +80,8 @@ void ReadAsParticipleAdjective(TranslationState& s, WordNode& n, int pos) {
     SetTag(s, pos, "vadj");
     SetClassText(s, pos, "VAdj");
     s.WordClassNos.Set(pos, 104);
-    n.SpClass = 104;
-    n.SvClass = n.SvWord.view().find(' ') != std::string_view::npos ? 25 : 104;
+    n.SpClass = wc::kVerbalAdjective;
+    n.SvClass = n.SvWord.view().find(' ') != std::string_view::npos ? wc::kParticleVerb : wc::kVerbalAdjective;
     n.ClassTag = "vadj";
 }
 
@@ -94,7 +96,7 @@ std::string_view LastTwo(std::string_view text) { return text.size() >= 2 ? text
 
 // A participle after a noun it agrees with (la puerta abierta).
 bool AgreesWithNoun(const WordNode& prev, const WordNode& n) {
-    if (prev.SpClass != 1) return false;
+    if (prev.SpClass != wc::kNoun) return false;
     const std::string_view a = LastTwo(prev.SpText);
     const std::string_view b = LastTwo(n.SpText);
     return a == b || (a == "da" && b == "ta") || (a == "ia" && b == "da");
@@ -113,7 +115,7 @@ bool TagListedParticiple(TranslationState& s, const WordNode& n, int pos) {
         SetTag(s, pos, "vperf");
         handled = true;
     }
-    return handled || SpClassOf(n.Next) == 7;
+    return handled || SpClassOf(n.Next) == wc::kPreposition;
 }
 
 // The verb reading of a participle of class 23: a listed irregular form,
@@ -121,7 +123,7 @@ bool TagListedParticiple(TranslationState& s, const WordNode& n, int pos) {
 void LookupParticipleVerb(TranslationState& s, const Str30& word, bool& found) {
     Str30 infinitive = word;
     bool listed = false;
-    int formCode = 0;
+    int formCode = fc::kNone;
     LookupVerbForm(s, infinitive, listed, formCode);
     if (listed) {
         s.LookupWord = infinitive;
@@ -141,8 +143,8 @@ void ReadAsCirculate(TranslationState& s, WordNode& n, int pos) {
     n.SpWord = "circular";
     n.SvWord = "cirkulera";
     n.SvKey = kCirkuleraEntry.key;
-    n.SpClass = 3;
-    n.SvClass = 3;
+    n.SpClass = wc::kVerb;
+    n.SvClass = wc::kVerb;
     n.ClassTag = "v";
     n.SvCode3 = 1;
     SetTag(s, pos, "v");
@@ -160,8 +162,8 @@ bool ReadClass23AsVerb(TranslationState& s, WordNode& n, int pos) {
     const std::string_view prevWord = SpWordOf(n.Prev);
     if (OneOf(prevWord, {"estar", "ser"}) && n.SpWord == "cubierto") {
         SetTag(s, pos, "vadj");
-        s.StagedWord.FormCode = 10;
-        n.SvClass = 2;
+        s.StagedWord.FormCode = fc::kParticiple;
+        n.SvClass = wc::kAdjective;
         n.SvWord = "t\xE4" "ckt";
         return true;
     }
@@ -169,16 +171,16 @@ bool ReadClass23AsVerb(TranslationState& s, WordNode& n, int pos) {
     if (prevWord == "haber" && supine != nullptr) {
         SetTag(s, pos, "vperf");
         // The node is the participle now, as the s-passive (se ha hecho: har gjorts) reads it.
-        s.StagedWord.FormCode = 10;
-        n.FormCode = 10;
-        n.SvClass = 3;
+        s.StagedWord.FormCode = fc::kParticiple;
+        n.FormCode = fc::kParticiple;
+        n.SvClass = wc::kVerb;
         n.SvWord = supine->swedish;
         return true;
     }
     WordFields& w = s.StagedWord;
     w.SvForm = w.SvWord;
-    if (EndsWith(n.SvWord, "s")) w.FormCode = 12;
-    if (OneOf(w.FormCode, {10, 12})) SetTag(s, pos, "vadj");
+    if (EndsWith(n.SvWord, "s")) w.FormCode = fc::kSParticiple;
+    if (OneOf(w.FormCode, {fc::kParticiple, fc::kSParticiple})) SetTag(s, pos, "vadj");
     CopyStagedToNode(s, n);
     n.ClassTag = "vadj";
     return false;
@@ -191,7 +193,7 @@ void ReadClass23AsAdjective(TranslationState& s, WordNode& n, int pos) {
         if (form->svCode3 != kKeepCode) n.SvCode3 = static_cast<std::uint16_t>(form->svCode3);
     }
     LookupFormEntry(s, n);
-    n.SvClass = 2;
+    n.SvClass = wc::kAdjective;
     SetTag(s, pos, "vadj");
 }
 
@@ -200,8 +202,8 @@ void ReadClass23AsAdjective(TranslationState& s, WordNode& n, int pos) {
 void ResolveAdoParticiples(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        const bool participle = OneOf(n->FormCode, {10, 12, 13, 14}) || n->SpClass == 102 ||
-                                (n->FormCode == 30 && EndsWith(n->SpText, "ado"));
+        const bool participle = OneOf(n->FormCode, {fc::kParticiple, fc::kSParticiple, fc::kSupine, fc::kParticiplePlural}) || n->SpClass == wc::kPerfectParticiple ||
+                                (n->FormCode == fc::kAdjective && EndsWith(n->SpText, "ado"));
         if (!participle) continue;
         if (SpWordOf(n->Prev) != "haber") {
             ReadAsParticipleAdjective(s, *n, pos);
@@ -217,16 +219,16 @@ void ResolveAdoParticiples(TranslationState& s) {
 void ResolveHaberSpecials(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (n->SpClass != 120) continue;
+        if (n->SpClass != wc::kSppva) continue;
         const auto* supine = RowOf<SwedishParticiple>(kHaberSupines, n->SpWord);
         if (SpWordOf(n->Prev) == "haber" && supine != nullptr) {
             // The node itself becomes the participle, so that "haber" before
             // it is read as the auxiliary of a perfect.
             SetTag(s, pos, "vperf");
-            s.StagedWord.FormCode = 10;
-            n->FormCode = 10;
-            n->SpClass = 102;
-            n->SvClass = 3;
+            s.StagedWord.FormCode = fc::kParticiple;
+            n->FormCode = fc::kParticiple;
+            n->SpClass = wc::kPerfectParticiple;
+            n->SvClass = wc::kVerb;
             n->SvWord = supine->swedish;
             n->SvForm = supine->swedish;
             return;
@@ -239,9 +241,9 @@ void ResolveHaberSpecials(TranslationState& s) {
         }
         if (IsDeterminerClass(SpClassOf(n->Prev))) return;
         const int nextClass = SpClassOf(n->Next);
-        if (nextClass == 1 || Between(nextClass, 20, 24)) {
+        if (nextClass == wc::kNoun || Between(nextClass, wc::kNounAdjective, wc::kNounPossessive)) {
             LookupFormEntry(s, *n);
-            n->SvClass = 2;
+            n->SvClass = wc::kAdjective;
             SetTag(s, pos, "vadj");
         }
     }
@@ -263,8 +265,8 @@ void ResolvePedido(TranslationState& s) {
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
         if (!HasFlag(n->SpCode1, kSppvaFlag) || SpWordOf(n->Prev) != "haber" || n->SpWord != "pedido") continue;
         SetTag(s, pos, "vperf");
-        s.StagedWord.FormCode = 10;
-        n->SvClass = 3;
+        s.StagedWord.FormCode = fc::kParticiple;
+        n->SvClass = wc::kVerb;
         n->SvWord = "bett";
     }
 }
@@ -272,7 +274,7 @@ void ResolvePedido(TranslationState& s) {
 void ResolveClass23Participles(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (n->SpClass != 23) continue;
+        if (n->SpClass != wc::kNounAdjectiveParticiple) continue;
         bool nounUse = false;
         bool adjUse = false;
         bool verbUse = false;

@@ -1,3 +1,4 @@
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "morphology/class_tests.h"
 #include "morphology/correction_passes.h"
@@ -10,7 +11,7 @@ void ResolvePostnominalAdjectives(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
         if (n->Prev == nullptr || (n->SvCode4 & kCompoundRuleMask) == 0) continue;
-        if (!OneOf(n->SpClass, {2, 28}) || n->Prev->SpClass != 1) continue;
+        if (!OneOf(n->SpClass, {wc::kAdjective, wc::kNull}) || n->Prev->SpClass != wc::kNoun) continue;
         n->ClassTag = "xadj";
         SetTag(s, pos, "xadj");
         s.OutTags.Set(pos, Str6("xadj"));

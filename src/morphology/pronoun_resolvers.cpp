@@ -1,4 +1,6 @@
 // The resolvers of determiners, pronouns and relatives.
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/class_tests.h"
@@ -6,8 +8,6 @@
 
 namespace quelvo {
 namespace {
-
-constexpr int kInfinitive = 19;
 
 struct PronounRendering {
     std::string_view spanish;
@@ -30,25 +30,25 @@ const PronounRendering* RenderingOf(const Str30& word) {
 
 bool IsInfinitiveOrGerund(const WordNode* n) {
     if (n == nullptr) return false;
-    return (n->FormCode == kInfinitive && OneOf(n->SpClass, {3, 43})) || (n->SpClass == 101 && n->FormCode == 11);
+    return (n->FormCode == fc::kInfinitive && OneOf(n->SpClass, {wc::kVerb, wc::kVerbAdjective})) || (n->SpClass == wc::kGerund && n->FormCode == fc::kGerund);
 }
 
 void DeterminerReading(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 15;
+    node.SvClass = wc::kDeterminer;
     SetTag(s, position, "det");
 }
 
 // "att" before a clause or an infinitive.
 void InfinitiveMarkerReading(TranslationState& s, WordNode& node, int position) {
     node.SvWord = "att";
-    node.SvClass = 99;
+    node.SvClass = wc::kInfinitive;
     SetTag(s, position, "qinf");
 }
 
 void ConjunctionReading(TranslationState& s, WordNode& node, int position, std::string_view swedish) {
     node.SvWord = swedish;
     SetTag(s, position, "konj");
-    node.SvClass = 8;
+    node.SvClass = wc::kConjunction;
 }
 
 // "que" after "y" repeats the reading of the "que" before it.
@@ -85,18 +85,18 @@ void ResolveQueNearStart(TranslationState& s, WordNode& node, int position) {
     }
 }
 
-bool IsVerbOrVerbForm(int spClass) { return IsVerbClass(spClass) || OneOf(spClass, {99, 101, 102}); }
+bool IsVerbOrVerbForm(int spClass) { return IsVerbClass(spClass) || OneOf(spClass, {wc::kInfinitive, wc::kGerund, wc::kPerfectParticiple}); }
 
 // The rules of "que" that read the previous word and the one before it.
 bool IsInfinitiveMarkerContext(const TranslationState& s, const WordNode& node, int position) {
     const WordNode* prev = node.Prev;
     const WordNode* before = prev != nullptr ? prev->Prev : nullptr;
     const int prevClass = SpClassOf(prev);
-    if (FormCodeOf(node.Next) == 21) return true;
+    if (FormCodeOf(node.Next) == fc::kImperfectSubjunctive) return true;
     if (IsVerbOrVerbForm(prevClass) || OneOf(TagAt(s, position - 1).view(), {"v", "vperf"})) return true;
     const int beforeClass = SpClassOf(before);
-    if ((IsVerbOrVerbForm(beforeClass) || beforeClass == 23) && OneOf(prevClass, {5, 10, 32, 61})) return true;
-    return SpWordOf(before) == "tan" && (prevClass == 2 || Between(prevClass, 26, 28));
+    if ((IsVerbOrVerbForm(beforeClass) || beforeClass == wc::kNounAdjectiveParticiple) && OneOf(prevClass, {wc::kAdverb, wc::kSubjectPronoun, wc::kAdverbNounAdjective, wc::kSubjectReflexive})) return true;
+    return SpWordOf(before) == "tan" && (prevClass == wc::kAdjective || Between(prevClass, wc::kAdjectiveAdverb, wc::kNull));
 }
 
 }  // namespace
@@ -105,19 +105,19 @@ void ResolveDetPpob(TranslationState& s, WordNode& node, int position) {
     const WordNode* next = node.Next;
     const PronounRendering* rendering = RenderingOf(node.SpWord);
     const bool beforeVAdj = TagAt(s, position + 1) == "vadj";
-    if (OneOf(SpClassOf(node.Prev), {7, 57})) {
+    if (OneOf(SpClassOf(node.Prev), {wc::kPreposition, wc::kPrepositionInfinitive})) {
         DeterminerReading(s, node, position);
         if (node.SvWord == "de") node.SvWord = node.SvForm = "dem";
     } else if (next != nullptr && !beforeVAdj &&
-               (OneOf(next->SpClass, {1, 2}) || Between(next->SpClass, 20, 23) || Between(next->SpClass, 25, 27))) {
+               (OneOf(next->SpClass, {wc::kNoun, wc::kAdjective}) || Between(next->SpClass, wc::kNounAdjective, wc::kNounAdjectiveParticiple) || Between(next->SpClass, wc::kParticleVerb, wc::kAdjectiveAdverbNoun))) {
         DeterminerReading(s, node, position);
-        node.SvWord = next->FormCode == 3 ? "de" : "den/det";
-    } else if (next != nullptr && !beforeVAdj && (next->SpClass == 4 || IsVerbClass(next->SpClass))) {
-        node.SvClass = 11;
+        node.SvWord = next->FormCode == fc::kPlural ? "de" : "den/det";
+    } else if (next != nullptr && !beforeVAdj && (next->SpClass == wc::kAuxiliary || IsVerbClass(next->SpClass))) {
+        node.SvClass = wc::kObjectPronoun;
         SetTag(s, position, "ppob");
         if (rendering != nullptr) node.SvWord = rendering->beforeVerb;
     } else if (IsInfinitiveOrGerund(node.Prev)) {
-        node.SvClass = 15;
+        node.SvClass = wc::kDeterminer;
         SetTag(s, position, "e_ppob");
         if (rendering != nullptr) node.SvWord = rendering->enclitic;
     } else if (beforeVAdj) {
@@ -131,18 +131,18 @@ void ResolvePPObRefl(TranslationState& s, WordNode& node, int position) {
     if (node.Next != nullptr && node.Next->PersonNo == node.PersonNo) {
         SetTag(s, position, "refl");
     } else if (prev != nullptr && prev->Prev == nullptr) {
-        node.SpClass = 11;
+        node.SpClass = wc::kObjectPronoun;
         SetTag(s, position, "ppob");
-    } else if (prev != nullptr && prev->FormCode == kInfinitive && prev->Prev->PersonNo == node.PersonNo) {
+    } else if (prev != nullptr && prev->FormCode == fc::kInfinitive && prev->Prev->PersonNo == node.PersonNo) {
         SetTag(s, position, "refl");
     }
 }
 
 void ResolvePPrp(TranslationState& s, WordNode& node, int position) {
     const int prevClass = SpClassOf(node.Prev);
-    if (prevClass != 7 && !Between(prevClass, 55, 57)) return;
+    if (prevClass != wc::kPreposition && !Between(prevClass, wc::kPrepositionNoun, wc::kPrepositionInfinitive)) return;
     LookupFormEntry(s, node);
-    node.SvClass = 18;
+    node.SvClass = wc::kReflexive;
     node.ClassTag = "ppfm";
     SetTag(s, position, "ppfm");
 }
@@ -150,12 +150,12 @@ void ResolvePPrp(TranslationState& s, WordNode& node, int position) {
 void ResolveRKIF(TranslationState& s, WordNode& node, int position) {
     SetTag(s, position, "rel");
     node.ClassTag = "rel";
-    node.SvClass = 14;
+    node.SvClass = wc::kRelative;
     const WordNode* prev = node.Prev;
     const WordNode* before = prev != nullptr ? prev->Prev : nullptr;
     const std::string_view prevWord = SpWordOf(prev);
     const int prevClass = SpClassOf(prev);
-    if (OneOf(prevWord, {"algo", "de"}) || ((prevClass == 2 || prevClass == 26) && SpWordOf(before) == "parecer")) {
+    if (OneOf(prevWord, {"algo", "de"}) || ((prevClass == wc::kAdjective || prevClass == wc::kAdjectiveAdverb) && SpWordOf(before) == "parecer")) {
         InfinitiveMarkerReading(s, node, position);
     } else if (prevWord == "y") {
         RepeatEarlierQue(s, node, position);
@@ -167,7 +167,7 @@ void ResolveRKIF(TranslationState& s, WordNode& node, int position) {
         // "más barata que", "menos libros que" compare: "än". After a noun
         // "más" makes a superlative and "que" opens a relative clause: "la
         // persona más amable que conozco".
-        ConjunctionReading(s, node, position, SpClassOf(before->Prev) == 1 ? "som" : "\xE4n");
+        ConjunctionReading(s, node, position, SpClassOf(before->Prev) == wc::kNoun ? "som" : "\xE4n");
     } else if (before == nullptr) {
         ResolveQueNearStart(s, node, position);
     } else {
@@ -178,20 +178,20 @@ void ResolveRKIF(TranslationState& s, WordNode& node, int position) {
 void ResolvePsuRrd(TranslationState& s, WordNode& node, int position) {
     const WordNode* next = node.Next;
     if (next == nullptr) return;
-    const bool beforePreposition = next->SpClass == 7;
+    const bool beforePreposition = next->SpClass == wc::kPreposition;
     if (node.SpWord == "una" && !beforePreposition) {
-        node.SvClass = 15;
+        node.SvClass = wc::kDeterminer;
         SetTag(s, position, "det");
         return;
     }
-    if (node.SpWord == "uno" && (next->SpClass == 4 || IsVerbClass(next->SpClass))) {
+    if (node.SpWord == "uno" && (next->SpClass == wc::kAuxiliary || IsVerbClass(next->SpClass))) {
         node.SvWord = "man";
-        node.SvClass = 10;
+        node.SvClass = wc::kSubjectPronoun;
         SetTag(s, position, "ppsu");
         return;
     }
     if (OneOf(node.SpWord.view(), {"una", "uno"}) && beforePreposition) {
-        node.SvClass = 6;
+        node.SvClass = wc::kNumeral;
         SetTag(s, position, "rord");
     }
 }

@@ -1,5 +1,6 @@
 #include "morphology/staging.h"
 
+#include "core/form_codes.h"
 #include "lexicon/lookups.h"
 #include "morphology/ending_analysis.h"
 
@@ -59,7 +60,7 @@ void ReanalyseVerb(TranslationState& s, const Str30& form, bool& found) {
     if (found) return;
     Str30 infinitive = form;
     bool listed = false;
-    int formCode = 0;
+    int formCode = fc::kNone;
     LookupVerbForm(s, infinitive, listed, formCode);
     if (!listed) return;
     s.LookupWord = infinitive;

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "morphology/class_tests.h"
@@ -36,16 +38,16 @@ bool AdjectiveContext(const WordNode& node) {
     const int nextClass = SpClassOf(next);
     const std::string_view prevWord = SpWordOf(prev);
     const char prevLast = prev != nullptr ? LastLetter(prev->SpText) : '\0';
-    if (prevClass == 15) return true;
-    if (FormCodeOf(next) == 19) return false;
-    if (nextClass == 1) return true;
+    if (prevClass == wc::kDeterminer) return true;
+    if (FormCodeOf(next) == fc::kInfinitive) return false;
+    if (nextClass == wc::kNoun) return true;
     if (EndsWith(prevWord, "ci\xF3n")) return true;
-    if ((prevClass == 1 || prevClass == 20) && (prevLast == LastLetter(node.SpText) || prevLast == 'e')) return true;
+    if ((prevClass == wc::kNoun || prevClass == wc::kNounAdjective) && (prevLast == LastLetter(node.SpText) || prevLast == 'e')) return true;
     if (OneOf(prevLast, {'z', 'j', 's'})) return true;
     if (OneOf(prevWord, {"muy", "m\xE1s", "tan", "ser", "estar", "parecer"})) return true;
-    if (prevWord == "y" && SpClassOf(prev->Prev) == 2) return true;
-    return prev != nullptr && next != nullptr && (OneOf(prevClass, {15, 47}) || prevWord == "una") &&
-           (nextClass == 1 || Between(nextClass, 20, 24));
+    if (prevWord == "y" && SpClassOf(prev->Prev) == wc::kAdjective) return true;
+    return prev != nullptr && next != nullptr && (OneOf(prevClass, {wc::kDeterminer, wc::kDemonstrative}) || prevWord == "una") &&
+           (nextClass == wc::kNoun || Between(nextClass, wc::kNounAdjective, wc::kNounPossessive));
 }
 
 // The adjective that stands for `verb` in "SbAdj.txt"; false for other verbs.
@@ -79,10 +81,10 @@ void ReadAsAdjective(TranslationState& s, WordNode& node, int pos, const std::st
     bool found = false;
     if (!TakePairedAdjective(s, node, node.SpWord, false, found)) LookupSpanishWord(s, found);
     if (!found) return;
-    if (s.StagedWord.SpClass == 20) node.SpWord = s.LookupWord;
+    if (s.StagedWord.SpClass == wc::kNounAdjective) node.SpWord = s.LookupWord;
     LookupFormEntry(s, node);
     SetTag(s, pos, "adj");
-    s.StagedWord.SvClass = 2;
+    s.StagedWord.SvClass = wc::kAdjective;
     CopyStagedToNode(s, node);
 }
 
@@ -104,14 +106,14 @@ void ReadPredicateAdjective(TranslationState& s, WordNode& node, int pos) {
     s.LookupWord = *masculine;
     bool found = false;
     LookupSpanishWord(s, found);
-    if (!found || s.StagedWord.SpClass != 2) return;
+    if (!found || s.StagedWord.SpClass != wc::kAdjective) return;
     node.SpWord = s.LookupWord;
     LookupFormEntry(s, node);
-    s.StagedWord.SvClass = 2;
+    s.StagedWord.SvClass = wc::kAdjective;
     CopyStagedToNode(s, node);
     node.SvForm = node.SvWord;
     const bool plural = EndsWith(node.SpText, "s");
-    node.FormCode = plural ? 3 : 1;
+    node.FormCode = plural ? fc::kPlural : fc::kSingular;
     node.PersonNo = plural ? 6 : 0;
     node.ClassTag = "adj";
     SetTag(s, pos, "adj");

@@ -1,5 +1,7 @@
 // The resolvers of verbs and auxiliaries, and of the prepositions that may
 // introduce an infinitive.
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/class_tests.h"
 #include "morphology/staging.h"
@@ -7,15 +9,13 @@
 namespace quelvo {
 namespace {
 
-constexpr int kInfinitive = 19;
-
 bool IsVerbForm(const WordNode& n) {
-    return OneOf(n.SpClass, {3, 23, 102}) || Between(n.SpClass, 40, 44) || n.FormCode == 11;
+    return OneOf(n.SpClass, {wc::kVerb, wc::kNounAdjectiveParticiple, wc::kPerfectParticiple}) || Between(n.SpClass, wc::kVerbAdjectiveNoun, wc::kUnlisted44) || n.FormCode == fc::kGerund;
 }
 
 void AuxiliaryPoder(TranslationState& s, WordNode& node, int position) {
     node.SvWord = "kunna";
-    node.SvClass = 4;
+    node.SvClass = wc::kAuxiliary;
     node.SvCode3 = 9;
     SetTag(s, position, "hjv");
 }
@@ -23,29 +23,29 @@ void AuxiliaryPoder(TranslationState& s, WordNode& node, int position) {
 // "poder" is the noun under its own form ("el poder", "los poderes") unless
 // a preposition or an infinitive shows the auxiliary.
 void ResolvePoder(TranslationState& s, WordNode& node, int position) {
-    node.SpClass = 1;
+    node.SpClass = wc::kNoun;
     SetTag(s, position, "n");
     if (node.Next == nullptr) {
-        node.SvClass = 1;
+        node.SvClass = wc::kNoun;
         return;
     }
-    if (!OneOf(node.SpText.view(), {"poder", "poderes"}) || OneOf(SpClassOf(node.Prev), {7, 57})) {
+    if (!OneOf(node.SpText.view(), {"poder", "poderes"}) || OneOf(SpClassOf(node.Prev), {wc::kPreposition, wc::kPrepositionInfinitive})) {
         AuxiliaryPoder(s, node, position);
-    } else if (OneOf(node.Next->FormCode, {kInfinitive, 480})) {
+    } else if (OneOf(node.Next->FormCode, {fc::kInfinitive, fc::kSpecialParticiple})) {
         AuxiliaryPoder(s, node, position);
-        node.SpClass = 4;
+        node.SpClass = wc::kAuxiliary;
     }
 }
 
 // "att" before an infinitive.
 void InfinitiveMarker(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 99;
+    node.SvClass = wc::kInfinitive;
     node.SvWord = "att/f\xF6r att";
     SetTag(s, position, "infm");
 }
 
 void PrepositionReading(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 7;
+    node.SvClass = wc::kPreposition;
     SetTag(s, position, "prep");
     if (node.SpWord == "a") node.SvWord = "till";
 }
@@ -54,11 +54,11 @@ void PrepositionReading(TranslationState& s, WordNode& node, int position) {
 // of "ir" become the plain future and conditional.
 bool ResolveVerbalPhrase(TranslationState& s, WordNode& node, int position) {
     WordNode* prev = node.Prev;
-    if (FormCodeOf(node.Next) != kInfinitive || prev == nullptr) return false;
+    if (FormCodeOf(node.Next) != fc::kInfinitive || prev == nullptr) return false;
     if (prev->SpWord == "ir") {
         SetTag(s, position, "qinf");
-        if (prev->FormCode == 450) prev->FormCode = 8;
-        else if (prev->FormCode == 460) prev->FormCode = 9;
+        if (prev->FormCode == fc::kSpecialPresent) prev->FormCode = fc::kFuture;
+        else if (prev->FormCode == fc::kSpecialImperfect) prev->FormCode = fc::kConditional;
         return true;
     }
     if (prev->SpWord == "acabar") {
@@ -72,19 +72,19 @@ bool ResolveVerbalPhrase(TranslationState& s, WordNode& node, int position) {
 
 void ResolveHvbHjvb(TranslationState& s, WordNode& node, int position) {
     if (!OneOf(node.SpWord.view(), {"estar", "haber"}) || node.Next == nullptr || !IsVerbForm(*node.Next)) return;
-    node.SvClass = 4;
+    node.SvClass = wc::kAuxiliary;
     SetTag(s, position, "hjv");
 }
 
 void ResolveHvbHjvbSub(TranslationState& s, WordNode& node, int position) {
-    if (node.SpWord == "querer" && SpClassOf(node.Next) == 48) {
+    if (node.SpWord == "querer" && SpClassOf(node.Next) == wc::kDeterminerPronoun) {
         node.SvWord = "\xE4lska";
-        node.SvClass = 3;
-        node.FormCode = kInfinitive;
+        node.SvClass = wc::kVerb;
+        node.FormCode = fc::kInfinitive;
         SetTag(s, position, "v");
-    } else if (node.SpWord == "deber" && OneOf(FormCodeOf(node.Next), {kInfinitive, 480})) {
+    } else if (node.SpWord == "deber" && OneOf(FormCodeOf(node.Next), {fc::kInfinitive, fc::kSpecialParticiple})) {
         node.SvWord = "m\xE5ste";
-        node.SvClass = 4;
+        node.SvClass = wc::kAuxiliary;
         node.SvCode3 = 9;
         SetTag(s, position, "hjv");
     } else if (node.SpWord == "poder") {
@@ -97,37 +97,37 @@ void ResolvePrepInfm(TranslationState& s, WordNode& node, int position) {
     const WordNode* prev = node.Prev;
     const WordNode* next = node.Next;
     if (next == nullptr) return;
-    if (OneOf(next->SpClass, {1, 15, 20}) || Between(next->SpClass, 47, 49)) {
+    if (OneOf(next->SpClass, {wc::kNoun, wc::kDeterminer, wc::kNounAdjective}) || Between(next->SpClass, wc::kDemonstrative, wc::kRkif)) {
         PrepositionReading(s, node, position);
     } else if (IsVerbClass(SpClassOf(prev)) && IsVerbClass(next->SpClass)) {
-        node.SvClass = 99;
+        node.SvClass = wc::kInfinitive;
         node.SvWord = "att";
         SetTag(s, position, node.SpWord == "para" ? "qinf" : "infm");
-    } else if (next->FormCode == 14 || next->SvClass == 2) {
+    } else if (next->FormCode == fc::kParticiplePlural || next->SvClass == wc::kAdjective) {
         PrepositionReading(s, node, position);
-    } else if (IsVerbClass(next->SpClass) || next->SpClass == 99 ||
-               (next->SpWord == "no" && FormCodeOf(next->Next) == kInfinitive)) {
+    } else if (IsVerbClass(next->SpClass) || next->SpClass == wc::kInfinitive ||
+               (next->SpWord == "no" && FormCodeOf(next->Next) == fc::kInfinitive)) {
         InfinitiveMarker(s, node, position);
     }
 }
 
 void ResolvePrInfmFrasP(TranslationState& s, WordNode& node, int position) {
-    node.SvClass = 7;
+    node.SvClass = wc::kPreposition;
     SetTag(s, position, "prep");
     const WordNode* prev = node.Prev;
     const WordNode* next = node.Next;
-    const bool beforeInfinitive = FormCodeOf(next) == kInfinitive;
+    const bool beforeInfinitive = FormCodeOf(next) == fc::kInfinitive;
     if (prev != nullptr && beforeInfinitive && OneOf(prev->SpWord.view(), {"ir", "acabar"})) {
-        node.SvClass = 98;
+        node.SvClass = wc::kPhraseWord;
         SetTag(s, position, "prin");
     } else if (beforeInfinitive) {
-        node.SvClass = 99;
+        node.SvClass = wc::kInfinitive;
         node.SvWord = "f\xF6r att";
         SetTag(s, position, "infm");
     }
     if (SpWordOf(prev) == "m\xE1s") {
         node.SvWord = "\xE4n";
-        node.SvClass = 8;
+        node.SvClass = wc::kConjunction;
         SetTag(s, position, "prep");
     }
 }

@@ -1,6 +1,8 @@
 #include "morphology/verb_routines.h"
 
 #include "core/emit.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "morphology/class_tests.h"
 #include "morphology/staging.h"
 #include "swedish/verb_forms.h"
@@ -28,7 +30,7 @@ void WeatherVerb(TranslationState& s, bool& done) {
     if (!OneOf(w->Next->Next->SpWord.view(), {"tiempo", "calor"})) return;
     // Only the present and the past have a weather form; any other tense is
     // left to the ordinary verb rendering.
-    const std::string_view form = OneOf(w->FormCode, {4, 450}) ? "\xE4r" : w->FormCode == 460 ? "var" : "";
+    const std::string_view form = OneOf(w->FormCode, {fc::kPresent, fc::kSpecialPresent}) ? "\xE4r" : w->FormCode == fc::kSpecialImperfect ? "var" : "";
     if (form.empty()) return;
     EmitOutWord(s, w->SpWord, form, form, "v");
     EmitWord(s, form, "v", "v", ' ', ' ');
@@ -36,10 +38,15 @@ void WeatherVerb(TranslationState& s, bool& done) {
     done = true;
 }
 
+bool StartsTimeAgo(const WordNode* w) {
+    if (w == nullptr || w->SpWord != "hacer" || w->Next == nullptr || w->Next->Next == nullptr) return false;
+    const WordNode& amount = *w->Next;
+    const bool counted = amount.SpClass == wc::kNumeral || amount.SpWord == "un" || amount.SpWord == "una";
+    return counted && w->Next->Next->SpClass == wc::kNoun;
+}
+
 void SedanCheck(const TranslationState& s, bool& done, Str30& text) {
-    const WordNode* w = s.CurWord;
-    if (w == nullptr || w->Next == nullptr || w->Next->Next == nullptr) return;
-    if (w->Next->SpClass != 6 || w->Next->Next->SpClass != 1) return;
+    if (!StartsTimeAgo(s.CurWord)) return;
     done = true;
     text = "sedan";
 }
@@ -47,23 +54,12 @@ void SedanCheck(const TranslationState& s, bool& done, Str30& text) {
 void IrGerund(TranslationState& s, Str30& form, bool& done) {
     WordNode* w = s.CurWord;
     if (w == nullptr || SpWordOf(w->Prev) != "ir") return;
-    w->FormCode = 11;
+    w->FormCode = fc::kGerund;
     form = w->SvWord;
     MakeSwedishVerbForm(s, form, w->SvCode3, w->FormCode);
     done = true;
     RecordOutWord(s, form, "v");
     s.CurWord = w->Next;
-}
-
-void ResolveFormCode(TranslationState& s, int& code, char& defMark, char& gender) {
-    if (OneOf(code, {3, 14, 33, 34})) {
-        code = 3;
-        return;
-    }
-    if (s.CurWord == nullptr) return;
-    code = s.CurWord->FormCode;
-    defMark = s.CurWord->DefMark;
-    gender = s.CurWord->Gender;
 }
 
 }  // namespace quelvo

@@ -9,14 +9,15 @@ namespace quelvo {
 // (past), emitted for CurWord; `done` tells whether it was.
 void WeatherVerb(TranslationState& s, bool& done);
 
+// "hacer" before an amount and its noun: a time ago, no verb in Swedish
+// (hace dos años: för två år sedan).
+bool StartsTimeAgo(const WordNode* word);
+
 // A number and a noun after the word: "sedan" (hace dos años: sedan två år).
 void SedanCheck(const TranslationState& s, bool& done, Str30& text);
 
 // A gerund after "ir": its Swedish form is recorded and CurWord moves on.
 void IrGerund(TranslationState& s, Str30& form, bool& done);
 
-// The form code, definiteness and gender a participle agrees by: CurWord's
-// own, except that a plural (3, 14, 33, 34) stays plural.
-void ResolveFormCode(TranslationState& s, int& code, char& defMark, char& gender);
 
 }  // namespace quelvo

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/capitalise.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "input/abbreviations.h"
 #include "lexicon/lookups.h"
 
@@ -19,9 +21,9 @@ void StageAcronym(TranslationState& s, std::string_view word) {
     WordFields& w = s.StagedWord;
     w.SpWord = word;
     w.SvForm = w.SvWord;
-    w.SpClass = 16;
+    w.SpClass = wc::kProperName;
     w.PersonNo = 3;
-    w.FormCode = 1;
+    w.FormCode = fc::kSingular;
     w.SvKey = "0";
 }
 
@@ -30,10 +32,10 @@ void StageName(TranslationState& s, std::string_view word, int position) {
     w.SpWord = word;
     w.SvWord = word;
     w.SvForm = word;
-    w.SpClass = 16;
-    w.SvClass = 16;
+    w.SpClass = wc::kProperName;
+    w.SvClass = wc::kProperName;
     w.PersonNo = 3;
-    w.FormCode = 1;
+    w.FormCode = fc::kSingular;
     w.SpCode3 = 3;
     w.SvKey = "0";
     s.WordClassTexts.Set(position, Str30(word));
@@ -59,8 +61,8 @@ void LookupFemParticiple(TranslationState& s, std::string_view word, bool& found
         w.SpWord = row.spanish;
         w.SvWord = row.swedish;
         w.SvForm = row.swedish;
-        w.SpClass = 104;
-        w.SvClass = 104;
+        w.SpClass = wc::kVerbalAdjective;
+        w.SvClass = wc::kVerbalAdjective;
         w.PersonNo = 0;
         w.FormCode = row.formCode;
         found = true;
@@ -78,7 +80,7 @@ void LookupSpecialWord(TranslationState& s, std::string_view word, bool& found) 
         w.SpClass = row.wordClass;
         w.SvClass = row.wordClass;
         w.PersonNo = 0;
-        w.FormCode = 1;
+        w.FormCode = fc::kSingular;
         found = true;
         return;
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "render/emission.h"
 #include "render/verb_word.h"
@@ -20,12 +21,12 @@ Str30 VerbFormAfterAuxiliary(TranslationState& s, const WordNode& auxiliary, Wor
     }
     const int group = VerbGroupOf(verb.SvCode3);
     if (IsPresentCode(auxiliary.FormCode)) {
-        verb.FormCode = 4;
+        verb.FormCode = fc::kPresent;
         PresentVerbForm(s, form, group, verb.FormCode);
-    } else if (auxiliary.FormCode == 460 || auxiliary.FormCode == 5) {
-        verb.FormCode = 5;
+    } else if (auxiliary.FormCode == fc::kSpecialImperfect || auxiliary.FormCode == fc::kImperfect) {
+        verb.FormCode = fc::kImperfect;
         PastVerbForm(s, form, group, verb.FormCode);
-    } else if (auxiliary.FormCode == 476) {
+    } else if (auxiliary.FormCode == fc::kSpecialConditional) {
         EmitAdded(s, "skulle", "hjv");
     }
     return form;

@@ -1,6 +1,7 @@
 // The renderers of lone articles and determiners ("Det", "Indf").
 #include "render/determiner_words.h"
 
+#include "core/word_classes.h"
 #include "render/phrase_progress.h"
 #include "swedish/determiners.h"
 #include "swedish/nouns.h"
@@ -9,13 +10,11 @@
 namespace quelvo {
 namespace {
 
-constexpr int kNumeralClass = 6;
-
 // An article before a numeral is left out and the numeral, the next phrase,
 // is rendered in its place (los dos: "två").
 void RenderDet(TranslationState& s) {
     const WordNode* next = s.CurWord->Next;
-    if (next != nullptr && next->SpClass == kNumeralClass && NextPhraseIsOneWord(s)) {
+    if (next != nullptr && next->SpClass == wc::kNumeral && NextPhraseIsOneWord(s)) {
         AdvanceWord(s);
         AdvancePhrase(s);
     }

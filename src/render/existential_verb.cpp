@@ -1,6 +1,7 @@
 #include "render/existential_verb.h"
 
 #include "core/capitalise.h"
+#include "core/form_codes.h"
 #include "render/emission.h"
 #include "render/verb_word_tests.h"
 #include "swedish/word_output.h"
@@ -34,15 +35,15 @@ void EmitFormalSubject(TranslationState& s) {
 
 bool IsExistential(const WordNode& w) {
     if (w.SpWord == "hay" || w.SpWord == "Hay") return true;
-    return w.SpWord == "haber" && !HasFormCode(w.Next, {10, 480});
+    return w.SpWord == "haber" && !HasFormCode(w.Next, {fc::kParticiple, fc::kSpecialParticiple});
 }
 
 void EmitExistential(TranslationState& s) {
     const WordNode* w = s.CurWord;
     if (w == nullptr) return;
     switch (w->FormCode) {
-        case 19: EmitAndRecord(s, "finnas", "v"); return;
-        case 475: EmitAndRecord(s, "kommer att finnas", "v"); return;
+        case fc::kInfinitive: EmitAndRecord(s, "finnas", "v"); return;
+        case fc::kSpecialFuture: EmitAndRecord(s, "kommer att finnas", "v"); return;
         default:
             EmitFormalSubject(s);
             EmitAndRecord(s, w->SpWord.back() == 'y' ? "finns" : "fanns", "v");

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "core/emit.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "render/adverbs.h"
 #include "render/comparison_steps.h"
 #include "render/emission.h"
@@ -20,9 +22,6 @@
 
 namespace quelvo {
 namespace {
-
-constexpr int kNounClass = 1;
-constexpr int kPrepositionClass = 7;
 
 // Member tags that name the head noun, in order of preference.
 constexpr std::array<std::string_view, 5> HeadTags{"n", "dN", "subx", "egnm", "x"};
@@ -145,9 +144,9 @@ void RunDeterminer(TranslationState& s, NounPhrase& np) {
     const WordNode& word = *s.CurWord;
     const WordNode* next = word.Next;
     char mark = 'b';
-    if (IsQue(word) && next != nullptr && next->SpClass == kNounClass) {
+    if (IsQue(word) && next != nullptr && next->SpClass == wc::kNoun) {
         mark = 'o';
-        EmitAndRecord(s, next->FormCode == 1 || next->FormCode == 2 ? "vilken" : "vilka", "indf", mark);
+        EmitAndRecord(s, next->FormCode == fc::kSingular || next->FormCode == fc::kSingular2 ? "vilken" : "vilka", "indf", mark);
     } else {
         TranslateDeterminer(s, mark, np.gender);
     }
@@ -161,8 +160,8 @@ void RunDeterminer(TranslationState& s, NounPhrase& np) {
 void RunWholeOrAll(TranslationState& s, const NounPhrase& np) {
     const WordNode& word = *s.CurWord;
     Str30 form = word.SvWord;
-    if (word.SpWord == "todo" && np.number == 1) form = "hela";
-    else if (word.SpWord == "todo" && np.number == 3) form = "alla";
+    if (word.SpWord == "todo" && np.number == fc::kSingular) form = "hela";
+    else if (word.SpWord == "todo" && np.number == fc::kPlural) form = "alla";
     EmitAndRecord(s, form, "indf");
 }
 
@@ -215,7 +214,7 @@ void RunNounDeterminer(TranslationState& s, NounPhrase& np) {
 // "para" and the other words of a mixed class count as prepositions when the
 // resolvers have read them as one (Swedish class 7).
 bool IsPreposition(const WordNode* w) {
-    return w != nullptr && (w->SpClass == kPrepositionClass || w->SvClass == kPrepositionClass);
+    return w != nullptr && (w->SpClass == wc::kPreposition || w->SvClass == wc::kPreposition);
 }
 
 void RunSubjectPronoun(TranslationState& s) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "render/phrase_progress.h"
 #include "swedish/verb_forms.h"
@@ -13,13 +15,6 @@
 
 namespace quelvo {
 namespace {
-
-constexpr int kInfinitive = 19;
-constexpr int kSupine = 13;
-constexpr int kNumeralClass = 6;
-constexpr int kVerbClass = 3;
-constexpr int kProperNameClass = 16;
-constexpr int kProperNameCompoundClass = 95;
 
 // Nouns after which "de" before a proper name is left out (la ciudad de Lima).
 constexpr std::array<std::string_view, 6> DePrevNouns{"pueblo", "ciudad", "zona", "mill\xF3n", "calle", "carril"};
@@ -29,6 +24,7 @@ constexpr std::array<std::string_view, 12> MonthNames{
     "enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre",
     "noviembre", "diciembre"};
 constexpr std::array<std::string_view, 3> ComparingWords{"m\xE1s", "menos", "mejor"};
+constexpr std::array<std::string_view, 5> SuperlativeWords{"m\xE1s", "menos", "mejor", "peor", "mayor"};
 
 template <std::size_t N>
 bool IsIn(const std::array<std::string_view, N>& table, const WordNode* word) {
@@ -41,7 +37,7 @@ bool HasClass(const WordNode* word, int spClass) { return word != nullptr && wor
 
 // The form codes of participles, after which "por" names the agent.
 bool IsParticipleCode(int formCode) {
-    return (formCode >= 10 && formCode <= 15) || formCode == 33 || formCode == 34 || formCode == 470;
+    return (formCode >= fc::kParticiple && formCode <= fc::kPastParticiple) || formCode == fc::kAgreeingParticiple || formCode == fc::kPluralParticiple || formCode == fc::kSpecialPreterite;
 }
 
 // The Swedish text of a preposition, or nothing when Swedish leaves it out.
@@ -52,32 +48,62 @@ struct Rendering {
 
 void RenderPor(WordNode& word, Rendering& r) {
     if (word.Prev != nullptr && IsParticipleCode(word.Prev->FormCode)) r.text = "av";
-    if (HasFormCode(word.Next, kInfinitive)) r.text = "f\xF6r att";
+    if (HasFormCode(word.Next, fc::kInfinitive)) r.text = "f\xF6r att";
 }
 
+// A person a thing is meant for: a pronoun, a possessive with its noun, a
+// name ("un regalo para ti": en present till dig).
+// "su", which the analysis reads as the article, still names a person's own.
+bool IsRecipient(const WordNode* w) {
+    if (w == nullptr) return false;
+    return w->SpClass == wc::kSubjectPronoun || w->SpClass == wc::kObjectPronoun ||
+           w->SpClass == wc::kPossessive || w->SpClass == wc::kProperName || w->SpText == "su" ||
+           w->SpText == "sus";
+}
+
+// After a verb ("es para ti") "för" serves as well.
 void RenderPara(WordNode& word, Rendering& r) {
-    if (word.Next != nullptr) r.text = word.Next->FormCode == kInfinitive ? "f\xF6r att" : "f\xF6r";
+    if (word.Next == nullptr) return;
+    const bool afterNoun = HasClass(word.Prev, wc::kNoun);
+    if (word.Next->FormCode == fc::kInfinitive) r.text = "f\xF6r att";
+    else r.text = afterNoun && IsRecipient(word.Next) ? "till" : "f\xF6r";
 }
 
 void RenderSin(WordNode& word, Rendering& r) {
-    if (HasFormCode(word.Next, kInfinitive)) r.text = "utan";
+    if (HasFormCode(word.Next, fc::kInfinitive)) r.text = "utan";
 }
 
-// "en" before a year (en 1990) has no Swedish counterpart.
+// The noun that a preposition governs: the first noun after it, over the
+// article, determiners and adjectives before it.
+const WordNode* GovernedNoun(const WordNode& preposition) {
+    constexpr int kWordsBeforeNoun = 3;
+    const WordNode* w = preposition.Next;
+    for (int i = 0; w != nullptr && i <= kWordsBeforeNoun; ++i, w = w->Next) {
+        if (w->SvClass == wc::kNoun) return w;
+        if (w->SpClass == wc::kVerb || w->SpClass == wc::kPreposition) return nullptr;
+    }
+    return nullptr;
+}
+
+// "en" before a year (en 1990) has no Swedish counterpart; before a noun
+// that Swedish places "på" (en la estación: på stationen) it is "på".
 void RenderEn(WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
-    if (next != nullptr && next->SpClass == kNumeralClass && next->SpWord.size() == 4) {
+    if (next != nullptr && next->SpClass == wc::kNumeral && next->SpWord.size() == 4) {
         r.text.clear();
         r.drop = true;
+        return;
     }
+    const WordNode* noun = GovernedNoun(word);
+    if (noun != nullptr && HasFlag(noun->SvCode3, kOnPlaceFlag)) r.text = "p\xE5";
 }
 
 void RenderSegun(WordNode& word, Rendering& r) {
-    if (word.Next != nullptr) r.text = word.Next->SpClass == kVerbClass ? "enligt vad" : "enligt";
+    if (word.Next != nullptr) r.text = word.Next->SpClass == wc::kVerb ? "enligt vad" : "enligt";
 }
 
 bool IsProperName(const WordNode* word) {
-    return HasClass(word, kProperNameClass) || HasClass(word, kProperNameCompoundClass);
+    return HasClass(word, wc::kProperName) || HasClass(word, wc::kEgnx);
 }
 
 // "de" between two proper names is part of the name (Juan de Dios).
@@ -87,9 +113,61 @@ void KeepNameWithDe(WordNode& word, Rendering& r) {
     r.text = word.SpText;
 }
 
+// "de" after a verb that governs it (venir de: från, hablar de: om, salir
+// de: lämna + object). An adverb may stand between.
+const WordNode* GoverningVerb(const WordNode& de) {
+    const WordNode* prev = de.Prev;
+    if (HasClass(prev, wc::kAdverb)) prev = prev->Prev;
+    return prev;
+}
+
+bool RenderGovernedDe(const WordNode& word, Rendering& r) {
+    const WordNode* verb = GoverningVerb(word);
+    if (verb == nullptr) return false;
+    if (HasFlag(verb->SpCode3, kDeNoneFlag)) r.drop = true;
+    else if (HasFlag(verb->SpCode3, kDeFromFlag)) r.text = "fr\xE5n";
+    else if (HasFlag(verb->SpCode3, kDeAboutFlag)) r.text = "om";
+    else return false;
+    return true;
+}
+
+// What a container, measure or round number holds follows it directly
+// (una taza de café, cientos de agricultores); "tres de mis amigos" keeps it.
+bool FollowsMeasure(const WordNode& word) {
+    const WordNode* prev = word.Prev;
+    if (prev == nullptr) return false;
+    return HasFlag(prev->SvCode3, kMeasureFlag) || (prev->SpClass == wc::kNumeral && HasClass(word.Next, wc::kNoun));
+}
+
+// "de" after a superlative names the place it holds in: "el río más largo
+// del país" is "den längsta floden i landet"; a group stays "av".
+bool AfterSuperlative(const WordNode& de) {
+    constexpr int kWordsBack = 4;
+    bool comparing = false;
+    const WordNode* w = de.Prev;
+    for (int i = 0; w != nullptr && i < kWordsBack; ++i, w = w->Prev) {
+        if (IsIn(SuperlativeWords, w)) comparing = true;
+        if (Is(w, "el") || Is(w, "la") || Is(w, "los") || Is(w, "las")) return comparing;
+    }
+    return false;
+}
+
+bool IsSingularPlace(const WordNode* w) { return Is(w, "el") || Is(w, "la") || IsProperName(w); }
+
+// "de" that opens the sentence before a bare noun or adjective names a
+// stage of life or a role: "De niña vivía en Sevilla" is "Som flicka ...".
+bool OpensWithRole(const WordNode& de) {
+    const WordNode* role = de.Next;
+    if (de.Prev != nullptr || role == nullptr || role->Next == nullptr) return false;
+    const bool bare = role->SvClass == wc::kNoun || role->SvClass == wc::kAdjective;
+    const WordNode* after = role->Next;
+    return bare && (after->SpWord == "," || after->SvClass == wc::kVerb || after->SpClass == wc::kVerb);
+}
+
 // The last of the remaining cases that applies wins.
 void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
+    if (AfterSuperlative(word) && IsSingularPlace(next)) r.text = "i";
     if (Is(next, "el") && Is(next->Next, "siglo")) r.text = "fr\xE5n";
     if (IsIn(ComparingWords, word.Prev)) r.text = "\xE4n";
     if (HasFormCode(next, 99)) r.text = "i";
@@ -102,13 +180,15 @@ void RenderDe(WordNode& word, Rendering& r) {
         r.drop = true;
     } else if (next != nullptr && Is(next->Next, "a")) {
         r.text = "fr\xE5n";
-    } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev)) {
+    } else if (IsIn(MonthNames, next) || IsIn(DeCountNouns, prev) || FollowsMeasure(word)) {
         r.drop = true;
-    } else if (HasFormCode(next, kInfinitive)) {
+    } else if (HasFormCode(next, fc::kInfinitive)) {
         r.text = "att";
-    } else if (HasClass(prev, kProperNameClass) && HasClass(next, kProperNameClass)) {
+    } else if (HasClass(prev, wc::kProperName) && HasClass(next, wc::kProperName)) {
         KeepNameWithDe(word, r);
-    } else {
+    } else if (OpensWithRole(word)) {
+        r.text = "som";
+    } else if (!RenderGovernedDe(word, r)) {
         RenderOrdinaryDe(word, r);
     }
 }
@@ -155,7 +235,7 @@ constexpr std::array<InfinitiveConstruction, 2> InfinitiveConstructions{{
 
 const InfinitiveConstruction* ConstructionOf(const TranslationState& s) {
     const WordNode* word = s.CurWord;
-    if (!HasFormCode(word->Next, kInfinitive) || !NextPhraseIsOneWord(s)) return nullptr;
+    if (!HasFormCode(word->Next, fc::kInfinitive) || !NextPhraseIsOneWord(s)) return nullptr;
     for (const InfinitiveConstruction& row : InfinitiveConstructions)
         if (word->SpWord == row.spWord) return &row;
     return nullptr;
@@ -163,7 +243,7 @@ const InfinitiveConstruction* ConstructionOf(const TranslationState& s) {
 
 void EmitSupine(TranslationState& s) {
     WordNode& verb = *s.CurWord;
-    verb.FormCode = kSupine;
+    verb.FormCode = fc::kSupine;
     Str30 form = verb.SvWord;
     MakeSwedishVerbForm(s, form, verb.SvCode3, verb.FormCode);
     EmitAndRecord(s, form, "v");
@@ -182,6 +262,14 @@ void RenderPrepInfinitive(TranslationState& s) {
 }
 
 }  // namespace
+
+bool IsOrdinaryDe(WordNode& de) {
+    if (de.SpWord != "de" || (HasClass(de.Prev, wc::kProperName) && HasClass(de.Next, wc::kProperName)))
+        return false;
+    Rendering r{de.SvWord};
+    RenderDe(de, r);
+    return !r.drop && r.text == de.SvWord;
+}
 
 void EmitPreposition(TranslationState& s) {
     if (s.CurWord == nullptr) return;

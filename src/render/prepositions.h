@@ -11,6 +11,10 @@ namespace quelvo {
 // renderers use it for the prepositions inside their phrases.
 void EmitPreposition(TranslationState& s);
 
+// True when "de" is none of the constructions that give it a Swedish word of
+// its own ("från", "om", "att", nothing ...): the plain "av" of a possessor.
+bool IsOrdinaryDe(WordNode& de);
+
 // Render the phrases tagged "Prep" and "Prpx" (a preposition before an
 // infinitive).
 void TranslatePreposition(TranslationState& s);

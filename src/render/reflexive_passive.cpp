@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/form_codes.h"
 #include "render/auxiliary_verbs.h"
 #include "render/emission.h"
 #include "render/s_passive.h"
@@ -44,7 +45,7 @@ void GoingToPassive(TranslationState& s) {  // se va a hacer: kommer att göras
     if (s.CurWord == nullptr) return;
     // The imperfect (iba a) is the conditional of the construction when "a"
     // was not read as its marker.
-    EmitAndRecord(s, HasFormCode(s.CurWord, {9, 460}) ? "skulle" : "kommer att", "hjv");
+    EmitAndRecord(s, HasFormCode(s.CurWord, {fc::kConditional, fc::kSpecialImperfect}) ? "skulle" : "kommer att", "hjv");
     AdvanceWord(s);
     EmitPassive(s, "inf");
 }
@@ -100,8 +101,8 @@ void ProgressivePassive(TranslationState& s) {
     const WordNode* auxiliary = s.CurWord;
     AdvanceWord(s);
     if (auxiliary == nullptr || s.CurWord == nullptr) return;
-    if (IsPresentCode(auxiliary->FormCode)) s.CurWord->FormCode = 4;
-    if (IsPastCode(auxiliary->FormCode)) s.CurWord->FormCode = 5;
+    if (IsPresentCode(auxiliary->FormCode)) s.CurWord->FormCode = fc::kPresent;
+    if (IsPastCode(auxiliary->FormCode)) s.CurWord->FormCode = fc::kImperfect;
     EmitPassive(s, "v");
     AdvanceWord(s);
 }

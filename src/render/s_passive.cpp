@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "swedish/verb_forms.h"
 
 namespace quelvo {
@@ -49,20 +50,20 @@ enum class PassiveTense { Present, Past, AddS, None };
 
 PassiveTense TenseOf(int formCode) {
     switch (formCode) {
-        case 4:
-        case 20:
-        case 450: return PassiveTense::Present;
-        case 5:
-        case 6:
-        case 460: return PassiveTense::Past;
-        case 8:
-        case 9:
-        case 10:
-        case 19:
-        case 21:
-        case 470:
-        case 475:
-        case 476: return PassiveTense::AddS;
+        case fc::kPresent:
+        case fc::kPresentSubjunctive:
+        case fc::kSpecialPresent: return PassiveTense::Present;
+        case fc::kImperfect:
+        case fc::kPreterite:
+        case fc::kSpecialImperfect: return PassiveTense::Past;
+        case fc::kFuture:
+        case fc::kConditional:
+        case fc::kParticiple:
+        case fc::kInfinitive:
+        case fc::kImperfectSubjunctive:
+        case fc::kSpecialPreterite:
+        case fc::kSpecialFuture:
+        case fc::kSpecialConditional: return PassiveTense::AddS;
         default: return PassiveTense::None;
     }
 }

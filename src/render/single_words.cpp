@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/emit.h"
+#include "core/word_classes.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "swedish/word_output.h"
@@ -31,7 +32,7 @@ Str6 CapitalisedTag(std::string_view tag) {
 // After a negated verb: "någon", "något" before a neuter noun; without a noun
 // after it both forms stand.
 Str30 AnyByGender(const WordNode* noun) {
-    if (noun == nullptr || noun->SpClass != 1) return "n\xE5gon/n\xE5got";
+    if (noun == nullptr || noun->SpClass != wc::kNoun) return "n\xE5gon/n\xE5got";
     return noun->Gender == 't' ? "n\xE5got" : "n\xE5gon";
 }
 

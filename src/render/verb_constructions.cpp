@@ -1,41 +1,76 @@
 #include "render/verb_constructions.h"
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "morphology/verb_routines.h"
 #include "render/emission.h"
+#include "render/phrase_progress.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
 #include "swedish/clock_time.h"
+#include "swedish/nouns.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
 namespace {
 
+constexpr int kNumeralClass = 6;
+
 // "ir a" + infinitive: the Swedish auxiliary words by the tense of "ir";
 // false for a tense the construction has no words for.
 bool EmitGoingTo(TranslationState& s, int formCode) {
     switch (formCode) {
-        case 8:
-        case 450:
+        case fc::kFuture:
+        case fc::kSpecialPresent:
             EmitAdded(s, "kommer", "hjv");
             EmitAdded(s, "att", "infm");
             return true;
-        case 9:
-        case 460: EmitAdded(s, "skulle", "hjv"); return true;
-        case 470: EmitAdded(s, "gick f\xF6r att", "hjv"); return true;
+        case fc::kConditional:
+        case fc::kSpecialImperfect: EmitAdded(s, "skulle", "hjv"); return true;
+        case fc::kSpecialPreterite: EmitAdded(s, "gick f\xF6r att", "hjv"); return true;
         default: return false;
     }
 }
 
 std::string_view MustText(const WordNode& w) {
     if (IsSpanish(w.Prev, "no"))
-        return w.FormCode == 10 || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
-    return w.FormCode == 10 ? "m\xE5st" : "m\xE5ste";
+        return w.FormCode == fc::kParticiple || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
+    return w.FormCode == fc::kParticiple ? "m\xE5st" : "m\xE5ste";
 }
 
 // The construction takes in the next phrase. The last phrase of the list
 // stays current, so the dispatch never steps from a missing phrase.
 void TakeInNextPhrase(TranslationState& s) {
     if (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) s.PhraseCursor = s.PhraseCursor->Next;
+}
+
+// The number of phrases after the current one that hold exactly the next
+// `words` words; 0 when a phrase reaches beyond them.
+int PhrasesHolding(const PhraseNode* current, int words) {
+    int phrases = 0;
+    for (const PhraseNode* p = current->Next; p != nullptr && words > 0; p = p->Next, ++phrases)
+        words -= WordsOfPhrase(p);
+    return words == 0 ? phrases : 0;
+}
+
+// "hace dos años": "för två år sedan", the amount and its noun taken in
+// when they make whole phrases of their own.
+void EmitTimeAgo(TranslationState& s) {
+    constexpr int kAmountWords = 2;
+    const int phrases = s.PhraseCursor == nullptr ? 0 : PhrasesHolding(s.PhraseCursor, kAmountWords);
+    if (phrases == 0) return EmitAndRecord(s, "f\xF6r sedan", "prep");
+    EmitAndRecord(s, "f\xF6r", "prep");
+    const WordNode& noun = *s.CurWord->Next;
+    Str30 amount = s.CurWord->SvWord;
+    char gender = 'n';
+    GenderOfCode(noun.SvCode2, gender);
+    if (s.CurWord->SpClass != kNumeralClass) amount = gender == 't' ? "ett" : "en";
+    EmitAndRecord(s, amount, "rord");
+    Str30 form = noun.SvWord;
+    ChkKatForm(s, form, noun.SvCode2, noun.FormCode, 'o');
+    EmitAndRecord(s, form, "n");
+    EmitCounted(s, noun.SpWord, "sedan", "post");
+    for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
 }
 
 bool IsYears(const WordNode* w) { return IsSpanish(w, "a\xF1o") || IsSpanish(w, "a\xF1os"); }
@@ -54,13 +89,13 @@ void VerbAcabar(TranslationState& s) {
         EmitAdded(s, IsPresentCode(w->FormCode) ? "har just" : "hade just", "v");
         AdvanceWord(s);
         AdvanceWord(s);
-        s.CurWord->FormCode = 10;
+        s.CurWord->FormCode = fc::kParticiple;
         EmitConjugatedVerb(s);
         return;
     }
-    if (HasFormCode(next, {11})) {
+    if (HasFormCode(next, {fc::kGerund})) {
         EmitAndRecord(s, "till slut", "adv");
-        s.CurWord->FormCode = 6;
+        s.CurWord->FormCode = fc::kPreterite;
         EmitConjugatedVerb(s);
         TakeInNextPhrase(s);
         return;
@@ -72,7 +107,7 @@ void VerbTener(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     const WordNode* next = w->Next;
-    if (HasSpanishClass(next, {6}) && IsYears(next->Next)) {
+    if (HasSpanishClass(next, {wc::kNumeral}) && IsYears(next->Next)) {
         if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
         if (IsPastCode(w->FormCode)) return EmitAndRecord(s, "var", "v");
     }
@@ -80,7 +115,7 @@ void VerbTener(TranslationState& s) {
         EmitAdded(s, MustText(*w), "hjv");
         AdvanceWord(s);
         AdvanceWord(s);
-        s.CurWord->FormCode = 19;
+        s.CurWord->FormCode = fc::kInfinitive;
     }
     EmitConjugatedVerb(s);
 }
@@ -95,18 +130,18 @@ void VerbIr(TranslationState& s) {
         EmitConjugatedVerb(s);
         return;
     }
-    if (HasFormCode(next, {11})) {
+    if (HasFormCode(next, {fc::kGerund})) {
         AdvanceWord(s);
         TakeInNextPhrase(s);
         s.CurWord->FormCode = w->FormCode;
         EmitConjugatedVerb(s);
         return;
     }
-    if (HasFormCode(next, {10, 12, 14})) {
+    if (HasFormCode(next, {fc::kParticiple, fc::kSParticiple, fc::kParticiplePlural})) {
         if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
-        if (IsPastCode(w->FormCode) || w->FormCode == 21) return EmitAndRecord(s, "var", "v");
+        if (IsPastCode(w->FormCode) || w->FormCode == fc::kImperfectSubjunctive) return EmitAndRecord(s, "var", "v");
     }
-    if (w->FormCode == 470 && HasSpanishClass(next, {1, 8, 16, 20, 21, 22, 23, 24}))
+    if (w->FormCode == fc::kSpecialPreterite && HasSpanishClass(next, {wc::kNoun, wc::kConjunction, wc::kProperName, wc::kNounAdjective, wc::kNounAdverb, wc::kNounAdjectiveVerb, wc::kNounAdjectiveParticiple, wc::kNounPossessive}))
         return EmitAndRecord(s, "var", "hjv");
     EmitConjugatedVerb(s);
 }
@@ -116,7 +151,7 @@ void VerbSer(TranslationState& s) {
     bool handled = false;
     DetectClockTime(s, handled);
     if (handled) return;
-    if (s.CurWord->FormCode == 21) return EmitAndRecord(s, "skulle vara", "hjv");
+    if (s.CurWord->FormCode == fc::kImperfectSubjunctive) return EmitAndRecord(s, "skulle vara", "hjv");
     EmitConjugatedVerb(s);
 }
 
@@ -128,16 +163,16 @@ void VerbHacer(TranslationState& s) {
     if (done) return;
     Str30 sinceText;
     SedanCheck(s, done, sinceText);
-    if (done) return EmitAndRecord(s, "f\xF6r sedan", "prep");
+    if (done) return EmitTimeAgo(s);
     const WordNode* next = w->Next;
-    if (HasSpanishClass(next, {2}) && IsInfinitive(next->Next)) {
+    if (HasSpanishClass(next, {wc::kAdjective}) && IsInfinitive(next->Next)) {
         EmitAndRecord(s, IsPresentCode(w->FormCode) ? "g\xF6r" : "gjorde", "v");
         EmitAdded(s, "det", "ppsu");
         return;
     }
     if (IsInfinitive(next)) {
         if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "kommer att", "v");
-        return EmitAndRecord(s, w->FormCode == 476 ? "skulle komma att" : "kom att", "v");
+        return EmitAndRecord(s, w->FormCode == fc::kSpecialConditional ? "skulle komma att" : "kom att", "v");
     }
     EmitConjugatedVerb(s);
 }

@@ -2,6 +2,7 @@
 // a construction of its own.
 #include "render/verb_phrase_periphrases.h"
 
+#include "core/form_codes.h"
 #include "morphology/verb_routines.h"
 #include "render/auxiliary_verbs.h"
 #include "render/emission.h"
@@ -55,7 +56,7 @@ void EasyToDo(TranslationState& s, const PhraseWalk& walk, int) {
 void HaveToProgressive(TranslationState& s, const PhraseWalk& walk, int) {
     const WordNode* verb = s.CurWord;
     if (!IsSpanish(verb, "tener") || !IsSpanish(verb->Next, "que")) return RenderRestWordByWord(s, walk);
-    EmitAndRecord(s, verb->FormCode == 10 ? "m\xE5st" : "m\xE5ste", "hjv");
+    EmitAndRecord(s, verb->FormCode == fc::kParticiple ? "m\xE5st" : "m\xE5ste", "hjv");
     AdvanceWord(s);
     if (walk.At(3)) EmitVerbAfterAuxiliary(s);
 }
@@ -105,7 +106,7 @@ void PerfectToInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
         EmitAndRecord(s, "nyss", "adv");
         if (walk.At(3)) AdvanceWord(s);
         if (!walk.At(4)) return;
-        s.CurWord->FormCode = 10;
+        s.CurWord->FormCode = fc::kParticiple;
         return TranslateVerbWord(s);
     }
     TranslateVerbWord(s);
@@ -119,7 +120,7 @@ void WhenInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
         EmitAndRecord(s, "n\xE4r", "konj");
         EmitAndRecord(s, "\xE4r/var", "v");
         if (!walk.At(3)) return;
-        s.CurWord->FormCode = 14;
+        s.CurWord->FormCode = fc::kParticiplePlural;
         return EmitFormedVerb(s, "n");
     }
     EmitOwnWord(s, "prep");
@@ -132,7 +133,7 @@ void PrepositionInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     if (IsSpanish(s.CurWord, "tras")) {
         EmitAndRecord(s, "efter att ha", "prep");
         if (!walk.At(2)) return;
-        s.CurWord->FormCode = 10;
+        s.CurWord->FormCode = fc::kParticiple;
         return TranslateVerbWord(s);
     }
     const bool without = IsSpanish(s.CurWord, "sin");
@@ -148,13 +149,13 @@ void PrepositionalInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     if (IsSpanish(s.CurWord, "despu\xE9s de")) {
         EmitAndRecord(s, "efter att ha", "prep");
         if (!walk.At(2)) return;
-        s.CurWord->FormCode = 13;
+        s.CurWord->FormCode = fc::kSupine;
         return EmitFormedVerb(s, "v");
     }
     if (IsSpanish(s.CurWord, "antes de")) {
         EmitAndRecord(s, "innan man har", "prpx");
         if (!walk.At(2)) return;
-        s.CurWord->FormCode = 13;
+        s.CurWord->FormCode = fc::kSupine;
         if (IsParticleVerb(*s.CurWord)) return EmitParticleVerb(s);
         return EmitFormedVerb(s, "v");
     }
@@ -173,7 +174,7 @@ void AfterHavingDone(TranslationState& s, const PhraseWalk& walk, int) {
 void Gerund(TranslationState& s, const PhraseWalk&, int) {
     WordNode* w = s.CurWord;
     if (IsSpanish(w->Prev, "seguir")) {
-        w->FormCode = 19;
+        w->FormCode = fc::kInfinitive;
         return EmitFormedVerb(s, "vprs");
     }
     if (IsSpanish(w->Prev, "ir")) {

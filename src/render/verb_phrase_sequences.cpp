@@ -2,6 +2,7 @@
 // participles, infinitives and the words that stand between them.
 #include "render/verb_phrase_sequences.h"
 
+#include "core/word_classes.h"
 #include "render/adverbs.h"
 #include "render/auxiliary_verbs.h"
 #include "render/emission.h"
@@ -23,9 +24,9 @@ void EmitVerbalAdjective(TranslationState& s, std::string_view tag) {
     if (w == nullptr) return;
     const char gender = w->Gender == 't' ? 't' : 'n';
     Str30 form = w->SvWord;
-    if (w->SvClass == 25)
+    if (w->SvClass == wc::kParticleVerb)
         LookupParticipleAdjective(s, form, w->FormCode);
-    else if (w->SvClass == 1 || w->SvClass == 2)
+    else if (w->SvClass == wc::kNoun || w->SvClass == wc::kAdjective)
         InflectAdjective(s, form, gender, w->FormCode, w->SvCode2, 'o');
     else
         AgreeParticiple(s, form, VerbGroupOf(w->SvCode3), w->FormCode, gender, 'o');

@@ -8,6 +8,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/swedish_word_lookup.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
@@ -40,7 +42,7 @@ void VerbTratar(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     WordNode* next = w->Next;
-    if (HasSpanishClass(NextOf(next), {1, 15, 47, 48, 49})) {
+    if (HasSpanishClass(NextOf(next), {wc::kNoun, wc::kDeterminer, wc::kDemonstrative, wc::kDeterminerPronoun, wc::kRkif})) {
         SetSwedishVerb(*w, "handla", 3, 193, 1);
         next->SvWord = "om";
     }
@@ -79,7 +81,7 @@ void VerbDejar(TranslationState& s) {
 void VerbSeguir(TranslationState& s) {
     const WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    if (HasFormCode(w->Next, {11}))
+    if (HasFormCode(w->Next, {fc::kGerund}))
         EmitConjugatedAs(s, "forts\xE4tta", 9);
     else
         EmitConjugatedVerb(s);
@@ -88,7 +90,7 @@ void VerbSeguir(TranslationState& s) {
 void VerbMandar(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    if (HasSpanishClass(w->Next, {3, 99})) SetSwedishVerb(*w, "besluta", 3, 193, 1);
+    if (HasSpanishClass(w->Next, {wc::kVerb, wc::kInfinitive})) SetSwedishVerb(*w, "besluta", 3, 193, 1);
     EmitConjugatedVerb(s);
 }
 

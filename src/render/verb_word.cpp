@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "render/emission.h"
 #include "render/existential_verb.h"
@@ -41,7 +43,7 @@ const SpecialVerb* FindSpecialVerb(std::string_view spWord) {
 void TranslateVerbWord(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    if (IsSpanish(w->Prev, "para que")) w->FormCode = 19;
+    if (IsSpanish(w->Prev, "para que")) w->FormCode = fc::kInfinitive;
     if (const SpecialVerb* special = FindSpecialVerb(w->SpWord)) {
         special->handler(s);
         return;
@@ -95,7 +97,7 @@ void SetSwedishVerb(WordNode& w, std::string_view svWord, std::uint16_t code1, s
 // The particle routine splits the Swedish form at its blank; a form without
 // one is an ordinary verb whatever its class says.
 bool IsParticleVerb(const WordNode& w) {
-    return w.SvClass == 25 && w.SvWord.view().find(' ') != std::string_view::npos;
+    return w.SvClass == wc::kParticleVerb && w.SvWord.view().find(' ') != std::string_view::npos;
 }
 
 }  // namespace quelvo

@@ -5,7 +5,9 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "core/records.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 
@@ -35,15 +37,15 @@ inline bool HasClassTag(const WordNode* w, std::initializer_list<std::string_vie
     return false;
 }
 
-inline bool IsInfinitive(const WordNode* w) { return HasFormCode(w, {19}); }
+inline bool IsInfinitive(const WordNode* w) { return HasFormCode(w, {fc::kInfinitive}); }
 
 // The verb after "lograr" or "conseguir" ("logró abrir": lyckades öppna):
 // a verb form, a participle or an infinitive, which the analysis classes 99.
-inline bool IsVerbAfterLograr(const WordNode* w) { return HasSpanishClass(w, {3, 99, 102}); }
+inline bool IsVerbAfterLograr(const WordNode* w) { return HasSpanishClass(w, {wc::kVerb, wc::kInfinitive, wc::kPerfectParticiple}); }
 
 // The form codes of one tense, as the Spanish analysis gives them: the
 // regular ending analysis and the verb-form file use different numbers.
-inline bool IsPresentCode(int code) { return code == 4 || code == 450; }
-inline bool IsPastCode(int code) { return code == 5 || code == 6 || code == 460; }
+inline bool IsPresentCode(int code) { return code == fc::kPresent || code == fc::kSpecialPresent; }
+inline bool IsPastCode(int code) { return code == fc::kImperfect || code == fc::kPreterite || code == fc::kSpecialImperfect; }
 
 }  // namespace quelvo

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/word_classes.h"
 #include "render/phrase_progress.h"
 #include "render/verb_word.h"
 #include "swedish/nouns.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr std::array<std::string_view, 5> VerbClassTags{"v", "hjv", "inf", "vpres", "vperf"};
 
 bool IsVerb(const WordNode& word) {
-    if (word.SpClass == 3 || word.SpClass == 4) return true;
+    if (word.SpClass == wc::kVerb || word.SpClass == wc::kAuxiliary) return true;
     for (std::string_view tag : VerbClassTags)
         if (word.ClassTag == tag) return true;
     return false;

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "swedish/nouns.h"
 #include "swedish/word_output.h"
 #include "swedish/word_text.h"
@@ -84,20 +86,20 @@ constexpr std::array<IrregularAdjective, 18> IrregularAdjectives{{
 }};
 
 constexpr bool InSingularSet(int number) {
-    return number == 1 || number == 2 || number == 10 || number == 13 || number == 30 || number == 32;
+    return number == fc::kSingular || number == fc::kSingular2 || number == fc::kParticiple || number == fc::kSupine || number == fc::kAdjective || number == fc::kSuperlative;
 }
 
 bool RestApplies(RestWhen when, int number, char definiteness) {
     const bool definite = definiteness == 'b';
     switch (when) {
         case RestWhen::Always: return true;
-        case RestWhen::DefiniteOrPlural: return definite || number == 3;
+        case RestWhen::DefiniteOrPlural: return definite || number == fc::kPlural;
         case RestWhen::DefiniteListedOr14OrPlural:
-            return (definite && (InSingularSet(number) || number == 3)) ||
-                   (number == 14 && (definite || definiteness == 'o')) || number == 3;
-        case RestWhen::DefiniteOr14OrPlural: return definite || number == 3 || (definiteness == 'o' && number == 14);
+            return (definite && (InSingularSet(number) || number == fc::kPlural)) ||
+                   (number == fc::kParticiplePlural && (definite || definiteness == 'o')) || number == fc::kPlural;
+        case RestWhen::DefiniteOr14OrPlural: return definite || number == fc::kPlural || (definiteness == 'o' && number == fc::kParticiplePlural);
         case RestWhen::DefiniteSingularOrPlural:
-            return (definite && InSingularSet(number)) || number == 3 || number == 450;
+            return (definite && InSingularSet(number)) || number == fc::kPlural || number == fc::kSpecialPresent;
     }
     return false;
 }
@@ -127,12 +129,12 @@ void InflectRegular(const AdjClassEndings& row, Str30& form, char gender, int nu
 
 bool AfterDeterminer(const WordNode* word) {
     const WordNode* prev = word != nullptr ? word->Prev : nullptr;
-    return prev != nullptr && (prev->SpClass == 12 || prev->SpClass == 15 || prev->SpClass == 48);
+    return prev != nullptr && (prev->SpClass == wc::kPossessive || prev->SpClass == wc::kDeterminer || prev->SpClass == wc::kDeterminerPronoun);
 }
 
 const std::string_view* IrregularFormFor(const IrregularAdjective& row, char definiteness, int number, char gender) {
-    const bool singular = number == 1 || number == 2 || number == 13 || number == 30;
-    const bool plural = number == 3 || number == 14;
+    const bool singular = number == fc::kSingular || number == fc::kSingular2 || number == fc::kSupine || number == fc::kAdjective;
+    const bool plural = number == fc::kPlural || number == fc::kParticiplePlural;
     const bool neuter = !IsCommonGender(gender);
     if (definiteness == 'o' && singular) return neuter ? &row.indefNeuter : &row.indefCommon;
     if (definiteness == 'b' && singular) return neuter ? &row.defNeuter : &row.defCommon;
@@ -147,14 +149,14 @@ void SpecialAdjective(const TranslationState& s, Str30& form, std::uint16_t& cod
     const WordNode* prev = s.CurWord != nullptr ? s.CurWord->Prev : nullptr;
     if (prev == nullptr) return;
     const std::string_view spWord = s.CurWord->SpWord.view();
-    if (spWord == "mismo" && prev->SpClass == 1) {
+    if (spWord == "mismo" && prev->SpClass == wc::kNoun) {
         form = "sj\xE4lv";
         code = 64;
         handled = true;
-    } else if (spWord == "mayor" && prev->SpClass == 15) {
+    } else if (spWord == "mayor" && prev->SpClass == wc::kDeterminer) {
         form = "st\xF6rsta";
         handled = true;
-    } else if ((spWord == "otro" || spWord == "otra") && prev->SpClass == 17) {
+    } else if ((spWord == "otro" || spWord == "otra") && prev->SpClass == wc::kNegation) {
         form = "annan";
         handled = true;
     }

@@ -1,15 +1,14 @@
 #include "swedish/clock_time.h"
 
+#include "core/word_classes.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
 namespace {
 
-constexpr int kNumberClass = 6;
+bool IsNumber(const WordNode* word) { return word != nullptr && word->SpClass == wc::kNumeral; }
 
-bool IsNumber(const WordNode* word) { return word != nullptr && word->SpClass == kNumberClass; }
-
-bool IsArticle(const WordNode* word) { return word != nullptr && (word->SpClass == 15 || word->SpClass == 48); }
+bool IsArticle(const WordNode* word) { return word != nullptr && (word->SpClass == wc::kDeterminer || word->SpClass == wc::kDeterminerPronoun); }
 
 // "la una" is the one hour that is not a number word: "una" stays
 // ambiguous with the article.
@@ -19,7 +18,7 @@ bool IsHour(const WordNode* word) { return IsNumber(word) || (word != nullptr &&
 // than an hour (son las tres casas). The sentence's closing mark does not:
 // every sentence has one, and "son las tres." tells the time.
 bool EndsTheTime(const WordNode* word) {
-    return word == nullptr || !(word->SpClass == 1 || word->SpClass == 2 || word->SpClass == 20);
+    return word == nullptr || !(word->SpClass == wc::kNoun || word->SpClass == wc::kAdjective || word->SpClass == wc::kNounAdjective);
 }
 
 void EmitAndAdvancePhrase(TranslationState& s, std::string_view word, std::string_view tag) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "swedish/adjectives.h"
 #include "swedish/word_output.h"
@@ -14,12 +15,6 @@ namespace {
 struct WordPair {
     std::string_view from, to;
 };
-
-constexpr std::array<WordPair, 3> SuperlativesOf3{{
-    {"gammal", "\xE4ldst"},
-    {"liten", "minst"},
-    {"h\xF6g", "h\xF6gst"},
-}};
 
 constexpr std::array<WordPair, 9> DefiniteSuperlatives{{
     {"h\xF6g", "h\xF6gst"},
@@ -43,16 +38,15 @@ constexpr std::array<WordPair, 7> IrregularComparatives{{
     {"stor", "st\xF6rre"},
 }};
 
-// The endings "en", "er", "el" and what replaces them in the comparative and
-// in the contracted form.
+// The endings "en", "er", "el" and what replaces them in the comparative.
 struct UnstressedEnding {
-    std::string_view ending, comparative, contracted;
+    std::string_view ending, comparative;
 };
 
 constexpr std::array<UnstressedEnding, 3> UnstressedEndings{{
-    {"en", "nare", "na"},
-    {"er", "rare", "ra"},
-    {"el", "lare", "la"},
+    {"en", "nare"},
+    {"er", "rare"},
+    {"el", "lare"},
 }};
 
 template <std::size_t N>
@@ -75,27 +69,6 @@ void EmitAdjective(TranslationState& s, std::string_view form) { EmitAndRecord(s
 std::uint32_t ComparisonGroupOf(std::uint16_t code) {
     const auto group = static_cast<std::uint32_t>(ComparisonGroupBits(code));
     return group == 0 ? 3 : group;
-}
-
-void SuperlativeOf3(Str30& form, int number) {
-    const WordPair* row = Find(SuperlativesOf3, form);
-    if (row == nullptr) return;
-    form = row->to;
-    if (number == 3) form += "a";
-}
-
-void EmitSuperlativeAste(TranslationState& s, const Str30& adjective, std::uint16_t code) {
-    const int adjClass = AdjClassOf(code);
-    if (adjClass == 0 || adjClass == 1 || adjClass == 7 || adjClass == 11) EmitAdjective(s, adjective + "aste");
-}
-
-void EmitAdjectivePlain(TranslationState& s, const Str30& adjective) { EmitAdjective(s, adjective); }
-
-void EmitMestForm(TranslationState& s) {
-    Str30 form("mest ");
-    if (s.CurWord != nullptr) form += s.CurWord->SvWord;
-    form += "a";
-    EmitAdjective(s, form);
 }
 
 bool HasDefiniteSuperlative(const Str30& adjective) { return Find(DefiniteSuperlatives, adjective) != nullptr; }
@@ -121,16 +94,6 @@ void FyllIAdjSup_4(TranslationState& s, const Str30& adjective) {
 
 void EmitComparativeAre(TranslationState& s, const Str30& adjective) {
     EmitAdjective(s, adjective + (adjective.back() == 'm' ? "mare" : "are"));
-}
-
-void EmitMuchoOrShortened(TranslationState& s, const Str30& adjective) {
-    if (SpWordOf(s.CurWord) == "mucho") {
-        EmitAndRecord(s, "mest", "mer");
-        return;
-    }
-    const UnstressedEnding* row = UnstressedEndingOf(adjective);
-    EmitAdjective(s, row != nullptr ? WithoutLast(adjective, row->ending.size()) + row->contracted
-                                    : Str30("mest ") + adjective.view());
 }
 
 void EmitIrregularComparative(TranslationState& s, char mark, char gender) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "swedish/nouns.h"
 #include "swedish/word_output.h"
 
@@ -31,18 +33,12 @@ void HereByGender(char gender, Str30& form) {
 }
 
 void ThereByGender(char gender, Str30& form, int number) {
-    if (number == 3)
+    if (number == fc::kPlural)
         form = "de d\xE4r";
     else if (gender == 't')
         form = "det d\xE4r";
     else if (IsCommonGender(gender))
         form = "den d\xE4r";
-}
-
-char GenderLetterOf(std::uint16_t code) {
-    char gender = ' ';
-    GenderOfCode(code, gender);
-    return gender;
 }
 
 // The quantifiers and "eso" that are emitted and recorded whole; false when
@@ -61,17 +57,17 @@ bool TranslateQuantifier(TranslationState& s, char& definiteness) {
     if (spWord == "tal") {
         definiteness = 'o';
         form = "s\xE5";
-        form += next != nullptr && next->FormCode == 3 ? "dana" : "dan";
+        form += next != nullptr && next->FormCode == fc::kPlural ? "dana" : "dan";
     } else if (spWord == "todo" && next != nullptr) {
         definiteness = 'b';
-        if (next->SpClass == 3)
+        if (next->SpClass == wc::kVerb)
             form = "allt";
-        else if (word->FormCode == 1)
+        else if (word->FormCode == fc::kSingular)
             form = "hela";
-        else if (word->FormCode == 3)
+        else if (word->FormCode == fc::kPlural)
             form = "alla";
     } else if (spWord == "eso") {
-        form = word->FormCode == 3 ? "de" : "detta";
+        form = word->FormCode == fc::kPlural ? "de" : "detta";
     } else {
         return false;
     }
@@ -81,16 +77,10 @@ bool TranslateQuantifier(TranslationState& s, char& definiteness) {
 
 }  // namespace
 
-void DemonstrativeHere(std::uint16_t code, Str30& form) { HereByGender(GenderLetterOf(code), form); }
-
-void DemonstrativeThere(std::uint16_t code, Str30& form, int number) {
-    ThereByGender(GenderLetterOf(code), form, number);
-}
-
 void TranslateAllWhole(const TranslationState& s, Str30& form, char gender, int number) {
     const WordNode* next = s.CurWord != nullptr ? s.CurWord->Next : nullptr;
     if (next == nullptr) return;
-    if ((next->SpWord == "un" || next->SpWord == "una") && number == 1) {
+    if ((next->SpWord == "un" || next->SpWord == "una") && number == fc::kSingular) {
         if (gender == 't')
             form = "helt";
         else if (IsCommonGender(gender))
@@ -118,7 +108,7 @@ void TranslateDeterminer(TranslationState& s, char& definiteness, char gender) {
     } else {
         definiteness = Contains(IndefiniteQuantifiers, word->SpWord) ? 'o' : 'b';
         // "någon" agrees with a neuter noun in the singular: "något hus".
-        if (form == "n\xE5gon" && gender == 't' && word->FormCode != 3) form = "n\xE5got";
+        if (form == "n\xE5gon" && gender == 't' && word->FormCode != fc::kPlural) form = "n\xE5got";
     }
     EmitCounted(s, word->SpWord, form, "indf");
     s.CurWord = word->Next;

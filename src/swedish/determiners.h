@@ -6,13 +6,6 @@
 
 namespace quelvo {
 
-// The demonstrative "this" (den/det + "här") by the gender in `code`; a code
-// without a gender leaves `form` as it was.
-void DemonstrativeHere(std::uint16_t code, Str30& form);
-// The demonstrative "that": de + "där" for number 3, otherwise den/det + "där"
-// by the gender in `code`.
-void DemonstrativeThere(std::uint16_t code, Str30& form, int number);
-
 // CurWord "todo" by its successor: "hel"/"helt" before "un"/"una" (number 1),
 // "hela" before "el"/"la", "alla" otherwise; no successor leaves `form`.
 void TranslateAllWhole(const TranslationState& s, Str30& form, char gender, int number);

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "core/emit.h"
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "swedish/adjectives.h"
 #include "swedish/nouns.h"
 #include "swedish/participles.h"
@@ -12,10 +14,6 @@
 
 namespace quelvo {
 namespace {
-
-constexpr int kParticleVerbClass = 25;
-constexpr int kAgreeingParticiple = 33;
-constexpr int kPluralParticiple = 34;
 
 struct ArticleRow {
     std::string_view spWord;
@@ -118,7 +116,7 @@ void EmitArticleNoun(TranslationState& s) {
     }
     const WordNode* noun = s.CurWord->Next;
     char definiteness = 'b';
-    EmitSuffixArticle(s, noun != nullptr ? GenderOfNoun(*noun) : 'n', noun != nullptr ? noun->FormCode : 1,
+    EmitSuffixArticle(s, noun != nullptr ? GenderOfNoun(*noun) : 'n', noun != nullptr ? noun->FormCode : fc::kSingular,
                       definiteness);
     EmitNounForm(s, definiteness);
 }
@@ -128,9 +126,9 @@ void EmitParticipleNoun(TranslationState& s, char definiteness) {
     const WordNode& word = *s.CurWord;
     const WordNode* noun = word.Next;
     Str30 form = word.SvWord;
-    if (word.SvClass == kParticleVerbClass) {
+    if (word.SvClass == wc::kParticleVerb) {
         LookupParticipleAdjective(s, form, word.FormCode);
-    } else if (word.SvClass != 2) {
+    } else if (word.SvClass != wc::kAdjective) {
         AgreeParticiple(s, form, VerbGroupOf(word.SvCode3), word.FormCode, 'n', definiteness);
     } else {
         const char gender = noun != nullptr ? noun->Gender : 'n';
@@ -177,10 +175,10 @@ void EmitPossessiveNoun(TranslationState& s) {
 void ParticipleFormCode(TranslationState& s) {
     WordNode* word = s.CurWord;
     if (word == nullptr) return;
-    if (word->FormCode == 10) word->FormCode = kAgreeingParticiple;
-    else if (word->FormCode == 3 || word->FormCode == 14) word->FormCode = kPluralParticiple;
+    if (word->FormCode == fc::kParticiple) word->FormCode = fc::kAgreeingParticiple;
+    else if (word->FormCode == fc::kPlural || word->FormCode == fc::kParticiplePlural) word->FormCode = fc::kPluralParticiple;
     const WordNode* prev = word->Prev;
-    if (prev != nullptr && prev->PersonNo >= 4 && prev->PersonNo <= 6) word->FormCode = kPluralParticiple;
+    if (prev != nullptr && prev->PersonNo >= 4 && prev->PersonNo <= 6) word->FormCode = fc::kPluralParticiple;
 }
 
 void EmitMeraParticipleNoun(TranslationState& s, char definiteness) {
@@ -220,9 +218,9 @@ Str30 AgreedParticipleForm(TranslationState& s, int number, char gender, char de
     ParticipleFormCode(s);
     word.DefMark = definiteness;
     Str30 form = word.SvWord;
-    if (word.SvClass == kParticleVerbClass) {
+    if (word.SvClass == wc::kParticleVerb) {
         LookupParticipleAdjective(s, form, word.FormCode);
-    } else if (word.SvClass == 1 || word.SvClass == 2) {
+    } else if (word.SvClass == wc::kNoun || word.SvClass == wc::kAdjective) {
         InflectAdjective(s, form, gender, number, word.SvCode2, definiteness);
     } else {
         AgreeParticiple(s, form, VerbGroupOf(word.SvCode3), number, gender, definiteness);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
@@ -10,8 +11,6 @@
 
 namespace quelvo {
 namespace {
-
-constexpr int kDiminutive = 51;
 
 struct NounEnding {
     int declension;
@@ -74,7 +73,7 @@ constexpr std::array<SpecialNoun, 3> SpecialNouns{{
     {"desplome", "ras", "ras", "raset", "rasen"},
 }};
 
-constexpr bool IsSingular(int number) { return number == 1 || number == 2 || number == 30; }
+constexpr bool IsSingular(int number) { return number == fc::kSingular || number == fc::kSingular2 || number == fc::kAdjective; }
 
 const NounEnding* EndingOf(int declension) {
     for (const NounEnding& row : NounEndings)
@@ -87,8 +86,8 @@ template <typename Row>
 const std::string_view* FormFor(const Row& row, int number, char definiteness) {
     if (IsSingular(number) && definiteness == 'o') return &row.indefSg;
     if (IsSingular(number) && definiteness == 'b') return &row.defSg;
-    if (number == 3 && definiteness == 'o') return &row.indefPl;
-    if (number == 3 && definiteness == 'b') return &row.defPl;
+    if (number == fc::kPlural && definiteness == 'o') return &row.indefPl;
+    if (number == fc::kPlural && definiteness == 'b') return &row.defPl;
     return nullptr;
 }
 
@@ -122,9 +121,9 @@ void ChkKatForm(TranslationState& s, Str30& form, std::uint16_t code, int number
     }
     const NounEnding* row = EndingOf(declension);
     if (row != nullptr) form = WithoutLast(form, row->cut);
-    if (number == kDiminutive) {
+    if (number == fc::kDiminutive) {
         EmitDiminutiveWord(s);
-        number = 2;
+        number = fc::kSingular2;
     }
     if (row == nullptr) return;
     if (const std::string_view* ending = FormFor(*row, number, definiteness)) form += *ending;
@@ -139,7 +138,7 @@ void TranslateArticle(TranslationState& s, char gender, int number, char& defini
             form = "en";
         definiteness = 'o';
     } else if (spWord == "el" || spWord == "la") {
-        if (number == 1 || number == 2 || number == kDiminutive) {
+        if (number == fc::kSingular || number == fc::kSingular2 || number == fc::kDiminutive) {
             if (gender == 't')
                 form = "det";
             else if (IsCommonGender(gender))

@@ -4,15 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_text.h"
 
 namespace quelvo {
 namespace {
-
-constexpr int kParticleVerbClass = 25;
-constexpr int kPastParticipleCode = 15;
 
 // The participle endings of the regular groups: common singular, neuter
 // singular and plural/definite, after cutting the infinitive; the plural
@@ -141,8 +140,8 @@ constexpr std::array<ParticipleAdjective, 4> ParticipleAdjectives{{
     {"avanzar", "avancerad", "avancerade"},
 }};
 
-constexpr bool IsAgreeingCode(int formCode) { return formCode == 10 || formCode == 13 || formCode == 33; }
-constexpr bool IsPluralCode(int formCode) { return formCode == 3 || formCode == 14 || formCode == 34; }
+constexpr bool IsAgreeingCode(int formCode) { return formCode == fc::kParticiple || formCode == fc::kSupine || formCode == fc::kAgreeingParticiple; }
+constexpr bool IsPluralCode(int formCode) { return formCode == fc::kPlural || formCode == fc::kParticiplePlural || formCode == fc::kPluralParticiple; }
 
 template <std::size_t N>
 const ParticipleForms* Find(const std::array<ParticipleForms, N>& table, const Str30& key) {
@@ -171,7 +170,7 @@ void AgreeRegular(const ParticipleEndings& row, Str30& form, int wordFormCode, c
 void AgreeGroup8(Str30& form, int wordFormCode) {
     if (IsAgreeingCode(wordFormCode))
         form = WithoutLast(form, 2) + "tt";
-    else if (wordFormCode == 34)
+    else if (wordFormCode == fc::kPluralParticiple)
         form = WithoutLast(form, 2) + "tta";
 }
 
@@ -184,9 +183,9 @@ void AgreeParticleVerb(const WordNode& word, Str30& form) {
         return;
     }
     form = row->common;
-    if (word.FormCode == 33)
+    if (word.FormCode == fc::kAgreeingParticiple)
         form = WithoutLast(form, 2) + "en";
-    else if (word.FormCode == 34)
+    else if (word.FormCode == fc::kPluralParticiple)
         form = WithoutLast(form, 2) + "na";
 }
 
@@ -208,7 +207,7 @@ Str30 AgreedStrongForm(std::string_view common, bool neuter, bool plural) {
 // irregular-verb dictionary ("bryta": "bruten"), when that has one.
 void AgreeFromDictionary(const TranslationState& s, const WordNode& word, Str30& form, char definiteness) {
     Str30 participle = form;
-    LookupIrregularVerb(s, participle, kPastParticipleCode);
+    LookupIrregularVerb(s, participle, fc::kPastParticiple);
     if (participle.empty() || participle == form) return;
     const bool agreeing = IsAgreeingCode(word.FormCode);
     const bool neuter = agreeing && definiteness == 'o' && word.Gender == 't';
@@ -228,7 +227,7 @@ void AgreeStrong(const TranslationState& s, const WordNode& word, Str30& form, c
             form = row->neuter;
         else if (definiteness == 'b')
             form = row->plural;
-    } else if (word.FormCode == 3 || word.FormCode == 34) {
+    } else if (word.FormCode == fc::kPlural || word.FormCode == fc::kPluralParticiple) {
         form = row->plural;
     }
 }
@@ -236,7 +235,7 @@ void AgreeStrong(const TranslationState& s, const WordNode& word, Str30& form, c
 void AgreeListed(Str30& form, int callerFormCode, char definiteness) {
     const ParticipleForms* row = Find(IrregularParticiples, form);
     if (row == nullptr) return;
-    form = callerFormCode == 3 || definiteness == 'b' ? row->plural : row->common;
+    form = callerFormCode == fc::kPlural || definiteness == 'b' ? row->plural : row->common;
 }
 
 }  // namespace
@@ -251,7 +250,7 @@ void AgreeParticiple(const TranslationState& s, Str30& form, int group, int call
         AgreeGroup8(form, word->FormCode);
     } else if (group == 0 || group == 12) {
         AgreeListed(form, callerFormCode, definiteness);
-    } else if (group == kIrregularVerbGroup && word->SvClass == kParticleVerbClass) {
+    } else if (group == kIrregularVerbGroup && word->SvClass == wc::kParticleVerb) {
         AgreeParticleVerb(*word, form);
     } else if (group == kIrregularVerbGroup) {
         AgreeStrong(s, *word, form, definiteness);

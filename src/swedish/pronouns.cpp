@@ -5,6 +5,9 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/form_codes.h"
+#include "core/word_classes.h"
+#include "morphology/verb_routines.h"
 #include "swedish/clock_time.h"
 #include "swedish/experiencer.h"
 #include "swedish/nouns.h"
@@ -52,13 +55,13 @@ bool Contains(const Table& table, const Value& value) {
     return std::find(table.begin(), table.end(), value) != table.end();
 }
 
-bool IsAdjectiveClass(const WordNode* word) { return word != nullptr && (word->SpClass == 2 || word->SpClass == 27); }
+bool IsAdjectiveClass(const WordNode* word) { return word != nullptr && (word->SpClass == wc::kAdjective || word->SpClass == wc::kAdjectiveAdverbNoun); }
 
 // The word after "ser" makes it describe a thing: an article with a noun
 // after it, or an adjective next or after next.
 bool DescribesAThing(const WordNode* next) {
     if (next == nullptr) return false;
-    const bool article = next->SpClass == 15 || next->SpClass == 48;
+    const bool article = next->SpClass == wc::kDeterminer || next->SpClass == wc::kDeterminerPronoun;
     return (article && next->Next != nullptr) || IsAdjectiveClass(next) || IsAdjectiveClass(next->Next);
 }
 
@@ -78,8 +81,8 @@ bool PronounOf(const TranslationState& s, int person, Str30& pronoun, Str30& spa
 }
 
 const std::string_view* PossessiveFormFor(const Possessive& row, char gender, int number) {
-    if (number == 3) return &row.plural;
-    if (number != 1 && number != 2) return nullptr;
+    if (number == fc::kPlural) return &row.plural;
+    if (number != fc::kSingular && number != fc::kSingular2) return nullptr;
     if (gender == 't') return &row.neuter;
     return IsCommonGender(gender) ? &row.common : nullptr;
 }
@@ -107,12 +110,12 @@ bool IsImpersonal(const WordNode* verb) {
     const WordNode* afterNext = next != nullptr ? next->Next : nullptr;
     if (verb->SpWord == "hacer") return IsWeatherWord(next) || IsWeatherWord(afterNext);
     // An auxiliary of a weather verb: "está lloviendo", "puede nevar", "va a llover".
-    const bool auxiliary = verb->SpClass == 4 || (afterNext != nullptr && next->SpWord == "a");
+    const bool auxiliary = verb->SpClass == wc::kAuxiliary || (afterNext != nullptr && next->SpWord == "a");
     return auxiliary && (IsWeatherVerb(next) || IsWeatherVerb(afterNext));
 }
 
 bool IsFiniteVerbWord(const WordNode* w) {
-    const bool verbClass = w->SpClass == 3 || w->SpClass == 4 || (w->SpClass >= 40 && w->SpClass <= 44);
+    const bool verbClass = w->SpClass == wc::kVerb || w->SpClass == wc::kAuxiliary || (w->SpClass >= wc::kVerbAdjectiveNoun && w->SpClass <= wc::kUnlisted44);
     return verbClass && w->PersonNo >= 1 && w->PersonNo <= 6;
 }
 
@@ -173,8 +176,8 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (!ExperiencerSubject(s.CurWord).empty()) return;
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
-    if (StartsClockTime(verb)) return;
-    if (verb->FormCode == 19 || (phrase->Prev == nullptr && verb->FormCode == 11)) return;
+    if (StartsClockTime(verb) || StartsTimeAgo(verb)) return;
+    if (verb->FormCode == fc::kInfinitive || (phrase->Prev == nullptr && verb->FormCode == fc::kGerund)) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
     Str30 pronoun;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/emit.h"
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
@@ -71,32 +72,32 @@ struct FormCodeKind {
 };
 
 constexpr std::array<FormCodeKind, 26> FormKinds{{
-    {1, FormKind::Infinitive},
-    {19, FormKind::Infinitive},
-    {4, FormKind::Present},
-    {20, FormKind::Present},
-    {450, FormKind::Present},
-    {455, FormKind::Present},
-    {5, FormKind::Past},
-    {6, FormKind::Past},
-    {460, FormKind::Past},
-    {470, FormKind::Past},
-    {7, FormKind::PresentAndPast},
-    {8, FormKind::Future},
-    {475, FormKind::Future},
-    {9, FormKind::Conditional},
-    {476, FormKind::Conditional},
-    {10, FormKind::Supine},
-    {13, FormKind::Supine},
-    {12, FormKind::ParticiplePlural},
-    {14, FormKind::ParticiplePlural},
-    {480, FormKind::Unchanged},
-    {11, FormKind::PresentParticiple},
-    {15, FormKind::PastParticiple},
-    {21, FormKind::Auxiliary},
-    {22, FormKind::Auxiliary},
-    {462, FormKind::Auxiliary},
-    {463, FormKind::Auxiliary},
+    {fc::kSingular, FormKind::Infinitive},
+    {fc::kInfinitive, FormKind::Infinitive},
+    {fc::kPresent, FormKind::Present},
+    {fc::kPresentSubjunctive, FormKind::Present},
+    {fc::kSpecialPresent, FormKind::Present},
+    {fc::kSpecialPresent2, FormKind::Present},
+    {fc::kImperfect, FormKind::Past},
+    {fc::kPreterite, FormKind::Past},
+    {fc::kSpecialImperfect, FormKind::Past},
+    {fc::kSpecialPreterite, FormKind::Past},
+    {fc::kPresentOrPreterite, FormKind::PresentAndPast},
+    {fc::kFuture, FormKind::Future},
+    {fc::kSpecialFuture, FormKind::Future},
+    {fc::kConditional, FormKind::Conditional},
+    {fc::kSpecialConditional, FormKind::Conditional},
+    {fc::kParticiple, FormKind::Supine},
+    {fc::kSupine, FormKind::Supine},
+    {fc::kSParticiple, FormKind::ParticiplePlural},
+    {fc::kParticiplePlural, FormKind::ParticiplePlural},
+    {fc::kSpecialParticiple, FormKind::Unchanged},
+    {fc::kGerund, FormKind::PresentParticiple},
+    {fc::kPastParticiple, FormKind::PastParticiple},
+    {fc::kImperfectSubjunctive, FormKind::Auxiliary},
+    {fc::kImperfectSubjunctive2, FormKind::Auxiliary},
+    {fc::kSpecialSubjunctive, FormKind::Auxiliary},
+    {fc::kSpecialSubjunctive2, FormKind::Auxiliary},
 }};
 
 FormKind KindOf(int formCode) {

@@ -1,5 +1,6 @@
 #include "translate/dispatch.h"
 
+#include "render/genitive.h"
 #include "render/single_words.h"
 #include "render/word_by_word.h"
 
@@ -29,6 +30,15 @@ void Run(TranslationState& s, const DispatchRow& row) {
     if (!row.singleWordTag.empty()) TranslateSingleWord(s, row.singleWordTag);
 }
 
+// A tag without a row is put out word by word, so that none of its words is
+// lost and the next phrase starts on its own first word.
+void RenderPhrase(TranslationState& s) {
+    if (const DispatchRow* row = FindDispatchRow(s.PhraseCursor->Tag))
+        Run(s, *row);
+    else
+        RenderWordByWord(s);
+}
+
 }  // namespace
 
 const DispatchRow* FindDispatchRow(std::string_view tag) {
@@ -44,12 +54,10 @@ void DispatchPhrases(TranslationState& s) {
     KeepPhrasesForExplaining(s);
     // The last phrase, normally the sentence mark, is never rendered.
     while (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) {
-        // A tag without a row is put out word by word, so that none of its
-        // words is lost and the next phrase starts on its own first word.
-        if (const DispatchRow* row = FindDispatchRow(s.PhraseCursor->Tag))
-            Run(s, *row);
+        if (StartsGenitive(s))
+            RenderGenitive(s, RenderPhrase);
         else
-            RenderWordByWord(s);
+            RenderPhrase(s);
         if (s.PhraseCursor == nullptr) break;
         s.PhraseCursor = s.PhraseCursor->Next;
     }

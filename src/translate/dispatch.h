@@ -9,6 +9,7 @@
 
 #include "render/adjective_word.h"
 #include "render/adverbs.h"
+#include "render/day_phrases.h"
 #include "render/determiner_words.h"
 #include "render/noun_phrases.h"
 #include "render/prepositions.h"
@@ -30,6 +31,7 @@ struct DispatchRow {
 inline constexpr DispatchRow DispatchTable[] = {
     {{"NP", "RN", "NPK", "NPS", "NPST", "NPO", "KTNP", "MAdj", "MAdv", "Poss", "VPrNP"}, {RenderPhraseByRule}, ""},
     {{"NPP"}, {RenderPrepPhrase}, ""},
+    {{"NPT"}, {TranslateDayPhrase}, ""},
     {{"NPS/VPI", "NPS/VPT", "NPS/PVPT", "INF_T"}, {InsertSubjectPronoun, TranslateVerbPhrase}, ""},
     // "OPers" (ser + adjective + infinitive) keeps its grouping tag when no role
     // rule takes its clause; its words would be lost without a row.

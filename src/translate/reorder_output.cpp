@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/capitalise.h"
+#include "core/word_classes.h"
 #include "translate/verb_second.h"
 
 namespace quelvo {
@@ -90,7 +91,7 @@ void AppendCopy(TranslationState& s, const OutWordNode& w) {
 // renders; the line still ends the way the Spanish did.
 void AppendClosingMark(TranslationState& s) {
     const WordNode* last = s.WordList.Tail;
-    if (s.OutList.Head == nullptr || last == nullptr || last->SpClass != 100) return;
+    if (s.OutList.Head == nullptr || last == nullptr || last->SpClass != wc::kPunctuation) return;
     if (last->SpWord != "." && last->SpWord != "?" && last->SpWord != "!" && last->SpWord != ":") return;
     OutWordNode& mark = *s.OutListCopy.Append(s.Arena);
     mark.SvText = last->SpWord;

@@ -44,7 +44,9 @@ std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
     if (HasTag(order[0], {"adv", "advx"})) {
         while (end < order.size() && HasTag(order[end], {"adv", "advx"})) ++end;
     } else if (HasTag(order[0], {"prep"}) && NounPhraseEnd(order, 1) > 1) {
+        // A postposition closes the phrase ("för två år sedan").
         end = NounPhraseEnd(order, 1);
+        if (end < order.size() && HasTag(order[end], {"post"})) ++end;
     } else if (HasTag(order[0], {"Konj", "prpx", "prep"})) {
         // A clause, or a preposition with its infinitive ("efter att ha
         // ätit"), up to its comma.

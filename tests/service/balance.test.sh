@@ -39,7 +39,10 @@ http {
 CONF
 nginx -p "$work" -c "$work/nginx.conf" -e "$work/error.log" &
 pids+=($!)
-for _ in $(seq 50); do curl -sf "http://127.0.0.1:$front/health" >/dev/null 2>&1 && break; sleep 0.1; done
+# Each instance, then nginx, answers its health check before the requests start.
+for port in "$a" "$b" "$front"; do
+  for _ in $(seq 100); do curl -sf "http://127.0.0.1:$port/health" >/dev/null 2>&1 && break; sleep 0.1; done
+done
 
 # Each request names the instance that answered it (the last one nginx tried).
 ask() {

@@ -5,11 +5,10 @@
 #include <span>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 
 namespace quelvo::lexc {
-
-inline constexpr int kNounClass = 1;
 
 struct FlagName {
     std::string_view name;
@@ -24,6 +23,8 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"phrase-start", kPhraseStartFlag},       {"sppva", kSppvaFlag},     {"flagged", kFlaggedFlag},
     {"participle-noun", kParticipleNounFlag}, {"noun-adj", kNounAdjFlag}, {"verb-adj", kVerbAdjFlag},
     {"drop-a", kDropAFlag},                   {"s-verb", kSVerbFlag},
+    {"de-from", kDeFromFlag},                 {"de-about", kDeAboutFlag}, {"de-none", kDeNoneFlag},
+    {"on-place", kOnPlaceFlag},               {"measure", kMeasureFlag},
 };
 
 struct NamedValue {
@@ -33,27 +34,27 @@ struct NamedValue {
 
 // Form codes a line of "Spvb.dat" may carry.
 inline constexpr NamedValue kVerbFormCodes[] = {
-    {"present", 4},
-    {"imperfect", 5},
-    {"preterite", 6},
-    {"present-or-preterite", 7},
-    {"future", 8},
-    {"conditional", 9},
-    {"participle", 10},
-    {"gerund", 11},
-    {"participle-plural", 14},
-    {"present-subjunctive", 20},
-    {"imperfect-subjunctive", 21},
-    {"imperfect-subjunctive-2", 22},
-    {"special-present", 450},
-    {"special-present-2", 455},
-    {"special-imperfect", 460},
-    {"special-subjunctive", 462},
-    {"special-subjunctive-2", 463},
-    {"special-preterite", 470},
-    {"special-future", 475},
-    {"special-conditional", 476},
-    {"special-participle", 480},
+    {"present", fc::kPresent},
+    {"imperfect", fc::kImperfect},
+    {"preterite", fc::kPreterite},
+    {"present-or-preterite", fc::kPresentOrPreterite},
+    {"future", fc::kFuture},
+    {"conditional", fc::kConditional},
+    {"participle", fc::kParticiple},
+    {"gerund", fc::kGerund},
+    {"participle-plural", fc::kParticiplePlural},
+    {"present-subjunctive", fc::kPresentSubjunctive},
+    {"imperfect-subjunctive", fc::kImperfectSubjunctive},
+    {"imperfect-subjunctive-2", fc::kImperfectSubjunctive2},
+    {"special-present", fc::kSpecialPresent},
+    {"special-present-2", fc::kSpecialPresent2},
+    {"special-imperfect", fc::kSpecialImperfect},
+    {"special-subjunctive", fc::kSpecialSubjunctive},
+    {"special-subjunctive-2", fc::kSpecialSubjunctive2},
+    {"special-preterite", fc::kSpecialPreterite},
+    {"special-future", fc::kSpecialFuture},
+    {"special-conditional", fc::kSpecialConditional},
+    {"special-participle", fc::kSpecialParticiple},
 };
 
 // The first-part form of a word in a Swedish compound (SvCode4).

@@ -5,6 +5,7 @@
 
 #include "builder_steps.h"
 #include "code_fields.h"
+#include "core/word_classes.h"
 #include "dictionary_files.h"
 
 namespace quelvo::lexc {
@@ -42,10 +43,11 @@ std::array<std::uint16_t, 4> SwedishCodes(const RowContext& at, const SourceRow&
     const int comparison = FieldNumber(at, "comparison", f[kComparison], 1, kMaxComparisonGroup).value_or(0);
     const int group = FieldNumber(at, "group", f[kGroup], 1, kMaxVerbGroup).value_or(0);
     const FlagBits flags = FlagCodes(at, f[kSvFlags], {CodeField::SvCode3});
-    if (group == kSVerbGroup && flags.svCode3 == 0) at.Warning("verb group 12 without the flag \"s-verb\"");
-    if (flags.svCode3 != 0 && group != kSVerbGroup) at.Warning("the flag \"s-verb\" without verb group 12");
-    if (svClass == kNounClass && f[kGender].empty()) at.Warning("a noun without gender");
-    if (svClass == kNounClass && f[kDeclension].empty()) at.Warning("a noun without declension class");
+    const bool sVerb = HasFlag(flags.svCode3, kSVerbFlag);
+    if (group == kSVerbGroup && !sVerb) at.Warning("verb group 12 without the flag \"s-verb\"");
+    if (sVerb && group != kSVerbGroup) at.Warning("the flag \"s-verb\" without verb group 12");
+    if (svClass == wc::kNoun && f[kGender].empty()) at.Warning("a noun without gender");
+    if (svClass == wc::kNoun && f[kDeclension].empty()) at.Warning("a noun without declension class");
     return {static_cast<std::uint16_t>(svClass | (comparison << kComparisonShift)),
             NounAdjectiveCode(at, f[kGender], f[kDeclension], f[kAdjective]).value_or(0),
             static_cast<std::uint16_t>(group | flags.svCode3), CompoundCode(at, f[kCompound]).value_or(0)};

@@ -1,0 +1,12 @@
+#pragma once
+// A day as the time of a clause: "el lunes" is "på måndag", "los lunes"
+// (every Monday) "på måndagar".
+#include "core/translation_state.h"
+
+namespace quelvo {
+
+// Renders the phrase "NPT" (article and day, or a preposition, article and
+// day): "på" or the preposition, and the day in its indefinite form.
+void TranslateDayPhrase(TranslationState& s);
+
+}  // namespace quelvo

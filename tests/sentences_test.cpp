@@ -1,0 +1,410 @@
+// Whole sentences through the public interface. Each row is a Spanish
+// sentence and the exact Swedish line the rules give for it: first over a small
+// dictionary compiled at set-up from tests/fixtures/sentences_source, then over
+// the shipped dictionaries for the readings that need their vocabulary.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <variant>
+
+#include "lexicon_compiler.h"
+#include "quelvo/translator.h"
+
+namespace quelvo {
+namespace {
+
+struct SentenceRow {
+    const char* spanish;
+    const char* swedish;
+};
+
+void PrintTo(const SentenceRow& row, std::ostream* os) { *os << row.spanish; }
+
+std::unique_ptr<Translator> OpenTranslator(const std::filesystem::path& dataDir) {
+    auto opened = Translator::Open(dataDir);
+    if (auto* error = std::get_if<DataError>(&opened)) ADD_FAILURE() << error->Describe();
+    auto* ok = std::get_if<Translator>(&opened);
+    return ok != nullptr ? std::make_unique<Translator>(std::move(*ok)) : nullptr;
+}
+
+// Compiles the fixture sources into a directory of its own; the directory goes
+// when the suite ends.
+class FixtureSentences : public testing::TestWithParam<SentenceRow> {
+public:
+    static void SetUpTestSuite() {
+        dataDir_ = std::filesystem::temp_directory_path() / ("quelvo_sentences_" + std::to_string(getpid()));
+        lexc::Diagnostics readProblems;
+        const lexc::SourceSet sources =
+            lexc::ReadSourceDirectory(std::filesystem::path(QUELVO_FIXTURES) / "sentences_source", readProblems);
+        const lexc::CompileResult compiled = lexc::CompileLexicon(sources);
+        for (const lexc::Diagnostic& d : readProblems.All()) ADD_FAILURE() << d.Describe();
+        for (const lexc::Diagnostic& d : compiled.diagnostics) ADD_FAILURE() << d.Describe();
+        const std::string written = lexc::WriteOutputDirectory(dataDir_, compiled.files);
+        if (!written.empty()) ADD_FAILURE() << written;
+        translator_ = OpenTranslator(dataDir_);
+    }
+    static void TearDownTestSuite() {
+        translator_.reset();
+        std::filesystem::remove_all(dataDir_);
+    }
+
+protected:
+    static inline std::filesystem::path dataDir_;
+    static inline std::unique_ptr<Translator> translator_;
+};
+
+class ShippedSentences : public testing::TestWithParam<SentenceRow> {
+public:
+    static void SetUpTestSuite() { translator_ = OpenTranslator(QUELVO_BUILD_DATA); }
+    static void TearDownTestSuite() { translator_.reset(); }
+
+protected:
+    static inline std::unique_ptr<Translator> translator_;
+};
+
+void ExpectLine(const Translator* translator, const SentenceRow& row) {
+    ASSERT_NE(translator, nullptr);
+    const Translation t = translator->Translate(row.spanish);
+    EXPECT_EQ(t.rejection, Rejection::None);
+    EXPECT_EQ(t.text, row.swedish);
+}
+
+TEST_P(FixtureSentences, GiveTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+TEST_P(ShippedSentences, GiveTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+
+constexpr SentenceRow kFixtureRows[] = {
+    {"Tengo que comer.", "Jag måste äta."},
+    {"Juan no tiene que comer.", "Juan behöver inte äta."},
+    {"Juan va a comer.", "Juan kommer att äta."},
+    {"Juan iba a comer.", "Juan skulle äta."},
+    {"Juan acaba de comer.", "Juan har just ätit."},
+    {"Juan deja de comer.", "Juan upphör att äta."},
+    {"Juan fue a comprar.", "Juan gick för att köpa."},
+    {"Juan era alto.", "Juan var hög."},
+    {"Juan puede comer.", "Juan kan äta."},
+    {"Juan no puede comer.", "Juan kan inte äta."},
+    {"Juan sigue comiendo.", "Juan fortsätter äta."},
+    {"Hace buen tiempo.", "Det är bra väder."},
+    {"Hay un perro.", "Det finns en hund."},
+    {"Hay perros.", "Det finns hundar."},
+    {"Había un perro.", "Det fanns en hund."},
+    {"No hay perros.", "Det finns inte hundar."},
+    {"Juan tiene veinte años.", "Juan är tjugo år."},
+    {"Juan tenía veinte años.", "Juan var tjugo år."},
+    {"Es fácil hacer.", "Det är lätt att göra."},
+    {"Juan está comiendo.", "Juan äter."},
+    {"Juan estaba comiendo.", "Juan åt."},
+    {"Es la una.", "Klockan är ett."},
+    {"Son las tres y media.", "Klockan är tre och trettio."},
+    {"Son las tres y diez.", "Klockan är tre och tio."},
+    {"Son las tres menos diez.", "Klockan är tio i tre."},
+    {"El perro.", "Hunden."},
+    {"Un perro.", "En hund."},
+    {"Los perros.", "Hundarna."},
+    {"La casa.", "Huset."},
+    {"Una casa.", "Ett hus."},
+    {"Las casas.", "Husen."},
+    {"Un libro.", "En bok."},
+    {"El perro negro.", "Den svarta hunden."},
+    {"Un perro negro.", "En svart hund."},
+    {"Los perros negros.", "De svarta hundarna."},
+    {"Una casa blanca.", "Ett vitt hus."},
+    {"Los libros rojos.", "De röda böckerna."},
+    {"La casa blanca y azul.", "Det vita och blåa huset."},
+    {"Mi casa.", "Mitt hus."},
+    {"Mis casas.", "Mina hus."},
+    {"Nuestra casa.", "Vårt hus."},
+    {"Mi gran casa.", "Mitt stora hus."},
+    {"Cada perro come.", "Varje hund äter."},
+    {"Todos los perros comen.", "Alla hundarna äter."},
+    {"Todo el perro.", "Hela hunden."},
+    {"Este perro come.", "Den här hunden äter."},
+    {"Esa casa.", "Det där huset."},
+    {"Juan sale después de comer.", "Juan lämnar efter att ha ätit."},
+    {"Juan come antes de salir.", "Juan äter innan man har lämnat."},
+    {"Juan sale tras comer.", "Juan lämnar efter att ha ätit."},
+    {"Juan sale sin saber.", "Juan lämnar utan att veta."},
+    {"Juan sale para comer.", "Juan lämnar för att äta."},
+    {"El libro es para él.", "Boken är för honom."},
+    {"El libro es para mí.", "Boken är för mig."},
+    {"¿Qué perros?", "Vilka hundar?"},
+    {"¿Qué perro?", "Vilken hund?"},
+    {"Juan llega el 5 de mayo.", "Juan kommer 5 maj."},
+    {"Juan nació en 1990.", "Juan föddes 1990."},
+    {"Según el médico.", "Enligt läkaren."},
+    {"Según dice.", "Enligt vad han säger."},
+    {"Lo que Juan dice.", "Det (som) Juan säger."},
+    {"Juan es alto.", "Juan är hög."},
+    {"Juan no tiene ningún perro.", "Juan har inte någon hund."},
+    {"Juan come sin ningún perro.", "Juan äter utan någon hund."},
+    {"Es quien come.", "Han är den som äter."},
+    {"Juan vive más lejos.", "Juan bor längre bort."},
+    {"La casa es más grande que el perro.", "Huset är större än hunden."},
+    {"El perro más alto.", "Den högsta hunden."},
+    {"Un perro más rápido.", "En snabbare hund."},
+    {"Es el perro más rápido.", "Det är den snabbaste hunden."},
+    {"Juan es más alto que Pedro.", "Juan är högre än Pedro."},
+    {"Es el más alto.", "Det är den högsta."},
+    {"La casa no es muy grande.", "Huset är inte särskilt stort."},
+    {"Se dice.", "Sägs."},
+    {"Se hace.", "Görs."},
+    {"Se hizo.", "Gjordes."},
+    {"Se ha hecho.", "Har gjorts."},
+    {"Se ha comido.", "Har ätits."},
+    {"Se puede hacer.", "Man kan göra."},
+    {"No se puede hacer.", "Man kan inte göra."},
+    {"Me lavo.", "Jag tvättar mig."},
+    {"Se va a hacer.", "Kommer att göras."},
+    {"Se iba a hacer.", "Skulle göras."},
+    {"Juan come.", "Juan äter."},
+    {"Los perros comen.", "Hundarna äter."},
+    {"Juan comió la carne.", "Juan åt köttet."},
+    {"Comí la carne.", "Jag åt köttet."},
+    {"Juan comerá.", "Juan kommer att äta."},
+    {"Comeré la carne.", "Jag kommer att äta köttet."},
+    {"Juan comería.", "Juan skulle äta."},
+    {"Juan ha comido.", "Juan har ätit."},
+    {"Juan había comido.", "Juan hade ätit."},
+    {"Juan no come.", "Juan äter inte."},
+    {"Juan no ha comido.", "Juan har inte ätit."},
+    {"No comemos la carne.", "Vi äter inte köttet."},
+    {"Ellos no hablan.", "De talar inte."},
+    {"Juan ha dicho que come.", "Juan har sagt att han äter."},
+    {"Juan y María comen la carne con el perro en la casa grande de Pedro hoy por la tarde.", "Juan och María äter köttet med hunden i Pedros stora hus i dag på eftermiddagen."},
+    {"Juan come xyzq.", "Juan äter < xyzq >."},
+    {"Juan come xyzq abc.", "Juan äter < xyzq > < abc >."},
+    {"Xyzq come.", "Xyzq äter."},
+    {"¡Juan come!", "Juan äter!"},
+    {"Juan come: el perro come.", "Juan äter: Hunden äter."},
+    {"Es difícil comer la carne.", "Det är svårt att äta köttet."},
+    {"Juan logra comprar la casa.", "Juan lyckas köpa huset."},
+    {"Juan consiguió comprar la casa.", "Juan lyckades köpa huset."},
+    {"Juan queda atrás.", "Juan kommer bakåt."},
+    {"Juan sigue el camino.", "Juan följer vägen."},
+    {"Juan manda comprar la carne.", "Juan beslutar köpa köttet."},
+    {"Juan manda una casa.", "Juan skickar ett hus."},
+    {"Cabe comer.", "Han kan äta."},
+    {"Resulta fácil.", "Han blir lätt."},
+    {"Juan intenta comprar la casa.", "Juan försöker köpa huset."},
+    {"Juan comprará la casa.", "Juan kommer att köpa huset."},
+    {"Juan recuerda la casa.", "Juan kommer ihåg huset."},
+    {"Juan tiende a comer.", "Juan tenderar att äta."},
+    {"Juan trata de la casa.", "Juan handlar om huset."},
+    {"Juan sirve de perro.", "Juan tjänar som hund."},
+    {"Juan acabó de comer.", "Juan hade just ätit."},
+    {"Juan acabó comprando la casa.", "Juan köpte till slut huset."},
+    {"Juan parece alto.", "Juan verkar hög."},
+    {"Hace dos años.", "För två år sedan."},
+    {"Juan hacía comer.", "Juan kom att äta."},
+    {"Habrá un perro.", "Han kommer att finnas en hund."},
+    {"Juan empieza a comer.", "Juan börjar att äta."},
+    {"Tengo que comerlo.", "Jag måste äta det."},
+    {"Juan ha acabado de comer.", "Juan har slutat att äta."},
+    {"Juan ha tenido que comer.", "Juan har måst äta."},
+    {"Juan ha podido comer.", "Juan har kunnat äta."},
+    {"Juan lo ha hecho.", "Juan har gjort honom/den/det."},
+    {"Juan lo está haciendo.", "Juan gör honom/den/det."},
+    {"Juan lo ve.", "Juan ser honom/den/det."},
+    {"Me gusta la casa.", "Jag tycker om huset."},
+    {"Me ve.", "Han ser mig."},
+    {"Juan quiere comer.", "Juan vill äta."},
+    {"Juan está cansado.", "Juan är tröttad."},
+    {"Juan debe comer.", "Juan måste äta."},
+    {"Se pinta.", "Målas."},
+    {"Se está haciendo.", "Man gör."},
+    {"Se debe hacer.", "Man måste göra."},
+    {"Juan puede hacerse.", "Juan kan göras."},
+    {"Juan debe casarse.", "Juan måste giftas."},
+    {"Se lo vio.", "Såg honom/den/det."},
+    {"Juan está haciéndose.", "Juan görs."},
+    {"Juan sale para hacerse.", "Juan lämnar för att göras."},
+    {"Se tiene que hacer.", "Måste göra."},
+    {"Se empieza a hacer.", "Börjas att göra."},
+    {"Se acaba de hacer.", "Slutas att göra."},
+    {"Juan estaría comiendo.", "Juan skulle äta."},
+    {"Un coche.", "En bil."},
+    {"Lo bueno.", "Det goda."},
+    {"Este coche verde.", "Den här gröna bilen."},
+    {"Los coches blancos.", "De vita bilarna."},
+    {"El coche pintado.", "Den målade bilen."},
+    {"Las casas pintadas.", "De målade husen."},
+    {"El coche más pintado.", "Den mest målade bilen."},
+    {"El gran coche.", "Den stora bilen."},
+    {"Mi casa blanca.", "Mitt vita hus."},
+    {"Mi coche.", "Min bil."},
+    {"Un coche verde.", "En grön bil."},
+    {"El gran coche blanco y azul.", "Den stora vita och blåa bilen."},
+    {"Los verdes y blancos coches.", "De gröna och vita bilarna."},
+    {"Un coche más verde.", "En grönare bil."},
+    {"El coche más verde.", "Den grönaste bilen."},
+    {"El mejor coche.", "Den bästa bilen."},
+    {"Un coche mejor.", "En bättre bil."},
+    {"El peor coche.", "Den värre bilen."},
+    {"Los dos coches.", "De två bilarna."},
+    {"Todo el coche verde.", "Hela den gröna bilen."},
+    {"Cada coche verde.", "Varje grön bil."},
+    {"Pintado por Juan.", "Målad av Juan."},
+    {"Juan vive en la ciudad.", "Juan bor i staden."},
+    {"Juan come por comer.", "Juan äter för att äta."},
+    {"Juan come por la casa.", "Juan äter för huset."},
+    {"Juan llega en enero.", "Juan kommer i januari."},
+    {"Juan come más de tres.", "Juan äter mer än tre."},
+    {"Un millón de perros.", "En miljon hundar."},
+    {"Juan va a la casa.", "Juan går till huset."},
+    {"Cualquier perro.", "Vilken som helst hund."},
+    {"Tales casas.", "Sådana hus."},
+    {"Aquel coche.", "Den där bilen."},
+    {"Unos perros.", "Några hundar."},
+    {"Pocas casas.", "Lite hus."},
+    {"Muchos perros.", "Mycket hundar."},
+    {"Alguna casa.", "Något hus."},
+    {"Algún coche.", "Någon bil."},
+    {"Mucha carne.", "Mycket kött."},
+    {"Ambos perros.", "Båda hundarna."},
+    {"Tu casa.", "Ditt hus."},
+    {"Nuestros perros.", "Våra hundar."},
+    {"Vuestras casas.", "Era hus."},
+    {"Otro perro.", "En annan hund."},
+    {"Otra casa.", "Ett annat hus."},
+    {"El mismo perro.", "Den samma hunden."},
+    {"Juan come gratuitamente.", "Juan äter gratis."},
+    {"Juan es muy alto.", "Juan är mycket hög."},
+    {"Que come.", "Som äter."},
+    {"Juan sabe lo que come.", "Juan vet det som äter."},
+    {"Juan come con lo que tiene.", "Juan äter med det som har."},
+    {"La casa es verde.", "Huset är grönt."},
+    {"El perro es viejo.", "Hunden är gammal."},
+    {"Nadie come.", "Ingen äter."},
+    {"Nada es fácil.", "Inget är lätt."},
+    {"Llueve.", "Det regnar."},
+    {"Está lloviendo.", "Det regnar."},
+    {"Va a llover.", "Det kommer att regna."},
+    {"Son las dos menos diez.", "Klockan är tio i två."},
+    {"Es el coche.", "Det är bilen."},
+    {"Un perro pequeño.", "En liten hund."},
+    {"Los perros pequeños.", "De små hundarna."},
+    {"El perro feliz.", "Den lyckliga hunden."},
+    {"Al llegar.", "När är/var kommit."},
+    {"Juan quiere casarse.", "Juan vill att gifta sig."},
+    {"Tengo que estar comiendo.", "Jag måste äta."},
+    {"Lo voy a hacer.", "Kommer att göra honom/den/det."},
+    {"Es difícil hacer.", "Det är svårt att göra."},
+    {"Es muy fácil.", "Det är mycket lätt."},
+    {"Juan sale sin comer.", "Juan lämnar utan att äta."},
+    {"Juan de Pedro.", "Juan de Pedro."},
+    {"De Madrid a Pedro.", "Från Madrid Pedro."},
+    {"Juan vive en 1990.", "Juan bor 1990."},
+    {"Juan sale por comer.", "Juan lämnar för att äta."},
+    {"Juan va comiendo.", "Juan äter."},
+    {"Juan sigue comiendo la carne.", "Juan fortsätter äta köttet."},
+    {"Juan acaba de comerlo.", "Juan har just ätit det."},
+    {"Juan ha dejado de comer.", "Juan har upphört att äta."},
+    {"Juan lo tiene que hacer.", "Juan har honom/den/det att göra."},
+    {"Se va a comer.", "Kommer att ätas."},
+    {"Juan puede comerlo.", "Juan kan äta det."},
+    {"Juan lo quiere hacer.", "Juan vill honom/den/det göra."},
+    {"Se ha dicho.", "Har sagts."},
+    {"Se dijo que Juan come.", "Sades att Juan äter."},
+    {"Después de haberse lavado.", "Efter att ha haft sig tvättad."},
+    {"Juan sale después de lavarse.", "Juan lämnar efter att ha tvättat sig."},
+    {"Para lavarse.", "För att tvättas."},
+    {"Juan se lava.", "Juan tvättas."},
+    {"Juan se lavó.", "Juan tvättades."},
+    {"Juan se ha lavado.", "Juan har tvättats."},
+    {"Juan se va a lavar.", "Juan kommer att tvättas."},
+    {"Juan se puede lavar.", "Juan man kan tvätta."},
+    {"Juan puede lavarse.", "Juan kan tvättas."},
+    {"Se lava la casa.", "Huset tvättas."},
+    {"Se lavan las casas.", "Husen tvättas."},
+    {"Se lavaba.", "Tvättades."},
+    {"Se lavará.", "Kommer att tvättas."},
+    {"Juan está lavándose.", "Juan tvättas."},
+    {"El perro más alto y más rápido.", "Den högsta hunden och snabbare."},
+    {"Un perro más alto que Juan.", "En högre hund som Juan."},
+    {"La casa más grande.", "Det största huset."},
+    {"Las casas más grandes.", "De största husen."},
+    {"Es el mejor.", "Det är den bästa."},
+    {"Juan es mejor que Pedro.", "Juan är bättre än Pedro."},
+    {"El perro y la casa.", "Hunden och huset."},
+    {"El perro de Juan.", "Juans hund."},
+    {"La casa de Pedro.", "Pedros hus."},
+    {"Los perros de la casa.", "Husets hundar."},
+    {"Mi perro y mi casa.", "Min hund och mitt hus."},
+    {"Juan come mucho.", "Juan äter mycket."},
+    {"Juan come más.", "Juan äter mer."},
+    {"Juan come menos.", "Juan äter mindre."},
+    {"Juan come muy tarde.", "Juan äter mycket sent."},
+    {"Juan no come nada.", "Juan äter inte något."},
+    {"Juan no ve a nadie.", "Juan ser inte någon."},
+    {"Tres perros.", "Tre hundar."},
+    {"Los tres perros negros.", "De tre svarta hundarna."},
+    {"Las dos casas blancas.", "De två vita husen."},
+    {"Veinte años.", "Tjugo år."},
+    {"Un perro negro y blanco.", "En svart och vit hund."},
+    {"Juan llega el 5 de mayo de 1990.", "Juan kommer 5 maj av 1990."},
+    {"Es la una menos diez.", "Klockan är tio i ett."},
+    {"Son las tres.", "Klockan är tre."},
+    {"Hoy hace buen tiempo.", "I dag är det bra väder."},
+    {"Juan dice que Pedro come.", "Juan säger att Pedro äter."},
+    {"Juan, que come, sale.", "Juan, som äter, lämnar."},
+    {"El perro que come la carne.", "Hunden som äter köttet."},
+    {"La casa que Juan compra.", "Huset som Juan köper."},
+    {"Quien come.", "Som äter."},
+    {"¿Qué come Juan?", "Vad äter Juan?"},
+    {"¿Dónde vive Juan?", "Var bor Juan?"},
+    {"¿Come Juan?", "Äter han Juan?"},
+    {"Juan no puede salir.", "Juan kan inte lämna."},
+    {"Juan no quiere comer.", "Juan vill inte äta."},
+    {"Juan no ha salido.", "Juan har inte lämnat."},
+    {"No se puede.", "Inte sig han kan."},
+    {"Juan sale a comer.", "Juan lämnar att äta."},
+};
+
+// The words after "ser" and "estar", "nadie" and "nada" as subjects, and verb
+// forms that look like an infinitive with a pronoun.
+constexpr SentenceRow kShippedRows[] = {
+    {"Estoy cansado.", "Jag är trött."},
+    {"Estamos cansados.", "Vi är trötta."},
+    {"La niña está cansada.", "Flickan är trött."},
+    {"La ventana está rota.", "Fönstret är brutet."},
+    {"El libro está escrito.", "Boken är skriven."},
+    {"Las cartas están escritas.", "Breven är skrivna."},
+    {"El perro es joven.", "Hunden är ung."},
+    {"Los perros son jóvenes.", "Hundarna är unga."},
+    {"Él es médico.", "Han är läkare."},
+    {"La casa está limpia.", "Huset är rent."},
+    {"Las casas están limpias.", "Husen är rena."},
+    {"La caja está vacía.", "Lådan är tom."},
+    {"La botella es llena.", "Flaskan är full."},
+    {"Ella limpia la casa.", "Hon städar huset."},
+    {"Nadie sabe la respuesta.", "Ingen vet svaret."},
+    {"Nadie me quiere.", "Ingen vill mig."},
+    {"Nada funciona.", "Inget fungerar."},
+    {"No hay nadie.", "Det finns inte någon."},
+    {"No sé nada.", "Jag vet inte något."},
+    {"Juan no ve a nadie.", "Juan ser inte någon."},
+    {"Dice que nadie viene.", "Han säger att ingen kommer."},
+    {"No creo que nadie venga.", "Jag tror inte att någon kommer."},
+    {"Él trabaja más que nadie.", "Han arbetar mer än någon."},
+    {"Siempre duerme mucho.", "Alltid sover han mycket."},
+    {"Él invierte dinero.", "Han investerar pengar."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, FixtureSentences, testing::ValuesIn(kFixtureRows));
+INSTANTIATE_TEST_SUITE_P(Rows, ShippedSentences, testing::ValuesIn(kShippedRows));
+
+TEST_F(FixtureSentences, MoreThanTwentyTokensAreRefused) {
+    ASSERT_NE(translator_, nullptr);
+    const Translation t =
+        translator_->Translate("Juan y María comen la carne con el perro en la casa grande de Pedro hoy por la tarde y.");
+    EXPECT_EQ(t.rejection, Rejection::TooManyWords);
+    EXPECT_EQ(t.text, "");
+}
+
+}  // namespace
+}  // namespace quelvo
