@@ -71,8 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                        f = f == "b\xE4ttre" ? "bil" : "?";
                    },
                    "bil"},
-        NoWordCase{"mest_form", [](TranslationState& s, Str30&) { EmitMestForm(s); }, "bil"},
-        NoWordCase{"mucho", [](TranslationState& s, Str30& f) { EmitMuchoOrShortened(s, f); }, "bil"},
         NoWordCase{"irregular_comparative", [](TranslationState& s, Str30&) { EmitIrregularComparative(s, 'o', 'n'); },
                    "bil"},
         NoWordCase{"possessive", [](TranslationState& s, Str30&) { TranslatePossessive(s, 'n', 1); }, "bil"},

@@ -151,7 +151,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Juan es más alto que Pedro.", "Juan är högre än Pedro."},
     {"Es el más alto.", "Det är den högsta."},
     {"La casa no es muy grande.", "Huset är inte särskilt stort."},
-    {"Se dice.", "Sägs."},
+    {"Se dice.", "Man säger."},
     {"Se hace.", "Görs."},
     {"Se hizo.", "Gjordes."},
     {"Se ha hecho.", "Har gjorts."},
@@ -207,9 +207,9 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Juan ha acabado de comer.", "Juan har slutat att äta."},
     {"Juan ha tenido que comer.", "Juan har måst äta."},
     {"Juan ha podido comer.", "Juan har kunnat äta."},
-    {"Juan lo ha hecho.", "Juan har gjort honom/den/det."},
-    {"Juan lo está haciendo.", "Juan gör honom/den/det."},
-    {"Juan lo ve.", "Juan ser honom/den/det."},
+    {"Juan lo ha hecho.", "Juan har gjort det."},
+    {"Juan lo está haciendo.", "Juan gör det."},
+    {"Juan lo ve.", "Juan ser det."},
     {"Me gusta la casa.", "Jag tycker om huset."},
     {"Me ve.", "Han ser mig."},
     {"Juan quiere comer.", "Juan vill äta."},
@@ -220,7 +220,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Se debe hacer.", "Man måste göra."},
     {"Juan puede hacerse.", "Juan kan göras."},
     {"Juan debe casarse.", "Juan måste giftas."},
-    {"Se lo vio.", "Såg honom/den/det."},
+    {"Se lo vio.", "Såg det."},
     {"Juan está haciéndose.", "Juan görs."},
     {"Juan sale para hacerse.", "Juan lämnar för att göras."},
     {"Se tiene que hacer.", "Måste göra."},
@@ -292,7 +292,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Al llegar.", "När är/var kommit."},
     {"Juan quiere casarse.", "Juan vill att gifta sig."},
     {"Tengo que estar comiendo.", "Jag måste äta."},
-    {"Lo voy a hacer.", "Kommer att göra honom/den/det."},
+    {"Lo voy a hacer.", "Kommer att göra det."},
     {"Es difícil hacer.", "Det är svårt att göra."},
     {"Es muy fácil.", "Det är mycket lätt."},
     {"Juan sale sin comer.", "Juan lämnar utan att äta."},
@@ -304,12 +304,12 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Juan sigue comiendo la carne.", "Juan fortsätter äta köttet."},
     {"Juan acaba de comerlo.", "Juan har just ätit det."},
     {"Juan ha dejado de comer.", "Juan har upphört att äta."},
-    {"Juan lo tiene que hacer.", "Juan har honom/den/det att göra."},
+    {"Juan lo tiene que hacer.", "Juan har det att göra."},
     {"Se va a comer.", "Kommer att ätas."},
     {"Juan puede comerlo.", "Juan kan äta det."},
-    {"Juan lo quiere hacer.", "Juan vill honom/den/det göra."},
+    {"Juan lo quiere hacer.", "Juan vill det göra."},
     {"Se ha dicho.", "Har sagts."},
-    {"Se dijo que Juan come.", "Sades att Juan äter."},
+    {"Se dijo que Juan come.", "Man sade att Juan äter."},
     {"Después de haberse lavado.", "Efter att ha haft sig tvättad."},
     {"Juan sale después de lavarse.", "Juan lämnar efter att ha tvättat sig."},
     {"Para lavarse.", "För att tvättas."},
@@ -405,6 +405,121 @@ TEST_F(FixtureSentences, MoreThanTwentyTokensAreRefused) {
     EXPECT_EQ(t.rejection, Rejection::TooManyWords);
     EXPECT_EQ(t.text, "");
 }
+
+// Rules of clause structure over the shipped dictionaries, one group per
+// rule: each row is the Swedish line a careful translator would give.
+class LeftOutSubjects : public ShippedSentences {};
+class VerbHomographs : public ShippedSentences {};
+class ObjectPronouns : public ShippedSentences {};
+class ReflexiveVerbs : public ShippedSentences {};
+class SubordinateClauseOrder : public ShippedSentences {};
+class MainClauseVerbSecond : public ShippedSentences {};
+
+TEST_P(LeftOutSubjects, GivesTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+TEST_P(VerbHomographs, GivesTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+TEST_P(ObjectPronouns, GivesTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+TEST_P(ReflexiveVerbs, GivesTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+TEST_P(SubordinateClauseOrder, GivesTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+TEST_P(MainClauseVerbSecond, GivesTheSwedishLine) { ExpectLine(translator_.get(), GetParam()); }
+
+// "det" before a described thing, "du"/"ni" after a question word, "man" with verbs of saying.
+constexpr SentenceRow kLeftOutSubjectsRows[] = {
+    {"Es una idea excelente.", "Det är en utmärkt idé."},
+    {"Es una casa grande.", "Det är ett stort hus."},
+    {"Era una noche fría.", "Det var en kall natt."},
+    {"Soy un hombre feliz.", "Jag är en lycklig man."},
+    {"¿Qué quieres comer?", "Vad vill du äta?"},
+    {"¿Qué queréis beber?", "Vad vill ni dricka?"},
+    {"¿Qué buscas?", "Vad letar du efter?"},
+    {"¿Qué libro quieres leer?", "Vilken bok vill du läsa?"},
+    {"¿Qué haces?", "Vad gör du?"},
+    {"Se cree que el rey está enfermo.", "Man tror att kungen är sjuk."},
+    {"Se dice que Juan es rico.", "Man säger att Juan är rik."},
+    {"En este país se lee poco.", "I det här landet läser man lite."},
+    {"Se come bien aquí.", "Man äter bra här."},
+    {"La casa no se vende.", "Huset säljs inte."},
+    {"Se alquilan habitaciones.", "Rum hyrs."},
+    {"El zorblat come pan.", "Den < zorblat > äter bröd."},
+    {"Los zorblats comen pan.", "De < zorblats > äter bröd."},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, LeftOutSubjects, testing::ValuesIn(kLeftOutSubjectsRows));
+
+// A noun or "como" read as the verb where the clause has no other.
+constexpr SentenceRow kVerbHomographsRows[] = {
+    {"Mi padre cocina muy bien.", "Min far lagar mat mycket bra."},
+    {"Ella cocina muy bien.", "Hon lagar mat mycket bra."},
+    {"Canto en un coro.", "Jag sjunger i en kör."},
+    {"Como pan.", "Jag äter bröd."},
+    {"Trabajo mucho.", "Jag arbetar mycket."},
+    {"Hoy trabajo mucho.", "I dag arbetar jag mycket."},
+    {"Paseo con mi perro.", "Jag promenerar med min hund."},
+    {"La cocina es grande.", "Köket är stort."},
+    {"El trabajo es difícil.", "Arbetet är svårt."},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, VerbHomographs, testing::ValuesIn(kVerbHomographsRows));
+
+// "lo" and "la" take the gender of the noun they refer to, else of the verb's object.
+constexpr SentenceRow kObjectPronounsRows[] = {
+    {"Tengo un libro y lo leo.", "Jag har en bok och läser den."},
+    {"Tengo una carta y la leo.", "Jag har ett brev och läser det."},
+    {"Ana tiene una casa y la vende.", "Ana har ett hus och säljer det."},
+    {"Juan busca el perro y lo encuentra.", "Juan letar efter hunden och hittar den."},
+    {"Ana abre la ventana y la cierra.", "Ana öppnar fönstret och stänger det."},
+    {"Veo a María y la saludo.", "Jag ser María och hälsar på henne."},
+    {"Conozco a Juan y lo veo cada día.", "Jag känner Juan och ser honom varje dag."},
+    {"La saludo.", "Jag hälsar på henne."},
+    {"Lo conozco.", "Jag känner honom."},
+    {"Lo sé.", "Jag vet det."},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, ObjectPronouns, testing::ValuesIn(kObjectPronounsRows));
+
+// A verb reflexive in Swedish too keeps its pronoun; one with a verb of its own drops it.
+constexpr SentenceRow kReflexiveVerbsRows[] = {
+    {"Mi padre se afeita.", "Min far rakar sig."},
+    {"Los niños se acuestan tarde.", "Barnen lägger sig sent."},
+    {"Juan se sienta.", "Juan sätter sig."},
+    {"Ana se preocupa mucho.", "Ana oroar sig mycket."},
+    {"Ella se lava las manos.", "Hon tvättar händerna."},
+    {"Me lavo cada mañana.", "Jag tvättar mig varje morgon."},
+    {"Me llamo Ana.", "Jag heter Ana."},
+    {"Mi hermana se llama María.", "Min syster heter María."},
+    {"Me levanto temprano.", "Jag stiger upp tidigt."},
+    {"Juan se va.", "Juan går."},
+    {"Me despierto temprano.", "Jag vaknar tidigt."},
+    {"El niño se duerme.", "Barnet somnar."},
+    {"Quiero levantarme.", "Jag vill stiga upp."},
+    {"Tengo que irme.", "Jag måste gå."},
+    {"Voy a llamarte.", "Jag kommer att kalla dig."},
+    {"El libro se vende bien.", "Boken säljs bra."},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, ReflexiveVerbs, testing::ValuesIn(kReflexiveVerbsRows));
+
+// The negation and sentence adverbs of a subordinate clause come before its verb.
+constexpr SentenceRow kSubordinateClauseOrderRows[] = {
+    {"Creo que Juan no viene hoy.", "Jag tror att Juan inte kommer i dag."},
+    {"Sé que ella no come carne.", "Jag vet att hon inte äter kött."},
+    {"Dice que no tiene tiempo.", "Han säger att han inte har tid."},
+    {"Dice que nunca come carne.", "Han säger att han aldrig äter kött."},
+    {"La mujer que no trabaja es mi madre.", "Kvinnan som inte arbetar är min mor."},
+    {"Cuando Juan no come, bebo agua.", "När Juan inte äter, dricker jag vatten."},
+    {"Si no vienes, bebo vino.", "Om du inte kommer, dricker jag vin."},
+    {"Sé que Ana no bebe leche.", "Jag vet att Ana inte dricker mjölk."},
+    {"Pienso que mi madre no trabaja hoy.", "Jag tänker att min mor inte arbetar i dag."},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, SubordinateClauseOrder, testing::ValuesIn(kSubordinateClauseOrderRows));
+
+// A fronted element, also in the second of two clauses, puts the verb before the subject.
+constexpr SentenceRow kMainClauseVerbSecondRows[] = {
+    {"Mañana voy a Madrid y después vuelvo a casa.", "I morgon går jag till Madrid och efteråt kommer jag tillbaka hem."},
+    {"Leo un libro y ahora ella escribe una carta.", "Jag läser en bok och nu skriver hon ett brev."},
+    {"Juan lee un libro y después Ana come.", "Juan läser en bok och efteråt äter Ana."},
+    {"Come pan y luego Juan bebe agua.", "Han äter bröd och sedan dricker Juan vatten."},
+    {"En la casa con jardín hay un perro.", "I huset med trädgård finns det en hund."},
+    {"Aquí hay muchos libros.", "Här finns det många böcker."},
+    {"Según mi madre, el libro es bueno.", "Enligt min mor är boken bra."},
+    {"Con mi hermano hablo mucho.", "Med min bror talar jag mycket."},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, MainClauseVerbSecond, testing::ValuesIn(kMainClauseVerbSecondRows));
 
 }  // namespace
 }  // namespace quelvo

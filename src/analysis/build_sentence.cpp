@@ -7,6 +7,7 @@
 #include "analysis/word_lookup.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
+#include "morphology/reflexive_verbs.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
 
@@ -70,6 +71,7 @@ void RunSentencePasses(TranslationState& s) {
     TagWordClasses(s);
     RunCorrectionPasses(s);
     ResolveWordClasses(s);
+    ResolveOwnReflexiveVerbs(s);
     ResolvePostnominalAdjectives(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);

@@ -95,6 +95,8 @@ inline constexpr DictionaryFlag kParticipleNounFlag{CodeField::SpCode2, 1U << 4}
 inline constexpr DictionaryFlag kNounAdjFlag{CodeField::SpCode2, 1U << 11};
 inline constexpr DictionaryFlag kVerbAdjFlag{CodeField::SpCode2, 1U << 12};
 inline constexpr DictionaryFlag kDropAFlag{CodeField::SpCode3, 3};               // the object takes no "a"
+inline constexpr DictionaryFlag kReflexiveFlag{CodeField::SpCode3, 1U << 5};      // reflexive in Swedish too
+inline constexpr DictionaryFlag kOwnReflexiveFlag{CodeField::SpCode3, 1U << 6};   // reflexive use has its own verb
 inline constexpr DictionaryFlag kSVerbFlag{CodeField::SvCode3, 1U << 7};
 // What "de" after a verb becomes: "från" (venir de), "om" (hablar de), or
 // nothing, the Swedish verb taking an object (salir de: lämna).

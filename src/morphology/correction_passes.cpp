@@ -10,10 +10,12 @@
 #include "morphology/class_tests.h"
 #include "morphology/context_tests.h"
 #include "morphology/staging.h"
+#include "morphology/verb_homographs.h"
 
 namespace quelvo {
 
 void RunCorrectionPasses(TranslationState& s) {
+    ResolveVerbHomographs(s);
     ResolveDeCompounds(s);
     ResolveAdoParticiples(s);
     ResolvePerfectVerbs(s);

@@ -4,6 +4,7 @@
 #include "lexicon/lookups.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/class_tests.h"
+#include "morphology/object_pronouns.h"
 #include "morphology/staging.h"
 
 namespace quelvo {
@@ -16,11 +17,17 @@ struct PronounRendering {
 };
 
 constexpr PronounRendering kObjectRenderings[] = {
-    {"lo", "honom/den/det", "honom/den/det"},
-    {"la", "henne/den", "henne/den/det"},
+    {"lo", "", ""},
+    {"la", "", ""},
     {"los", "dem", "dem"},
     {"las", "dem", "dem"},
 };
+
+// The form of the table, or for "lo" and "la" (empty in the table) the one
+// their noun or verb chooses.
+Str30 ObjectPronounOf(const WordNode& node, std::string_view tableForm, const WordNode* verb) {
+    return tableForm.empty() ? Str30(ChooseObjectPronoun(node, verb)) : Str30(tableForm);
+}
 
 const PronounRendering* RenderingOf(const Str30& word) {
     for (const auto& row : kObjectRenderings)
@@ -115,11 +122,11 @@ void ResolveDetPpob(TranslationState& s, WordNode& node, int position) {
     } else if (next != nullptr && !beforeVAdj && (next->SpClass == wc::kAuxiliary || IsVerbClass(next->SpClass))) {
         node.SvClass = wc::kObjectPronoun;
         SetTag(s, position, "ppob");
-        if (rendering != nullptr) node.SvWord = rendering->beforeVerb;
+        if (rendering != nullptr) node.SvWord = ObjectPronounOf(node, rendering->beforeVerb, next);
     } else if (IsInfinitiveOrGerund(node.Prev)) {
         node.SvClass = wc::kDeterminer;
         SetTag(s, position, "e_ppob");
-        if (rendering != nullptr) node.SvWord = rendering->enclitic;
+        if (rendering != nullptr) node.SvWord = ObjectPronounOf(node, rendering->enclitic, node.Prev);
     } else if (beforeVAdj) {
         DeterminerReading(s, node, position);
         node.SvWord = "det";

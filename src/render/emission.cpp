@@ -1,12 +1,16 @@
 #include "render/emission.h"
 
 #include "core/emit.h"
+#include "morphology/reflexive_verbs.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
 
 void EmitOwnWord(TranslationState& s, std::string_view tag) {
-    if (s.CurWord != nullptr) EmitAndRecord(s, s.CurWord->SvWord, tag);
+    if (s.CurWord == nullptr) return;
+    // "irme": the verb of its own says the reflexive pronoun ("gå").
+    if (IsSilentReflexivePronoun(*s.CurWord)) return AdvanceWord(s);
+    EmitAndRecord(s, s.CurWord->SvWord, tag);
 }
 
 void EmitWithWordMarks(TranslationState& s, std::string_view text, std::string_view tag) {

@@ -1,8 +1,11 @@
 #include "render/reflexive_passive.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "core/form_codes.h"
+#include "morphology/reflexive_verbs.h"
 #include "render/auxiliary_verbs.h"
 #include "render/emission.h"
 #include "render/s_passive.h"
@@ -117,8 +120,66 @@ bool IsGoingTo(const WordNode* verb) {
     return IsSpanish(verb, "ir") && IsSpanish(NextOf(verb), "a") && IsInfinitive(NextOf(NextOf(verb)));
 }
 
-void ReflexivePassive(TranslationState& s) {  // se dice: sägs
+// A verb reflexive in Swedish as well keeps its pronoun after it ("se
+// afeita": "rakar sig"), unless an object follows ("se lava las manos":
+// "tvättar händerna"); one with its own reflexive verb says that verb alone
+// ("se llama": "heter").
+void ReflexiveActive(TranslationState& s) {
+    const WordNode* pronoun = s.CurWord;
+    AdvanceWord(s);
+    const bool saysPronoun = !TakesOwnReflexiveVerb(s.CurWord) && !(NextOf(s.CurWord) != nullptr && NextOf(s.CurWord)->ClassTag == "det");
+    EmitFormedVerb(s, "v");
+    if (saysPronoun) EmitAdded(s, pronoun->SvWord, "refl");
+}
+
+// Verbs of saying and believing take the impersonal "man": "se cree que"
+// is "man tror att".
+constexpr std::array<std::string_view, 10> kVerbsOfSaying{
+    "decir", "creer", "pensar", "saber", "opinar", "suponer", "considerar", "contar", "comentar", "esperar"};
+
+bool IsVerbOfSaying(const WordNode* verb) {
+    return verb != nullptr && std::find(kVerbsOfSaying.begin(), kVerbsOfSaying.end(), verb->SpWord.view()) !=
+                                  kVerbsOfSaying.end();
+}
+
+constexpr std::array<int, 15> kNounPhraseClasses{1, 2, 10, 12, 13, 15, 16, 20, 21, 22, 24, 45, 47, 48, 60};
+constexpr std::array<int, 4> kPrepositionClasses{7, 55, 56, 57};
+constexpr std::array<int, 2> kNegationAndAdverbClasses{5, 17};
+// Adverbs and quantifiers said of the action ("bien", "poco", "mucho").
+constexpr std::array<int, 8> kAdverbClasses{5, 13, 32, 33, 34, 35, 36, 59};
+
+bool IsOfClass(const WordNode* w, const auto& classes) {
+    return w != nullptr && std::find(classes.begin(), classes.end(), w->SpClass) != classes.end();
+}
+
+// A noun phrase before "se", not inside a prepositional phrase, is the
+// subject of an s-passive: "el libro se vende", not "en este país se lee".
+bool HasSubjectBefore(const WordNode& se) {
+    const WordNode* w = se.Prev;
+    while (IsOfClass(w, kNegationAndAdverbClasses)) w = w->Prev;
+    if (!IsOfClass(w, kNounPhraseClasses)) return false;
+    while (IsOfClass(w->Prev, kNounPhraseClasses)) w = w->Prev;
+    return !IsOfClass(w->Prev, kPrepositionClasses);
+}
+
+// "se" with no subject before it and an adverb after its verb is the
+// impersonal "man": "aquí se vive bien" is "här bor man bra"; "se
+// alquilan habitaciones" keeps the s-passive.
+bool HasNoPassiveSubject(const WordNode& se) {
+    const WordNode* verb = se.Next;
+    return verb != nullptr && !HasSubjectBefore(se) && IsOfClass(verb->Next, kAdverbClasses);
+}
+
+void ManActive(TranslationState& s) {  // se cree: man tror
+    EmitMan(s);
+    EmitFormedVerb(s, "v");
+}
+
+void ReflexivePassive(TranslationState& s) {  // se vende: säljs
     if (IsGoingTo(s.CurWord->Next)) return GoingToPassive(s);
+    const WordNode* verb = s.CurWord->Next;
+    if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb)) return ReflexiveActive(s);
+    if (IsVerbOfSaying(verb) || HasNoPassiveSubject(*s.CurWord)) return ManActive(s);
     AdvanceWord(s);
     if (s.CurWord == nullptr) return;
     if (IsParticleVerb(*s.CurWord))

@@ -8,6 +8,7 @@
 
 #include "core/emit.h"
 #include "core/word_classes.h"
+#include "morphology/reflexive_verbs.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "swedish/word_output.h"
@@ -82,6 +83,7 @@ Str30 InterrogativeOf(const WordNode& word) {
 void TranslateSingleWord(TranslationState& s, std::string_view tag) {
     RenderCountedPhrase(s, [tag](TranslationState& st) {
         const WordNode& word = *st.CurWord;
+        if (IsSilentReflexivePronoun(word)) return AdvanceWord(st);
         const Str6 recordTag(tag.substr(0, 4));
         EmitAndStep(st, word.SvWord, CapitalisedTag(recordTag), recordTag);
     });

@@ -7,11 +7,13 @@
 #include <array>
 #include <string_view>
 
+#include "morphology/reflexive_verbs.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "render/verb_phrase_periphrases.h"
 #include "render/verb_phrase_sequences.h"
 #include "swedish/experiencer.h"
+#include "swedish/pronouns.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
@@ -95,7 +97,9 @@ void RunRecipe(TranslationState& s, const VerbRule& rule, const PhraseWalk& walk
     AdvanceWord(s);
     if (!subject.empty()) EmitAdded(s, subject, "ppsu");
     if (s.CurWord != nullptr) rule.render(s, walk.Rest(), rule.rule);
-    if (subject.empty()) EmitAdded(s, pronoun->SvWord, "ppob");
+    // "me llamo": a verb with its own reflexive verb says no pronoun ("heter").
+    const bool ownReflexive = TakesOwnReflexiveVerb(pronoun->Next) && IsReflexivePronounOf(pronoun, pronoun->Next);
+    if (subject.empty() && !ownReflexive) EmitAdded(s, pronoun->SvWord, "ppob");
 }
 
 }  // namespace
@@ -111,6 +115,7 @@ void TranslateVerbPhrase(TranslationState& s) {
     const VerbRule* rule = phrase->MemberCount > 0 ? FindVerbRule(phrase->RuleNo) : nullptr;
     if (rule != nullptr && first != nullptr) RunRecipe(s, *rule, PhraseWalk(s, *phrase, first, WordsOfPhrase(phrase)));
     FinishVerbPhrase(s, *phrase, first, phraseNo, wordNo);
+    if (!phrase->Tag.view().starts_with("NPS/")) AddQuestionSubject(s, first);
 }
 
 }  // namespace quelvo

@@ -61,7 +61,8 @@ bool IsAdjectiveClass(const WordNode* word) { return word != nullptr && (word->S
 // after it, or an adjective next or after next.
 bool DescribesAThing(const WordNode* next) {
     if (next == nullptr) return false;
-    const bool article = next->SpClass == wc::kDeterminer || next->SpClass == wc::kDeterminerPronoun;
+    const bool article = next->SpClass == wc::kDeterminer || next->SpClass == wc::kDeterminerPronoun ||
+                         next->SpClass == wc::kSubjectPronounNumeral;
     return (article && next->Next != nullptr) || IsAdjectiveClass(next) || IsAdjectiveClass(next->Next);
 }
 
@@ -114,6 +115,16 @@ bool IsImpersonal(const WordNode* verb) {
     return auxiliary && (IsWeatherVerb(next) || IsWeatherVerb(afterNext));
 }
 
+// The tenses whose first and third person singular share their form:
+// imperfect, conditional, subjunctive.
+constexpr std::array<int, 5> FirstAndThirdPersonForms{5, 9, 20, 460, 476};
+
+// "era una noche fría": where the first and third person share the form of
+// "ser", a described thing makes it the third ("det var").
+bool DescribesAThingInThirdPerson(const WordNode& verb) {
+    return verb.SpWord == "ser" && Contains(FirstAndThirdPersonForms, verb.FormCode) && DescribesAThing(verb.Next);
+}
+
 bool IsFiniteVerbWord(const WordNode* w) {
     const bool verbClass = w->SpClass == wc::kVerb || w->SpClass == wc::kAuxiliary || (w->SpClass >= wc::kVerbAdjectiveNoun && w->SpClass <= wc::kUnlisted44);
     return verbClass && w->PersonNo >= 1 && w->PersonNo <= 6;
@@ -125,6 +136,27 @@ bool SharesEarlierSubject(const PhraseNode& phrase, const WordNode& verb) {
     if (phrase.Prev == nullptr || phrase.Prev->Tag != "YKon") return false;
     for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev)
         if (IsFiniteVerbWord(w)) return w->PersonNo == verb.PersonNo;
+    return false;
+}
+
+constexpr int kQuestionWordClass = 37;
+
+constexpr std::array<std::string_view, 7> QuestionWords{"qu\xE9",    "qui\xE9n",  "cu\xE1l", "cu\xE1nto",
+                                                        "d\xF3nde", "cu\xE1ndo", "c\xF3mo"};
+
+bool HasSubjectPronounAfter(const WordNode& verb) {
+    for (const WordNode* w = verb.Next; w != nullptr && w->SpClass != 100; w = w->Next)
+        if (w->SpClass == 10) return true;
+    return false;
+}
+
+// A question word opens the clause of `verb` and no subject stands between.
+bool FollowsQuestionWord(const WordNode& verb) {
+    if (HasSubjectPronounAfter(verb)) return false;
+    for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev) {
+        if (w->SpClass == kQuestionWordClass || Contains(QuestionWords, w->SpWord.view())) return true;
+        if (w->SpClass == 10 || w->SpClass == 16 || w->SpClass == 100) return false;
+    }
     return false;
 }
 
@@ -142,7 +174,8 @@ bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO
 // ochenta años, murió". An indefinite such as "todo el mundo" or "nadie"
 // right before the verb is its subject too.
 bool HasSubjectBefore(const PhraseNode& phrase) {
-    if (IsTagOf(phrase.Prev, {"Indx", "Indf"})) return true;
+    // An unknown word right before the verb is taken for its subject.
+    if (IsTagOf(phrase.Prev, {"Indx", "Indf", "X"})) return true;
     bool verbBetween = false;
     for (const PhraseNode* p = phrase.Prev; p != nullptr; p = p->Prev) {
         if (IsTagOf(p, {"ST", "Konj", "YKon", "Subx", "Konx"})) return false;
@@ -184,10 +217,18 @@ void InsertSubjectPronoun(TranslationState& s) {
     Str30 spanish;
     // "hacía frío": the first and third person share the form, and the
     // weather has no first person.
-    const int person = verb->PersonNo == 1 && IsImpersonal(verb) ? 3 : verb->PersonNo;
+    const int person = verb->PersonNo == 1 && (IsImpersonal(verb) || DescribesAThingInThirdPerson(*verb)) ? 3 : verb->PersonNo;
     if (!PronounOf(s, person, pronoun, spanish)) return;
     EmitCounted(s, verb->SpWord, pronoun, "ppsu");
     s.StagedWord.SpWord = spanish;
+}
+
+void AddQuestionSubject(TranslationState& s, const WordNode* verb) {
+    if (verb == nullptr || !IsFiniteVerbWord(verb) || verb->PersonNo == 3 || verb->PersonNo == 6) return;
+    if (!FollowsQuestionWord(*verb)) return;
+    Str30 pronoun;
+    Str30 spanish;
+    if (PronounOf(s, verb->PersonNo, pronoun, spanish)) EmitCounted(s, verb->SpWord, pronoun, "ppsu");
 }
 
 void TranslatePossessive(TranslationState& s, char gender, int number) {

@@ -10,6 +10,12 @@ namespace quelvo {
 // Works on PhraseCursor with CurWord at its first word; CurWord stays.
 void InsertSubjectPronoun(TranslationState& s);
 
+// After a verb phrase that follows a question word ("¿qué quieres comer?"),
+// emits the subject pronoun of its first-word verb in the first or second
+// person when the clause names no subject; the word-order pass puts it after
+// the finite verb ("vad vill du äta").
+void AddQuestionSubject(TranslationState& s, const WordNode* verb);
+
 // "han", or "det" when CurWord is "ser" describing a thing; `spanish` gets
 // the Spanish pronoun it stands for.
 void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanish);

@@ -24,7 +24,40 @@ void MoveCapital(OutWordNode& neg, OutWordNode& verb) {
     verb.SvText = Capitalised(verb.SvText);
 }
 
+// The Swedish words that open a subordinate clause, in which the negation
+// and the sentence adverbs stand before the finite verb.
+constexpr std::string_view kSubordinators[] = {"att", "som", "n\xE4r", "om", "eftersom", "fast", "innan", "medan", "d\xE5", "tills", "ifall"};
+
+bool IsSubordinator(const OutWordNode& w) {
+    const std::string_view text = w.SvText.view();
+    if (text.empty()) return false;
+    std::string lower(text);
+    lower.front() = LowerOf(lower.front());
+    return std::find(std::begin(kSubordinators), std::end(kSubordinators), lower) != std::end(kSubordinators);
+}
+
+// The negation stands in a subordinate clause when a subordinator comes
+// before it with no finite verb, comma or coordinating conjunction between.
+bool InSubordinateClause(const OutWordNode& n) {
+    for (const OutWordNode* w = n.Prev; w != nullptr; w = w->Prev) {
+        if (IsSubordinator(*w)) return true;
+        if (IsFiniteVerb(*w) || w->OutTag == "st" || w->OutTag == "Ykon") return false;
+    }
+    return false;
+}
+
+// Inside a subordinate clause only a subject pronoun goes before the
+// negation: "att han inte är", "om du inte kommer".
+void PlaceSubordinateNegation(OutWordNode& n) {
+    OutWordNode& m = *n.Next;
+    if (m.OutTag == "ppsu") std::swap(n.OutPos, m.OutPos);
+}
+
 void PlaceNegation(OutWordNode& n) {
+    if (InSubordinateClause(n)) {
+        PlaceSubordinateNegation(n);
+        return;
+    }
     OutWordNode& m = *n.Next;
     if (IsFiniteVerb(m)) std::swap(n.OutPos, m.OutPos);
     OutWordNode* k = m.Next;

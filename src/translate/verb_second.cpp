@@ -35,6 +35,18 @@ std::size_t NounPhraseEnd(const std::vector<OutWordNode*>& order, std::size_t be
     return end;
 }
 
+// Where the prepositional phrase that starts at `begin` ends, taking in the
+// prepositional phrases that qualify its noun: "i huset av min far".
+std::size_t PrepositionalPhraseEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
+    std::size_t end = begin;
+    while (end < order.size() && HasTag(order[end], {"prep"})) {
+        const std::size_t nounEnd = NounPhraseEnd(order, end + 1);
+        if (nounEnd == end + 1) break;
+        end = nounEnd;
+    }
+    return end;
+}
+
 // Where the element that opens the sentence ends, when it is one that
 // Swedish follows with the verb: adverbs, a prepositional phrase, or a
 // subordinate clause closed by a comma. Zero when the sentence opens
@@ -45,7 +57,7 @@ std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
         while (end < order.size() && HasTag(order[end], {"adv", "advx"})) ++end;
     } else if (HasTag(order[0], {"prep"}) && NounPhraseEnd(order, 1) > 1) {
         // A postposition closes the phrase ("för två år sedan").
-        end = NounPhraseEnd(order, 1);
+        end = PrepositionalPhraseEnd(order, 0);
         if (end < order.size() && HasTag(order[end], {"post"})) ++end;
     } else if (HasTag(order[0], {"Konj", "prpx", "prep"})) {
         // A clause, or a preposition with its infinitive ("efter att ha
@@ -69,11 +81,20 @@ void SplitVerbGroup(OutWordNode& verb, OutWordNode& subjectEnd) {
     subjectEnd.SvText = std::string(subjectEnd.SvText.view()) + text.substr(blank);
 }
 
+// "vilken bok": a question word with its noun opens the question.
+bool IsQuestionDeterminer(const OutWordNode* w) {
+    if (!HasTag(w, {"indf", "intr"})) return false;
+    std::string text(w->SvText.view());
+    if (!text.empty()) text.front() = LowerOf(text.front());
+    return text == "vilken" || text == "vilket" || text == "vilka";
+}
+
 // Where the subject of the verb starts, or npos when nothing calls for the
 // verb to move: a question opens with its subject, or with a question word
 // and then the subject; a statement with a fronted element and then the
 // subject.
 std::size_t SubjectStart(const std::vector<OutWordNode*>& order, bool question) {
+    if (question && IsQuestionDeterminer(order[0])) return NounPhraseEnd(order, 0);
     if (question) return HasTag(order[0], {"intr", "advx"}) ? 1 : 0;
     const std::size_t fronted = FrontedElementEnd(order);
     return fronted == 0 ? std::string::npos : fronted;
@@ -118,7 +139,7 @@ void PlaceLateSubject(std::vector<OutWordNode*>& order) {
     std::size_t finite = 0;
     while (finite < order.size() && !IsFiniteVerb(order[finite])) ++finite;
     std::size_t pronoun = finite + 1;
-    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf"})) ++pronoun;
+    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf", "part"})) ++pronoun;
     if (pronoun >= order.size() || pronoun == finite + 1 || !HasTag(order[pronoun], {"ppsu"})) return;
     std::rotate(At(order, finite + 1), At(order, pronoun), At(order, pronoun + 1));
 }
@@ -147,11 +168,26 @@ void DropCommaBefore(std::vector<OutWordNode*>& order, std::size_t verb) {
     order.erase(At(order, verb - 1));
 }
 
+// The second of two coordinated main clauses has its own verb-second order:
+// "och efteråt kommer jag tillbaka".
+void PlaceCoordinatedVerbSecond(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        if (!HasTag(order[i], {"Ykon"})) continue;
+        std::vector<OutWordNode*> clause(At(order, i + 1), order.end());
+        const std::size_t start = FrontedElementEnd(clause);
+        if (start == 0 || !MoveVerbBeforeSubject(clause, start, false)) continue;
+        DropCommaBefore(clause, start);
+        order.erase(At(order, i + 1), order.end());
+        order.insert(order.end(), clause.begin(), clause.end());
+    }
+}
+
 }  // namespace
 
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
     if (facts.question) PlaceLateSubject(order);
+    PlaceCoordinatedVerbSecond(order);
     const std::size_t start = SubjectStart(order, facts.question);
     if (start == std::string::npos) {
         if (facts.passive) PlacePassiveSubjectFirst(order);

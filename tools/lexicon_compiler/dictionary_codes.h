@@ -25,6 +25,7 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"drop-a", kDropAFlag},                   {"s-verb", kSVerbFlag},
     {"de-from", kDeFromFlag},                 {"de-about", kDeAboutFlag}, {"de-none", kDeNoneFlag},
     {"on-place", kOnPlaceFlag},               {"measure", kMeasureFlag},
+    {"reflexive", kReflexiveFlag},            {"own-reflexive", kOwnReflexiveFlag},
 };
 
 struct NamedValue {

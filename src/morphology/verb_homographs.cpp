@@ -1,0 +1,63 @@
+#include "morphology/verb_homographs.h"
+
+#include "morphology/class_tests.h"
+#include "morphology/staging.h"
+
+namespace quelvo {
+namespace {
+
+constexpr int kNoun = 1;
+constexpr int kAdverb = 5;
+constexpr int kConjunction = 8;
+constexpr int kSubjectPronoun = 10;
+constexpr int kProperName = 16;
+constexpr int kThirdPerson = 3;
+
+// Punctuation, conjunctions, "y", "que" and the relatives end a clause.
+bool EndsClause(const WordNode* w) {
+    return w == nullptr || OneOf(w->SpClass, {100, kConjunction, 39, 49, 14, 51, 52});
+}
+
+bool IsFiniteVerb(const WordNode& w) {
+    return (IsVerbClass(w.SpClass) || w.SpClass == 4) && Between(w.PersonNo, 1, 6);
+}
+
+bool ClauseHasFiniteVerb(const WordNode& word) {
+    for (const WordNode* w = word.Prev; !EndsClause(w); w = w->Prev)
+        if (IsFiniteVerb(*w)) return true;
+    for (const WordNode* w = word.Next; !EndsClause(w); w = w->Next)
+        if (IsFiniteVerb(*w)) return true;
+    return false;
+}
+
+bool OpensClause(const WordNode& w) { return w.Prev == nullptr || EndsClause(w.Prev); }
+
+// The person a verb at `word` must have, 0 for any, -1 where no verb stands.
+int VerbPlaceAt(const WordNode& word) {
+    if (OpensClause(word)) return 0;
+    const WordNode& prev = *word.Prev;
+    if (prev.SpClass == kAdverb && OpensClause(prev)) return 0;
+    if (prev.SpClass == kNoun || prev.SpClass == kProperName) return kThirdPerson;
+    if (prev.SpClass == kSubjectPronoun) return prev.PersonNo;
+    return -1;
+}
+
+}  // namespace
+
+void ResolveVerbHomographs(TranslationState& s) {
+    int pos = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
+        if (!OneOf(n->SpClass, {kNoun, kConjunction}) || (n->SpClass == kConjunction && EndsClause(n->Next))) continue;
+        const int person = VerbPlaceAt(*n);
+        if (person < 0 || ClauseHasFiniteVerb(*n)) continue;
+        bool found = false;
+        ReanalyseVerb(s, n->SpText, found);
+        if (!found || !IsVerbClass(s.StagedWord.SpClass) || !Between(s.StagedWord.PersonNo, 1, 6)) continue;
+        if (person != 0 && s.StagedWord.PersonNo != person) continue;
+        TakeStagedVerb(s, *n);
+        SetTag(s, pos, "v");
+        SetClassText(s, pos, "v");
+    }
+}
+
+}  // namespace quelvo
