@@ -12,7 +12,7 @@ constexpr int kInfinitive = 19;
 // Verbs whose object is mostly a person: "la saludo" is "hälsar på henne".
 bool TakesPersonObject(const WordNode* verb) {
     return OneOf(SpWordOf(verb), {"saludar", "conocer", "visitar", "ayudar", "amar", "besar", "invitar", "abrazar",
-                                  "llamar", "querer", "odiar", "acompa\xF1ar", "despertar"});
+                                  "llamar", "querer", "odiar", "acompa\xF1" "ar", "despertar"});
 }
 
 bool IsSingularNoun(const WordNode& n) {
