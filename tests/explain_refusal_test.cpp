@@ -62,8 +62,9 @@ TEST_P(ExplainRefusal, IsReportedLikeATranslation) {
     EXPECT_EQ(table.document.find("Refused: " + message) != std::string::npos, c.rejection != Rejection::None);
 
     const auto dir = std::filesystem::path(testing::TempDir());
-    const auto input = dir / "explain_refusal_in.txt";
-    const auto errors = dir / "explain_refusal_err.txt";
+    // Named by case: the shards of the test run side by side.
+    const auto input = dir / ("explain_refusal_in_" + std::string(c.name) + ".txt");
+    const auto errors = dir / ("explain_refusal_err_" + std::string(c.name) + ".txt");
     std::ofstream(input) << c.text << '\n';
     const std::string command = std::string(QUELVO_CLI) + " --data " + QUELVO_FIXTURES + "/analysis --explain=json < '" +
                                 input.string() + "' > /dev/null 2> '" + errors.string() + "'";

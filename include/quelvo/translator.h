@@ -1,6 +1,7 @@
 #pragma once
 // The translator's public interface: load the dictionaries once, then
 // translate any number of sentences, from any number of threads.
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -15,7 +16,10 @@ namespace quelvo {
 class Lexicon;
 
 // Why an input was refused before translation.
-enum class Rejection { None, EmptyText, SeveralSentences, TooManyWords };
+enum class Rejection { None, EmptyText, SeveralSentences, TooManyWords, TooLongText };
+
+// The longest input one translation accepts, in characters.
+inline constexpr std::size_t kMaxInputCharacters = 10000;
 
 // The message shown for a rejection ("Ingen text!", ...), UTF-8.
 std::string_view MessageOf(Rejection rejection);
@@ -44,6 +48,9 @@ class Translator {
 public:
     // Loads the seven dictionary files of `dataDir`.
     static std::variant<Translator, DataError> Open(const std::filesystem::path& dataDir);
+    // What the dictionaries loaded with but should not have: a file without
+    // its closing mark. To be shown once.
+    const std::vector<DataError>& Warnings() const;
 
     Translation Translate(std::string_view utf8Text) const;
     TokenSegments Tokens(std::string_view utf8Text) const;

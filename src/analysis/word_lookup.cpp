@@ -232,10 +232,13 @@ void ApplyClassRules(WordFields& w) {
     if (w.SpClass == wc::kNoun || (w.SpClass >= wc::kNounAdjective && w.SpClass <= wc::kNounPossessive)) GenderOfCode(w.SvCode2, w.Gender);
 }
 
-// A word without a Swedish entry is shown between "< " and " >".
+// A word without a Swedish entry is shown between "< " and " >"; a long word
+// is cut short so that both marks fit.
 void MarkWithoutSwedishEntry(WordFields& w, const Str30& tok) {
     if (!w.SvKey.empty() || IsNumber(tok) || w.SpWord == "." || w.SpClass == wc::kProperName) return;
-    const Str30 marked(std::string("< ") + w.SvWord.str() + " >");
+    constexpr std::string_view kOpen = "< ", kClose = " >";
+    const std::string_view word = w.SvWord.view().substr(0, Str30::kCapacity - kOpen.size() - kClose.size());
+    const Str30 marked(std::string(kOpen) + std::string(word) + std::string(kClose));
     w.SvWord = marked;
     w.SvForm = marked;
 }

@@ -35,6 +35,8 @@ public:
             SeparatePronouns(token);
             ExpandContraction(token);
             AddToken(token);
+            // The 21st token already refuses the segment: the rest is not read.
+            if (s_.WordCount > kMaxSegmentWords + 1) break;
             if (s_.ScanPos > s_.TextLen || IsTerminator(token)) break;
         }
         --s_.WordCount;

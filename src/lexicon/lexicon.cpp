@@ -4,14 +4,29 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <system_error>
+#include <vector>
+
+#include "lexicon/file_checks.h"
 
 namespace quelvo {
 namespace {
 
-std::variant<std::string, DataError> ReadDataFile(const std::filesystem::path& path) {
+// What stands in the way of reaching `path`, said as it is: a directory that
+// cannot be searched or a loop of symbolic links is not a missing file.
+std::optional<DataError> Unreachable(const std::filesystem::path& path, bool wantDirectory) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) return DataError{path.string(), 0, "", "the file is missing"};
-    if (!std::filesystem::is_regular_file(path, error)) return DataError{path.string(), 0, "", "not a regular file"};
+    const auto status = std::filesystem::status(path, error);
+    if (error == std::errc::permission_denied) return DataError{path.string(), 0, "", "a directory on the way cannot be searched"};
+    if (error == std::errc::too_many_symbolic_link_levels) return DataError{path.string(), 0, "", "a loop of symbolic links"};
+    if (!std::filesystem::exists(status)) return DataError{path.string(), 0, "", wantDirectory ? "no such directory" : "the file is missing"};
+    if (wantDirectory && !std::filesystem::is_directory(status)) return DataError{path.string(), 0, "", "not a directory"};
+    if (!wantDirectory && !std::filesystem::is_regular_file(status)) return DataError{path.string(), 0, "", "not a regular file"};
+    return std::nullopt;
+}
+
+std::variant<std::string, DataError> ReadDataFile(const std::filesystem::path& path) {
+    if (auto error = Unreachable(path, false)) return *error;
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     if (in) bytes << in.rdbuf();
@@ -20,12 +35,16 @@ std::variant<std::string, DataError> ReadDataFile(const std::filesystem::path& p
 }
 
 // Reads one dictionary file into `index`, the file named by its kind.
+// A file without its closing mark is read, and a warning says so.
 template <typename Index>
-std::optional<DataError> ReadInto(const std::filesystem::path& dir, Index& index) {
+std::optional<DataError> ReadInto(const std::filesystem::path& dir, Index& index, std::vector<DataError>& warnings) {
     const std::filesystem::path path = dir / Index::kFileName;
     auto bytes = ReadDataFile(path);
     if (auto* error = std::get_if<DataError>(&bytes)) return *error;
-    auto read = Index::Read(std::get<std::string>(bytes));
+    const std::string& text = std::get<std::string>(bytes);
+    if (auto fault = CheckFileBytes(Index::kFileName, text)) return DataError{path.string(), fault->line, fault->text, fault->reason};
+    if (auto warning = MissingEndMark(Index::kFileName, text)) warnings.push_back(DataError{path.string(), 0, "", *warning});
+    auto read = Index::Read(text);
     if (auto* fault = std::get_if<FileFault>(&read)) return DataError{path.string(), fault->line, fault->text, fault->reason};
     index = std::get<Index>(std::move(read));
     return std::nullopt;
@@ -34,12 +53,13 @@ std::optional<DataError> ReadInto(const std::filesystem::path& dir, Index& index
 }  // namespace
 
 std::variant<std::shared_ptr<const Lexicon>, DataError> Lexicon::Load(const std::filesystem::path& dir) {
-    if (!std::filesystem::is_directory(dir)) return DataError{dir.string(), 0, "", "no such directory"};
+    if (auto error = Unreachable(dir, true)) return *error;
     auto lexicon = std::make_shared<Lexicon>();
-    for (auto error : {ReadInto(dir, lexicon->spanishWords_), ReadInto(dir, lexicon->swedishEntries_),
-                       ReadInto(dir, lexicon->formEntries_), ReadInto(dir, lexicon->verbForms_),
-                       ReadInto(dir, lexicon->phrases_), ReadInto(dir, lexicon->irregularNouns_),
-                       ReadInto(dir, lexicon->irregularVerbs_)}) {
+    auto& w = lexicon->warnings_;
+    for (auto error : {ReadInto(dir, lexicon->spanishWords_, w), ReadInto(dir, lexicon->swedishEntries_, w),
+                       ReadInto(dir, lexicon->formEntries_, w), ReadInto(dir, lexicon->verbForms_, w),
+                       ReadInto(dir, lexicon->phrases_, w), ReadInto(dir, lexicon->irregularNouns_, w),
+                       ReadInto(dir, lexicon->irregularVerbs_, w)}) {
         if (error) return *error;
     }
     return std::shared_ptr<const Lexicon>(std::move(lexicon));

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <variant>
+#include <vector>
 
 #include "lexicon/form_entries.h"
 #include "lexicon/irregular_nouns.h"
@@ -28,6 +29,8 @@ public:
     const PhraseFile& Phrases() const { return phrases_; }
     const IrregularNounFile& IrregularNouns() const { return irregularNouns_; }
     const IrregularVerbFile& IrregularVerbs() const { return irregularVerbs_; }
+    // Damage that did not stop the reading: a file without its closing mark.
+    const std::vector<DataError>& Warnings() const { return warnings_; }
 
 private:
     SpanishWordFile spanishWords_;
@@ -37,6 +40,7 @@ private:
     PhraseFile phrases_;
     IrregularNounFile irregularNouns_;
     IrregularVerbFile irregularVerbs_;
+    std::vector<DataError> warnings_;
 };
 
 }  // namespace quelvo

@@ -2,6 +2,7 @@
 
 #include "analysis/build_sentence.h"
 #include "input/abbreviations.h"
+#include "input/input_cleaning.h"
 #include "input/punctuation.h"
 #include "input/split_segment.h"
 #include "translate/dispatch.h"
@@ -37,6 +38,9 @@ void ResetSegmentCounters(TranslationState& s) {
     s.CurPhraseNo = 1;
     s.CurWordNo = 1;
     s.PhraseCounter = 1;
+    // Per-word arrays are sized by this segment alone, so that work and
+    // memory stay bounded by the segment however many came before it.
+    s.SlotCount = 1;
     // A segment that puts out no word must not hand the previous segment's
     // words to the word-order pass a second time.
     s.OutList = {};
@@ -49,7 +53,9 @@ bool ClosesUp(std::string_view word) {
 
 }  // namespace
 
-Rejection PrepareInput(TranslationState& s, std::string_view text) {
+Rejection PrepareInput(TranslationState& s, std::string_view rawText) {
+    const std::string cleaned = CleanInputText(rawText);
+    std::string_view text = cleaned;
     s.UnknownIndex = 1;
     s.ScanPos = 1;
     s.SlotCount = 1;
@@ -57,6 +63,7 @@ Rejection PrepareInput(TranslationState& s, std::string_view text) {
     // by a line break is still one sentence, and blank input is empty input.
     while (!text.empty() && IsTrailingBlank(text.back())) text.remove_suffix(1);
     if (text.empty()) return Rejection::EmptyText;
+    if (text.size() > kMaxInputCharacters) return Rejection::TooLongText;
     if (HoldsSeveralSentences(text)) return Rejection::SeveralSentences;
     s.InputText = std::string(text);
     s.TextLen = static_cast<int>(text.size());
@@ -75,7 +82,7 @@ Rejection RunSegmentLoop(TranslationState& s, const SegmentWork& segmentWork) {
         if (s.ScanPos > static_cast<int>(s.InputText.size())) break;
         ResetSegmentCounters(s);
         SplitSegment(s);
-        if (s.WordCount > kMaxSegmentWords) return Rejection::TooManyWords;
+        if (s.WordCount > kMaxSegmentWords) return Rejection::TooManyWords;  // read no further than the 21st
         if (s.WordCount < 1) break;
         segmentWork(s);
     }

@@ -1,6 +1,7 @@
 #include "quelvo/translator.h"
 
 #include "core/text_codec.h"
+#include "input/input_cleaning.h"
 #include "lexicon/lexicon.h"
 #include "grammar/grammar_dump.h"
 #include "translate/explain.h"
@@ -9,11 +10,14 @@
 
 namespace quelvo {
 
+static_assert(kMaxInputCharacters == 10000, "the message of TooLongText names the bound");
+
 std::string_view MessageOf(Rejection rejection) {
     switch (rejection) {
         case Rejection::EmptyText: return "Ingen text!";
         case Rejection::SeveralSentences: return "Flera meningar!";
         case Rejection::TooManyWords: return "För många ord!";
+        case Rejection::TooLongText: return "För lång text (högst 10000 tecken)!";
         case Rejection::None: break;
     }
     return "";
@@ -38,9 +42,11 @@ std::variant<Translator, DataError> Translator::Open(const std::filesystem::path
     return Translator(std::get<std::shared_ptr<const Lexicon>>(std::move(loaded)));
 }
 
+const std::vector<DataError>& Translator::Warnings() const { return lexicon_->Warnings(); }
+
 Translation Translator::Translate(std::string_view utf8Text) const {
     Translation result;
-    const Cp1252Text input = ToCp1252(utf8Text);
+    const Cp1252Text input = ToCp1252(ComposeAccents(utf8Text));
     result.replacedCharacters = input.replaced;
     TranslationState s(*lexicon_);
     result.rejection = PrepareInput(s, input.bytes);
@@ -51,7 +57,7 @@ Translation Translator::Translate(std::string_view utf8Text) const {
 
 TokenSegments Translator::Tokens(std::string_view utf8Text) const {
     TokenSegments result;
-    const Cp1252Text input = ToCp1252(utf8Text);
+    const Cp1252Text input = ToCp1252(ComposeAccents(utf8Text));
     result.replacedCharacters = input.replaced;
     TranslationState s(*lexicon_);
     result.rejection = PrepareInput(s, input.bytes);
@@ -66,7 +72,7 @@ TokenSegments Translator::Tokens(std::string_view utf8Text) const {
 
 Explanation Translator::Explain(std::string_view utf8Text, ExplainFormat format) const {
     Explanation result;
-    const Cp1252Text input = ToCp1252(utf8Text);
+    const Cp1252Text input = ToCp1252(ComposeAccents(utf8Text));
     result.replacedCharacters = input.replaced;
     TranslationState s(*lexicon_);
     nlohmann::json segments = nlohmann::json::array();

@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);  // buffered standard input tells how much waits to be read
     CLI::App app{"Translates Spanish sentences into Swedish, one sentence per input.", "quelvo"};
     Options opt;
-    app.add_option("--data", opt.dataDir, "Directory of the seven dictionary files")->check(CLI::ExistingDirectory);
+    // A --data that is no directory is a data error (exit 3), said by the loader.
+    app.add_option("--data", opt.dataDir, "Directory of the seven dictionary files");
     app.add_flag("--tokens", opt.tokens, "Print the tokens of each segment instead of a translation");
     // A flag, so that "--explain 'Tengo un perro.'" explains that sentence;
     // the JSON form is asked for as "--explain=json".
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
         return kExitData;
     }
     const auto& translator = std::get<quelvo::Translator>(opened);
+    for (const auto& warning : translator.Warnings()) std::cerr << "quelvo: warning: " << warning.Describe() << '\n';
     if (app.count("--text") > 0) return RunTextMode(translator, textMode);
 
     if (!opt.words.empty()) return RunOne(translator, opt, Join(opt.words), "") ? 0 : kExitRejected;
