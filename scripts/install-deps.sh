@@ -3,10 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-<<<<<<< HEAD
-          nlohmann-json3-dev qt6-base-dev ccache libicu-dev clang-14 libfuzzer-14-dev libclang-rt-14-dev)
-=======
-          nlohmann-json3-dev qt6-base-dev ccache libcpp-httplib-dev chromium nginx-light wrk curl zlib1g-dev
+          nlohmann-json3-dev qt6-base-dev ccache libcpp-httplib-dev chromium nginx-light wrk curl zlib1g-dev libicu-dev
           clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 # The sources of the imported vocabulary: the Swedish morphology, the tool that
 # lists it, and the bilingual dictionaries (direct and through German, French,
@@ -15,7 +12,6 @@ packages+=(apertium-swe-nor lttoolbox-dev dict-freedict-swe-spa
            dict-freedict-spa-deu dict-freedict-deu-spa dict-freedict-deu-swe dict-freedict-swe-deu
            dict-freedict-fra-spa dict-freedict-fra-swe dict-freedict-ita-spa dict-freedict-ita-swe
            dict-freedict-spa-eng dict-freedict-eng-spa dict-freedict-eng-swe dict-freedict-swe-eng)
->>>>>>> main
 
 missing=()
 for p in "${packages[@]}"; do
