@@ -19,14 +19,14 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$(nproc)")
 
 echo "== fuzz targets, a few seconds each"
-CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DQUELVO_FUZZ=ON \
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DQUELVO_FUZZ=ON -DQUELVO_PREBUILT_DATA="$PWD/build/data" \
   -DQUELVO_GUI=OFF -DQUELVO_BENCH=OFF >build-fuzz.configure.log
 cmake --build build-fuzz -j"$(nproc)" --target quelvo_fuzzers >build-fuzz.build.log \
   || { tail -n 60 build-fuzz.build.log >&2; exit 1; }
 fuzz/run.sh build-fuzz 5
 
 echo "== ThreadSanitizer: eight threads sharing one translator"
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Release -DQUELVO_THREAD_SANITIZE=ON \
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Release -DQUELVO_THREAD_SANITIZE=ON -DQUELVO_PREBUILT_DATA="$PWD/build/data" \
   -DQUELVO_GUI=OFF -DQUELVO_BENCH=OFF >build-tsan.configure.log
 cmake --build build-tsan -j"$(nproc)" --target quelvo_thread_tests >build-tsan.build.log \
   || { tail -n 60 build-tsan.build.log >&2; exit 1; }
