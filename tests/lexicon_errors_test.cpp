@@ -76,23 +76,20 @@ TEST_P(MalformedFile, IsNamedWithItsLineAndFault) {
 
 std::string Records(std::size_t count, std::size_t size) { return std::string(count * size, '\0'); }
 
-// `count` valid records of "SvVerb1.pek" and of "OregSubs.pek".
-std::string VerbRecords(std::size_t count) {
-    std::string record;
-    for (int k = 0; k < 5; ++k) record += generated::PekString("ir", 20);
-    record += generated::PekString("x", 30);
+// `count` copies of a valid record of "SvVerb1.pek" (five strings of 20
+// characters, one of 30) or of "OregSubs.pek" (four of 30, then padding).
+std::string Repeated(const std::string& record, std::size_t count) {
     std::string records;
     for (std::size_t i = 0; i < count; ++i) records += record;
     return records;
 }
-
+std::string VerbRecords(std::size_t count) {
+    const std::string form = generated::PekString("ir", 20);
+    return Repeated(form + form + form + form + form + generated::PekString("x", 30), count);
+}
 std::string NounRecords(std::size_t count) {
-    std::string record;
-    for (int k = 0; k < 4; ++k) record += generated::PekString("man", 30);
-    record.resize(132, '\0');
-    std::string records;
-    for (std::size_t i = 0; i < count; ++i) records += record;
-    return records;
+    const std::string form = generated::PekString("man", 30);
+    return Repeated(form + form + form + form + std::string(8, '\0'), count);
 }
 
 std::string WithByte(std::string bytes, std::size_t at, char value) {
