@@ -10,6 +10,8 @@
 #include "our_forms.h"
 #include "swedish/comparison.h"
 #include "swedish/verb_forms.h"
+#include "morphology_listing.h"
+#include "readable_tables.h"
 #include "swedish_classes.h"
 
 namespace quelvo::lchk {
@@ -22,6 +24,8 @@ constexpr std::string_view kListedSlot = "sg ind";  // a gender the morphology l
 constexpr int kDefaultComparison = 3;
 // Both parts of a compound have at least this many bytes, as the morphology's lookup has it.
 constexpr std::size_t kMinCompoundPart = 3;
+// A UTF-8 byte inside a character, where no part may start.
+constexpr unsigned char kContinuationMask = 0xC0, kContinuationBits = 0x80;
 
 std::optional<limp::WordClass> MorphologyClass(const lexc::SwedishEntry& entry) {
     switch (ClassOfCode(entry.codes[0])) {
@@ -138,8 +142,6 @@ private:
     const limp::KnownWord& known_;
 };
 
-}  // namespace
-
 std::vector<std::string> WordsToList(const std::vector<lexc::SwedishEntry>& entries) {
     std::set<std::string> words;
     for (const lexc::SwedishEntry& e : entries)
@@ -155,9 +157,23 @@ std::vector<std::string> CompoundPartsToList(const std::vector<lexc::SwedishEntr
         const std::string word = InflectedWord(e);
         if (!wordClass || morphology.Find(word, *wordClass) != nullptr) continue;
         for (std::size_t split = kMinCompoundPart; split + kMinCompoundPart <= word.size(); ++split)
-            if ((static_cast<unsigned char>(word[split]) & 0xC0) != 0x80) parts.insert(word.substr(split));
+            if ((static_cast<unsigned char>(word[split]) & kContinuationMask) != kContinuationBits)
+                parts.insert(word.substr(split));
     }
     return {parts.begin(), parts.end()};
+}
+
+}  // namespace
+
+limp::Morphology ListEntryMorphology(const std::string& analyser, const std::vector<lexc::SwedishEntry>& entries,
+                                     const std::string& workDir, std::string& error) {
+    std::string listing = limp::ListMorphology(analyser, WordsToList(entries), workDir, error);
+    const std::vector<std::string> parts =
+        CompoundPartsToList(entries, limp::ParseMorphologyListing(analyser, listing));
+    if (error.empty() && !parts.empty()) listing += limp::ListMorphology(analyser, parts, workDir, error);
+    limp::Morphology morphology = limp::ParseMorphologyListing(analyser, listing);
+    if (error.empty()) error = morphology.error;
+    return morphology;
 }
 
 CheckResult CheckInflections(const std::vector<lexc::SwedishEntry>& entries, const limp::Morphology& morphology,
@@ -176,6 +192,17 @@ CheckResult CheckInflections(const std::vector<lexc::SwedishEntry>& entries, con
         if (std::optional<Disagreement> d = EntryCheck(e, *known).Run(*s)) result.disagreements.push_back(std::move(*d));
     }
     return result;
+}
+
+void DropReviewed(CheckResult& result, const std::string& reviewText) {
+    std::set<std::string> reviewed;
+    for (const limp::TableRow& row : limp::ReadTable(reviewText))
+        if (row.contains("word") && row.contains("codes")) reviewed.insert(row.at("word") + '\t' + row.at("codes"));
+    const auto kept = std::ranges::remove_if(result.disagreements, [&](const Disagreement& d) {
+        return reviewed.contains(d.word + '\t' + d.ourCodes);
+    });
+    result.reviewed += static_cast<int>(kept.size());
+    result.disagreements.erase(kept.begin(), kept.end());
 }
 
 }  // namespace quelvo::lchk

@@ -22,22 +22,28 @@ struct Disagreement {
 
 struct CheckResult {
     std::vector<Disagreement> disagreements;
+    int reviewed = 0;                   // disagreements the review file keeps as they are
     std::vector<Disagreement> unknown;  // nouns, adjectives and verbs it does not know: our forms alone
     int checked = 0;                    // entries whose word the morphology knows
 };
 
-// The words (UTF-8) whose forms the check needs listed.
-std::vector<std::string> WordsToList(const std::vector<lexc::SwedishEntry>& entries);
-
-// The last parts of the words that `morphology` does not list, through
-// which it may know them as compounds ("huvudstad" through "stad"; the
-// longest part it knows wins).
-std::vector<std::string> CompoundPartsToList(const std::vector<lexc::SwedishEntry>& entries,
-                                             const limp::Morphology& morphology);
+// The forms of the entries' words as lt-paradigm lists them with `analyser`,
+// and those of the last parts of the words it does not list, through which
+// it may know them as compounds ("huvudstad" through "stad"; the longest part
+// it knows wins). `workDir` receives the listings; `error` names the
+// analyser or the listing when they fail.
+limp::Morphology ListEntryMorphology(const std::string& analyser, const std::vector<lexc::SwedishEntry>& entries,
+                                     const std::string& workDir, std::string& error);
 
 // Checks the nouns, adjectives and verbs (particle verbs by their verb);
 // `lexicon` provides the irregular nouns and verbs. Texts are UTF-8.
 CheckResult CheckInflections(const std::vector<lexc::SwedishEntry>& entries, const limp::Morphology& morphology,
                              const Lexicon& lexicon);
+
+// The review file holds the disagreements looked at and kept (our entry is
+// right, or the morphology is wrong): columns `word`, `codes` (our codes as
+// the check writes them, "v 1"), `note`. A disagreement it names moves from
+// the list to the count; one whose codes have changed since stays.
+void DropReviewed(CheckResult& result, const std::string& reviewText);
 
 }  // namespace quelvo::lchk

@@ -11,7 +11,7 @@
 #include "builder_steps.h"
 #include "inflection_check.h"
 #include "lexicon_compiler.h"
-#include "morphology_listing.h"
+#include "import_text.h"
 
 namespace {
 
@@ -49,19 +49,6 @@ std::vector<lexc::SwedishEntry> EntriesOf(const lexc::SourceSet& sources) {
     return model.entries;
 }
 
-// The forms of the entries' words, and of the last parts of the words the
-// first listing lacks.
-limp::Morphology ListedMorphology(const std::string& analyser, const std::vector<lexc::SwedishEntry>& entries,
-                                  const std::string& workDir, std::string& error) {
-    std::string listing = limp::ListMorphology(analyser, lchk::WordsToList(entries), workDir, error);
-    const std::vector<std::string> parts =
-        lchk::CompoundPartsToList(entries, limp::ParseMorphologyListing(analyser, listing));
-    if (error.empty() && !parts.empty()) listing += limp::ListMorphology(analyser, parts, workDir, error);
-    limp::Morphology morphology = limp::ParseMorphologyListing(analyser, listing);
-    if (error.empty()) error = morphology.error;
-    return morphology;
-}
-
 void Report(const std::string& file, const lchk::CheckResult& result, bool withUnknown) {
     for (const lchk::Disagreement& d : result.disagreements)
         std::cout << file << ':' << d.line << '\t' << d.word << "\tours " << d.ourCodes << ": " << d.ourForms
@@ -71,7 +58,8 @@ void Report(const std::string& file, const lchk::CheckResult& result, bool withU
             std::cout << file << ':' << d.line << '\t' << d.word << "\tours " << d.ourCodes << ": " << d.ourForms
                       << "\tunknown to apertium\n";
     std::cout << file << ": " << result.checked << " entries checked, " << result.unknown.size()
-              << " unknown to the morphology, " << result.disagreements.size() << " disagree\n";
+              << " unknown to the morphology, " << result.disagreements.size() << " disagree, " << result.reviewed
+              << " more reviewed and kept\n";
 }
 
 }  // namespace
@@ -79,11 +67,13 @@ void Report(const std::string& file, const lchk::CheckResult& result, bool withU
 int main(int argc, char** argv) {
     CLI::App app{"Checks the inflection of the Swedish entries against Apertium's morphology"};
     std::string lexiconDir, importedDir, workDir = (fs::temp_directory_path() / "quelvo-lexicon-check").string();
-    std::string analyser = "/usr/share/apertium/apertium-swe-nor/swe-nob.automorf.bin";
+    std::string analyser = QUELVO_SWEDISH_ANALYSER;
     app.add_option("--lexicon", lexiconDir, "folder of the hand-written sources")->required();
     app.add_option("--imported", importedDir, "folder of the imported sources, checked as well");
     app.add_option("--analyser", analyser, "the compiled Swedish analyser (swe-nob.automorf.bin)");
     app.add_option("--work", workDir, "folder for the compiled lexicon and the listings");
+    std::string reviewFile;
+    app.add_option("--review", reviewFile, "the disagreements of the hand-written entries looked at and kept");
     bool withUnknown = false;
     app.add_flag("--unknown", withUnknown, "also print our forms of the words the morphology does not know");
     CLI11_PARSE(app, argc, argv);
@@ -100,10 +90,13 @@ int main(int argc, char** argv) {
     const std::vector<lexc::SwedishEntry> handWritten = EntriesOf(sources), importedEntries = EntriesOf(imported);
     std::vector<lexc::SwedishEntry> all = handWritten;
     all.insert(all.end(), importedEntries.begin(), importedEntries.end());
-    const limp::Morphology morphology = ListedMorphology(analyser, all, workDir, error);
+    const limp::Morphology morphology = lchk::ListEntryMorphology(analyser, all, workDir, error);
+    const std::string review = reviewFile.empty() ? std::string() : limp::ReadWholeFile(reviewFile, error);
     if (!error.empty()) return Fail(error);
 
-    Report((fs::path(lexiconDir) / kEntriesFile).string(), lchk::CheckInflections(handWritten, morphology, *lexicon), withUnknown);
+    lchk::CheckResult handWrittenResult = lchk::CheckInflections(handWritten, morphology, *lexicon);
+    lchk::DropReviewed(handWrittenResult, review);
+    Report((fs::path(lexiconDir) / kEntriesFile).string(), handWrittenResult, withUnknown);
     if (!importedDir.empty())
         Report((fs::path(importedDir) / kEntriesFile).string(),
                lchk::CheckInflections(importedEntries, morphology, *lexicon), withUnknown);
