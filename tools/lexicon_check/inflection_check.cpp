@@ -48,7 +48,8 @@ char GenderLetter(const lexc::SwedishEntry& entry) {
 
 std::string OurCodes(const lexc::SwedishEntry& entry) {
     switch (ClassOfCode(entry.codes[0])) {
-        case wc::kNoun: return std::string("n ") + GenderLetter(entry) + ' ' + std::to_string(DeclensionOf(entry.codes[1]));
+        case wc::kNoun:
+            return std::string("n ") + GenderLetter(entry) + ' ' + std::to_string(DeclensionOf(entry.codes[1]));
         case wc::kAdjective:
             return "adj " + std::to_string(AdjClassOf(entry.codes[1])) + " cmp " +
                    std::to_string(ComparisonGroupOf(entry.codes[0]));
@@ -110,8 +111,12 @@ public:
             listed.push_back(forms.empty() ? "-" : Joined(forms, "|"));
         }
         if (!differs) return std::nullopt;
-        return Disagreement{entry_.line,         InflectedWord(entry_), OurCodes(entry_), Joined(FormsOf(s, entry_), " "),
-                            Joined(listed, " "), CodesText(limp::DeriveCodes({&word, known_.prefix}))};
+        return Disagreement{entry_.line,
+                            InflectedWord(entry_),
+                            OurCodes(entry_),
+                            Joined(FormsOf(s, entry_), " "),
+                            Joined(listed, " "),
+                            CodesText(limp::DeriveCodes({&word, known_.prefix}))};
     }
 
 private:
@@ -189,7 +194,8 @@ CheckResult CheckInflections(const std::vector<lexc::SwedishEntry>& entries, con
             continue;
         }
         ++result.checked;
-        if (std::optional<Disagreement> d = EntryCheck(e, *known).Run(*s)) result.disagreements.push_back(std::move(*d));
+        if (std::optional<Disagreement> d = EntryCheck(e, *known).Run(*s))
+            result.disagreements.push_back(std::move(*d));
     }
     return result;
 }

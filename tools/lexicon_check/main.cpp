@@ -80,11 +80,13 @@ int main(int argc, char** argv) {
 
     lexc::Diagnostics problems;
     const lexc::SourceSet sources = lexc::ReadSourceDirectory(lexiconDir, problems);
-    const lexc::SourceSet imported = importedDir.empty() ? lexc::SourceSet{} : lexc::ReadSourceDirectory(importedDir, problems);
+    const lexc::SourceSet imported =
+        importedDir.empty() ? lexc::SourceSet{} : lexc::ReadSourceDirectory(importedDir, problems);
     if (!problems.All().empty()) return Fail(problems.All().front().Describe());
     std::string error;
     fs::create_directories(workDir);
-    const std::shared_ptr<const Lexicon> lexicon = CompiledLexicon(sources, imported, fs::path(workDir) / "data", error);
+    const std::shared_ptr<const Lexicon> lexicon =
+        CompiledLexicon(sources, imported, fs::path(workDir) / "data", error);
     if (!lexicon) return Fail(error);
 
     const std::vector<lexc::SwedishEntry> handWritten = EntriesOf(sources), importedEntries = EntriesOf(imported);

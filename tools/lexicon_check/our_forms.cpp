@@ -94,7 +94,8 @@ std::vector<SlotForm> AdjectiveForms(TranslationState& s, const lexc::SwedishEnt
         comparative = EmittedComparative(s.Dict, [&](TranslationState& t) { EmitComparativeAre(t, word); });
     else if (group == kComparisonUnstressed)
         comparative = EmittedComparative(s.Dict, [&](TranslationState& t) { FyllIAdjSup_4(t, word); });
-    if (!comparative.empty() && !comparative.view().starts_with(kPeriphrasis)) Add(forms, kComparativeSlot, comparative);
+    if (!comparative.empty() && !comparative.view().starts_with(kPeriphrasis))
+        Add(forms, kComparativeSlot, comparative);
     return forms;
 }
 
