@@ -170,7 +170,7 @@ void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     if (AfterSuperlative(word) && IsSingularPlace(next)) r.text = "i";
     if (Is(next, "el") && Is(next->Next, "siglo")) r.text = "fr\xE5n";
     if (IsIn(ComparingWords, word.Prev)) r.text = "\xE4n";
-    if (HasFormCode(next, 99)) r.text = "i";
+    if (HasFormCode(next, fc::kInfinitiveClassNumber)) r.text = "i";
 }
 
 void RenderDe(WordNode& word, Rendering& r) {
