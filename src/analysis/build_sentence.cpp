@@ -63,6 +63,7 @@ void BuildWordList(TranslationState& s) {
     for (const TextNode* t = s.TokenList.Head; t != nullptr && position <= s.WordCount; t = t->Next, ++position) {
         StageWord(s, t->Text, position);
         AppendStagedWord(s, position);
+        s.WordList.Tail->Attached = t->Attached;
     }
     s.TokenList = {};
 }

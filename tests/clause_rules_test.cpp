@@ -1,0 +1,29 @@
+// Whole sentences over the shipped dictionaries, one group per rule of verbs
+// and clauses: each row is the Swedish line a careful translator would give.
+#include "shipped_rows.h"
+
+namespace quelvo {
+namespace {
+
+using testing_support::Row;
+
+class ClauseRules : public testing_support::ShippedSentences {};
+
+TEST_P(ClauseRules, GivesTheSwedishLine) { ExpectLine(); }
+
+// A pronoun written onto an infinitive is its object, never an article of
+// the word after it.
+constexpr Row kAttachedPronounRows[] = {
+    {"Vamos a venderlas mañana.", "Vi kommer att sälja dem i morgon."},
+    {"Quiero leerlo mañana.", "Jag vill läsa det i morgon."},
+    {"Tengo que verlos hoy.", "Jag måste se dem i dag."},
+    {"Voy a comerla ahora.", "Jag kommer att äta den nu."},
+    {"Quieren comprarlas.", "De vill köpa dem."},
+    {"Podemos ayudarte mañana.", "Vi kan hjälpa dig i morgon."},
+    {"Juan va a venderlos.", "Juan kommer att sälja dem."},
+    {"Necesito verlos mañana.", "Jag behöver se dem i morgon."},
+};
+INSTANTIATE_TEST_SUITE_P(AttachedPronouns, ClauseRules, testing::ValuesIn(kAttachedPronounRows));
+
+}  // namespace
+}  // namespace quelvo

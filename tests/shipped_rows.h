@@ -1,0 +1,41 @@
+#pragma once
+// Rows of whole sentences over the shipped dictionaries in build/data: a
+// Spanish sentence and the Swedish line it gives.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <variant>
+
+#include "quelvo/translator.h"
+
+namespace quelvo::testing_support {
+
+struct Row {
+    const char* spanish;
+    const char* swedish;
+};
+
+inline void PrintTo(const Row& row, std::ostream* os) { *os << row.spanish; }
+
+// The shipped dictionaries are loaded once for every row of a suite.
+class ShippedSentences : public testing::TestWithParam<Row> {
+public:
+    static void SetUpTestSuite() {
+        auto opened = Translator::Open(QUELVO_BUILD_DATA);
+        if (auto* error = std::get_if<DataError>(&opened)) FAIL() << error->Describe();
+        translator_ = std::make_unique<Translator>(std::move(std::get<Translator>(opened)));
+    }
+    static void TearDownTestSuite() { translator_.reset(); }
+
+protected:
+    void ExpectLine() const {
+        ASSERT_NE(translator_, nullptr);
+        EXPECT_EQ(translator_->Translate(GetParam().spanish).text, GetParam().swedish);
+    }
+
+private:
+    static inline std::unique_ptr<Translator> translator_;
+};
+
+}  // namespace quelvo::testing_support
