@@ -25,5 +25,21 @@ constexpr Row kAttachedPronounRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(AttachedPronouns, ClauseRules, testing::ValuesIn(kAttachedPronounRows));
 
+// "hacer" with a noun of the weather: the formal "det", "vara" in the tense
+// of "hacer" ("blir" for a weather to come) and the noun as a neuter adjective.
+constexpr Row kWeatherRows[] = {
+    {"Hoy hace calor.", "I dag är det varmt."},
+    {"En verano hace mucho calor.", "På sommaren är det mycket varmt."},
+    {"Ayer hacía viento.", "I går var det blåsigt."},
+    {"En el norte hace frío.", "I norr är det kallt."},
+    {"Mañana hará sol.", "I morgon blir det soligt."},
+    {"No hacía frío.", "Det var inte kallt."},
+    {"Hace sol y calor.", "Det är soligt och varmt."},
+    {"En enero hizo mucho frío.", "I januari var det mycket kallt."},
+    {"Hace mal tiempo.", "Det är dåligt väder."},
+    {"Ahora hace fresco.", "Nu är det svalt."},
+};
+INSTANTIATE_TEST_SUITE_P(Weather, ClauseRules, testing::ValuesIn(kWeatherRows));
+
 }  // namespace
 }  // namespace quelvo

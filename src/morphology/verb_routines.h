@@ -5,8 +5,9 @@
 
 namespace quelvo {
 
-// "hace buen tiempo", "hace calor": the verb is "är" (present) or "var"
-// (past), emitted for CurWord; `done` tells whether it was.
+// "hace buen tiempo", "hace calor": the verb is "vara" in the tense of
+// "hacer" ("blir" for the future), emitted for CurWord, and the weather
+// nouns take their Swedish reading; `done` tells whether it was.
 void WeatherVerb(TranslationState& s, bool& done);
 
 // "hacer" before an amount and its noun: a time ago, no verb in Swedish
