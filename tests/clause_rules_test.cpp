@@ -41,5 +41,19 @@ constexpr Row kWeatherRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Weather, ClauseRules, testing::ValuesIn(kWeatherRows));
 
+// An exclamation with "qué" or "cuánto" keeps its subject before the verb.
+constexpr Row kExclamationRows[] = {
+    {"¡Qué suerte tenemos!", "Vilken tur vi har!"},
+    {"¡Qué suerte tiene Ana!", "Vilken tur Ana har!"},
+    {"¡Qué bien cantas!", "Vad bra du sjunger!"},
+    {"¡Qué bien escribes!", "Vad bra du skriver!"},
+    {"¡Qué bien habla María!", "Vad bra María talar!"},
+    {"¡Qué bien juegan los niños!", "Vad bra barnen spelar!"},
+    {"¡Qué caro es el coche!", "Vad dyr bilen är!"},
+    {"¡Qué bonita es la ciudad!", "Vad vacker staden är!"},
+    {"¡Qué difícil es este libro!", "Vad svår den här boken är!"},
+};
+INSTANTIATE_TEST_SUITE_P(Exclamations, ClauseRules, testing::ValuesIn(kExclamationRows));
+
 }  // namespace
 }  // namespace quelvo

@@ -103,11 +103,20 @@ std::vector<Node*> OrderOf(Node* head) {
     return ordered;
 }
 
+// The words that open an exclamation after "¡": "¡qué suerte tienes!".
+constexpr std::string_view kExclamationWords[] = {"qu\xE9", "c\xF3mo", "cu\xE1nto", "cu\xE1nta", "cu\xE1ntos", "cu\xE1ntas"};
+
+bool OpensExclamation(const WordNode& w) {
+    return w.SpWord == "\xA1" && w.Next != nullptr &&
+           std::find(std::begin(kExclamationWords), std::end(kExclamationWords), w.Next->SpWord.view()) != std::end(kExclamationWords);
+}
+
 SegmentFacts FactsOf(const TranslationState& s) {
     SegmentFacts facts;
     for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next) {
         if (w->SpWord == "?") facts.question = true;
         if (w->SpText == "se") facts.passive = true;
+        if (OpensExclamation(*w)) facts.exclamation = true;
     }
     return facts;
 }

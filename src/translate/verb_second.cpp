@@ -182,10 +182,23 @@ void PlaceCoordinatedVerbSecond(std::vector<OutWordNode*>& order) {
     }
 }
 
+// An exclamation keeps the order of a subordinate clause: its subject comes
+// right after the exclamative phrase, before the verb ("vad god kycklingen
+// är", "vilken tur du har").
+void PlaceExclamationSubject(std::vector<OutWordNode*>& order) {
+    std::size_t verb = 1;
+    while (verb < order.size() && !IsFiniteVerb(order[verb])) ++verb;
+    if (verb + 1 >= order.size()) return;
+    const std::size_t subjectEnd = HasTag(order[verb + 1], {"ppsu"}) ? verb + 2 : NounPhraseEnd(order, verb + 1);
+    if (subjectEnd == verb + 1) return;
+    std::rotate(At(order, verb), At(order, verb + 1), At(order, subjectEnd));
+}
+
 }  // namespace
 
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
+    if (facts.exclamation) return PlaceExclamationSubject(order);
     if (facts.question) PlaceLateSubject(order);
     PlaceCoordinatedVerbSecond(order);
     const std::size_t start = SubjectStart(order, facts.question);
