@@ -55,5 +55,19 @@ constexpr Row kExclamationRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Exclamations, ClauseRules, testing::ValuesIn(kExclamationRows));
 
+// No comma between an opening clause or sentence adverb and the verb that
+// follows it; a lone indefinite after the verb is its subject.
+constexpr Row kOpeningClauseRows[] = {
+    {"Cuando llueve, Juan lee.", "När det regnar läser Juan."},
+    {"Cuando Juan trabaja, María duerme.", "När Juan arbetar sover María."},
+    {"Si tienes tiempo, leemos un libro.", "Om du har tid läser vi en bok."},
+    {"Si Juan viene, bebemos vino.", "Om Juan kommer dricker vi vin."},
+    {"Normalmente, nadie trabaja aquí.", "Normalt arbetar ingen här."},
+    {"Sin embargo, el libro es bueno.", "Emellertid är boken bra."},
+    {"Hoy nadie trabaja.", "I dag arbetar ingen."},
+    {"Tengo muchos libros y casi todos son buenos.", "Jag har många böcker och nästan alla är bra."},
+};
+INSTANTIATE_TEST_SUITE_P(OpeningClauses, ClauseRules, testing::ValuesIn(kOpeningClauseRows));
+
 }  // namespace
 }  // namespace quelvo

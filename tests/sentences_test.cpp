@@ -614,8 +614,8 @@ constexpr SentenceRow kSubordinateClauseOrderRows[] = {
     {"Dice que no tiene tiempo.", "Han säger att han inte har tid."},
     {"Dice que nunca come carne.", "Han säger att han aldrig äter kött."},
     {"La mujer que no trabaja es mi madre.", "Kvinnan som inte arbetar är min mor."},
-    {"Cuando Juan no come, bebo agua.", "När Juan inte äter, dricker jag vatten."},
-    {"Si no vienes, bebo vino.", "Om du inte kommer, dricker jag vin."},
+    {"Cuando Juan no come, bebo agua.", "När Juan inte äter dricker jag vatten."},
+    {"Si no vienes, bebo vino.", "Om du inte kommer dricker jag vin."},
     {"Sé que Ana no bebe leche.", "Jag vet att Ana inte dricker mjölk."},
     {"Pienso que mi madre no trabaja hoy.", "Jag tänker att min mor inte arbetar i dag."},
 };

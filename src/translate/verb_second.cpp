@@ -144,6 +144,13 @@ void PlaceLateSubject(std::vector<OutWordNode*>& order) {
     std::rotate(At(order, finite + 1), At(order, pronoun), At(order, pronoun + 1));
 }
 
+// Adverbs that bind to the quantity after them: "nästan alla", "bara någon".
+constexpr std::string_view kFocusAdverbs[] = {"n\xE4stan", "bara", "endast", "\xE4ven", "inte"};
+
+bool IsFocusAdverb(const OutWordNode& w) {
+    return HasTag(&w, {"adv"}) && std::find(std::begin(kFocusAdverbs), std::end(kFocusAdverbs), w.SvText.view()) != std::end(kFocusAdverbs);
+}
+
 // Moves the finite verb that follows the subject to `start`, where the
 // subject began; adverbs between `start` and the subject ("innan ..., läser
 // jag alltid") go after the subject. False when no finite verb follows.
@@ -152,7 +159,11 @@ bool MoveVerbBeforeSubject(std::vector<OutWordNode*>& order, std::size_t start, 
     if (!question)
         while (subject < order.size() && HasTag(order[subject], {"adv"})) ++subject;
     if (subject >= order.size()) return false;
-    const std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
+    std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
+    // A lone indefinite is a subject too: "lyckligtvis blev ingen skadad";
+    // not after an adverb that belongs to it ("nästan alla").
+    if (!question && verb == subject && HasTag(order[subject], {"indf"}) && !(subject > 0 && IsFocusAdverb(*order[subject - 1])))
+        verb = subject + 1;
     if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return false;
     std::rotate(At(order, start), At(order, verb), At(order, verb + 1));
     std::rotate(At(order, start + 1), At(order, start + 1 + (subject - start)), At(order, verb + 1));
@@ -160,11 +171,10 @@ bool MoveVerbBeforeSubject(std::vector<OutWordNode*>& order, std::size_t start, 
     return true;
 }
 
-// Swedish sets no comma between an opening adverbial and its verb; after a
-// clause or an infinitive the comma stays.
+// Swedish sets no comma between an opening adverbial, subordinate clause or
+// infinitive and the verb of the main clause: "när vi bodde där gick vi".
 void DropCommaBefore(std::vector<OutWordNode*>& order, std::size_t verb) {
-    if (verb < 2 || !HasTag(order[verb - 1], {"st"})) return;
-    if (HasTag(order[0], {"Konj", "prpx"}) || HasTag(order[1], {"v"})) return;
+    if (verb < 2 || !HasTag(order[verb - 1], {"st"}) || order[verb - 1]->SvText != ",") return;
     order.erase(At(order, verb - 1));
 }
 
