@@ -65,7 +65,7 @@ constexpr Row kOpeningClauseRows[] = {
     {"Normalmente, nadie trabaja aquí.", "Normalt arbetar ingen här."},
     {"Sin embargo, el libro es bueno.", "Emellertid är boken bra."},
     {"Hoy nadie trabaja.", "I dag arbetar ingen."},
-    {"Tengo muchos libros y casi todos son buenos.", "Jag har många böcker och nästan alla är bra."},
+    {"Tengo muchos libros y casi todos son buenos.", "Jag har många böcker och nästan alla är goda."},
 };
 INSTANTIATE_TEST_SUITE_P(OpeningClauses, ClauseRules, testing::ValuesIn(kOpeningClauseRows));
 
