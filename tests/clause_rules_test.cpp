@@ -69,5 +69,18 @@ constexpr Row kOpeningClauseRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(OpeningClauses, ClauseRules, testing::ValuesIn(kOpeningClauseRows));
 
+// "antes de" + infinitive is a clause with the subject and tense of the main clause.
+constexpr Row kBeforeClauseRows[] = {
+    {"Bebo agua antes de correr.", "Jag dricker vatten innan jag springer."},
+    {"Antes de cantar, bebes agua.", "Innan du sjunger dricker du vatten."},
+    {"Antes de comer, bebemos agua.", "Innan vi äter dricker vi vatten."},
+    {"Leíamos un libro antes de dormir.", "Vi läste en bok innan vi sov."},
+    {"Juan leyó el libro antes de dormir.", "Juan läste boken innan han sov."},
+    {"Los niños comen antes de jugar.", "Barnen äter innan de spelar."},
+    {"Antes de dormir, los niños leen.", "Innan de sover läser barnen."},
+    {"Vamos a comer antes de trabajar.", "Vi kommer att äta innan vi arbetar."},
+};
+INSTANTIATE_TEST_SUITE_P(BeforeClauses, ClauseRules, testing::ValuesIn(kBeforeClauseRows));
+
 }  // namespace
 }  // namespace quelvo

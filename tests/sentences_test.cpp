@@ -126,7 +126,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Este perro come.", "Den här hunden äter."},
     {"Esa casa.", "Det där huset."},
     {"Juan sale después de comer.", "Juan lämnar efter att ha ätit."},
-    {"Juan come antes de salir.", "Juan äter innan man har lämnat."},
+    {"Juan come antes de salir.", "Juan äter innan han lämnar."},
     {"Juan sale tras comer.", "Juan lämnar efter att ha ätit."},
     {"Juan sale sin saber.", "Juan lämnar utan att veta."},
     {"Juan sale para comer.", "Juan lämnar för att äta."},
