@@ -82,5 +82,19 @@ constexpr Row kBeforeClauseRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(BeforeClauses, ClauseRules, testing::ValuesIn(kBeforeClauseRows));
 
+// "se" with a subject after the verb: the s-passive with its subject first,
+// an amount and an "av" phrase included; with a verb of saying "man".
+constexpr Row kPassiveSubjectRows[] = {
+    {"Se han vendido muchos coches.", "Många bilar har sålts."},
+    {"Se venden dos casas.", "Två hus säljs."},
+    {"Se han construido más de cien casas.", "Mer än hundra hus har byggts."},
+    {"Se han vendido más de cien copias del libro.", "Mer än hundra exemplar av boken har sålts."},
+    {"Se venden libros en la plaza.", "Böcker säljs på torget."},
+    {"Se estima que Juan es rico.", "Man uppskattar att Juan är rik."},
+    {"Se sospecha que Juan miente.", "Man misstänker att Juan ljuger."},
+    {"Se afirma que el rey está enfermo.", "Man hävdar att kungen är sjuk."},
+};
+INSTANTIATE_TEST_SUITE_P(PassiveSubjects, ClauseRules, testing::ValuesIn(kPassiveSubjectRows));
+
 }  // namespace
 }  // namespace quelvo

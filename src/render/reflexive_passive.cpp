@@ -134,8 +134,9 @@ void ReflexiveActive(TranslationState& s) {
 
 // Verbs of saying and believing take the impersonal "man": "se cree que"
 // is "man tror att".
-constexpr std::array<std::string_view, 10> kVerbsOfSaying{
-    "decir", "creer", "pensar", "saber", "opinar", "suponer", "considerar", "contar", "comentar", "esperar"};
+constexpr std::array<std::string_view, 18> kVerbsOfSaying{
+    "decir",    "creer",    "pensar",   "saber",   "opinar",    "suponer",  "considerar", "contar",  "comentar",
+    "esperar",  "calcular", "estimar",  "afirmar", "asegurar",  "sospechar", "prever",    "anunciar", "explicar"};
 
 bool IsVerbOfSaying(const WordNode* verb) {
     return verb != nullptr && std::find(kVerbsOfSaying.begin(), kVerbsOfSaying.end(), verb->SpWord.view()) !=

@@ -24,7 +24,7 @@ bool HasTag(const OutWordNode* w, std::initializer_list<std::string_view> tags) 
     return false;
 }
 
-bool IsNounPhraseWord(const OutWordNode* w) { return HasTag(w, {"det", "poss", "indf", "adj", "rord", "n", "egnm"}); }
+bool IsNounPhraseWord(const OutWordNode* w) { return HasTag(w, {"det", "poss", "indf", "adj", "rord", "Rord", "n", "egnm"}); }
 bool IsNoun(const OutWordNode* w) { return HasTag(w, {"n", "egnm"}); }
 
 // The places [begin, end) hold a noun phrase that ends on its noun.
@@ -121,14 +121,25 @@ bool IsSPassive(const OutWordNode* w) {
     return IsFiniteVerb(w) && !text.empty() && text.back() == 's';
 }
 
-// A statement that opens with an s-passive has the noun phrase after it as
-// its subject, which Swedish puts first: "rum hyrs", "många hus har sålts".
+// "mer än" or "mindre än" before a noun phrase: the words of the amount.
+std::size_t AmountEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
+    const bool amount = begin + 1 < order.size() && HasTag(order[begin], {"Mer", "mer"}) && order[begin + 1]->SvText == "\xE4n";
+    return amount ? begin + 2 : begin;
+}
+
+// A statement that opens with an s-passive has the noun phrase after it,
+// with its amount and an "av" phrase that qualifies it, as its
+// subject, which Swedish puts first: "rum hyrs", "många hus har sålts",
+// "mer än en miljon exemplar av skivan har sålts".
 void PlacePassiveSubjectFirst(std::vector<OutWordNode*>& order) {
     std::size_t group = 0;
     while (group < order.size() && IsFiniteVerb(order[group])) ++group;
     if (group == 0 || !IsSPassive(order[group - 1])) return;
-    const std::size_t end = NounPhraseEnd(order, group);
-    if (end == group) return;
+    const std::size_t nounStart = AmountEnd(order, group);
+    std::size_t end = NounPhraseEnd(order, nounStart);
+    if (end == nounStart) return;
+    // Only "av" binds to the noun ("exemplar av skivan"); a place stays after the verb.
+    if (end < order.size() && order[end]->SvText == "av") end = PrepositionalPhraseEnd(order, end);
     std::rotate(At(order, 0), At(order, group), At(order, end));
     MoveCapital(*order[end - group], *order[0]);
 }
