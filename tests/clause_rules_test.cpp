@@ -96,5 +96,19 @@ constexpr Row kPassiveSubjectRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(PassiveSubjects, ClauseRules, testing::ValuesIn(kPassiveSubjectRows));
 
+// A verb whose Swedish takes a preposition keeps it before an object and
+// drops it without one; "esperar que" is hoping, not waiting.
+constexpr Row kVerbPrepositionRows[] = {
+    {"Ana espera el autobús.", "Ana väntar på bussen."},
+    {"Te espero.", "Jag väntar på dig."},
+    {"Espérame en la plaza.", "Vänta på mig på torget."},
+    {"Esperé mucho tiempo.", "Jag väntade länge."},
+    {"Espero que Ana viene.", "Jag hoppas att Ana kommer."},
+    {"Juan escucha bien.", "Juan lyssnar bra."},
+    {"Los niños escuchan.", "Barnen lyssnar."},
+    {"Busco a mi hermano.", "Jag letar efter min bror."},
+};
+INSTANTIATE_TEST_SUITE_P(VerbPrepositions, ClauseRules, testing::ValuesIn(kVerbPrepositionRows));
+
 }  // namespace
 }  // namespace quelvo

@@ -8,6 +8,7 @@
 #include "analysis/word_lookup.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
+#include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
@@ -74,6 +75,7 @@ void RunSentencePasses(TranslationState& s) {
     RunCorrectionPasses(s);
     ResolveWordClasses(s);
     ResolveOwnReflexiveVerbs(s);
+    ResolveVerbsBeforeQue(s);
     ResolvePostnominalAdjectives(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);
