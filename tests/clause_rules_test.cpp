@@ -110,5 +110,18 @@ constexpr Row kVerbPrepositionRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(VerbPrepositions, ClauseRules, testing::ValuesIn(kVerbPrepositionRows));
 
+// An unstressed object pronoun comes before "inte" in a main clause.
+constexpr Row kPronounBeforeNegationRows[] = {
+    {"No la veo.", "Jag ser den inte."},
+    {"No te entiendo.", "Jag förstår dig inte."},
+    {"No los conozco.", "Jag känner dem inte."},
+    {"Juan no lo sabe.", "Juan vet det inte."},
+    {"Hoy no lo tengo.", "I dag har jag det inte."},
+    {"¿No lo sabes?", "Vet du det inte?"},
+    {"Creo que Juan no lo sabe.", "Jag tror att Juan inte vet det."},
+    {"No lo he visto.", "Jag har inte sett det."},
+};
+INSTANTIATE_TEST_SUITE_P(PronounBeforeNegation, ClauseRules, testing::ValuesIn(kPronounBeforeNegationRows));
+
 }  // namespace
 }  // namespace quelvo

@@ -134,6 +134,17 @@ void SetOutputOrder(NodeList<OutWordNode>& out, const std::vector<OutWordNode*>&
     }
 }
 
+// An unstressed object pronoun goes before the negation of a main clause:
+// "jag har den inte", "Juan vet det inte". In a subordinate clause the
+// negation already stands before the verb and is not followed by it.
+void PlacePronounBeforeNegation(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        if (order[i]->OutTag != "neg" || order[i + 1]->OutTag != "ppob") continue;
+        const OutWordNode& before = *order[i - 1];
+        if (IsFiniteVerb(before) || before.OutTag == "ppsu") std::swap(order[i], order[i + 1]);
+    }
+}
+
 void AppendCopy(TranslationState& s, const OutWordNode& w) {
     OutWordNode& copy = *s.OutListCopy.Append(s.Arena);
     copy.OutPos = w.OutPos;
@@ -164,6 +175,7 @@ void ReorderOutput(TranslationState& s) {
     std::vector<OutWordNode*> order = OrderOf<OutWordNode>(s.OutList.Head);
     if (static_cast<int>(order.size()) == s.OutList.Count()) {
         PlaceVerbSecond(order, FactsOf(s));
+        PlacePronounBeforeNegation(order);
         SetOutputOrder(s.OutList, order);
     }
     KeepCapitalFirst(order);
