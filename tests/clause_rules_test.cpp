@@ -123,5 +123,20 @@ constexpr Row kPronounBeforeNegationRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(PronounBeforeNegation, ClauseRules, testing::ValuesIn(kPronounBeforeNegationRows));
 
+// An infinitive that opens the sentence as its subject takes "att", with
+// "sig" for a reflexive verb, and makes a predicative neuter.
+constexpr Row kInfinitiveSubjectRows[] = {
+    {"Leer es importante.", "Att läsa är viktigt."},
+    {"Fumar es malo.", "Att röka är dåligt."},
+    {"Comprar pan es fácil.", "Att köpa bröd är lätt."},
+    {"Viajar en tren es cómodo.", "Att resa med tåg är bekvämt."},
+    {"Lavarse es bueno.", "Att tvätta sig är bra."},
+    {"Levantarse temprano es difícil.", "Att stiga upp tidigt är svårt."},
+    {"Nadar era difícil.", "Att simma var svårt."},
+    {"Cocinar es divertido.", "Att laga mat är roligt."},
+    {"Será difícil.", "Det kommer att vara svårt."},
+};
+INSTANTIATE_TEST_SUITE_P(InfinitiveSubjects, ClauseRules, testing::ValuesIn(kInfinitiveSubjectRows));
+
 }  // namespace
 }  // namespace quelvo

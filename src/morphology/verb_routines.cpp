@@ -72,6 +72,41 @@ void WeatherVerb(TranslationState& s, bool& done) {
     done = true;
 }
 
+namespace {
+
+bool IsFiniteVerb(const WordNode& w) {
+    return (IsVerbClass(w.SpClass) || w.SpClass == wc::kAuxiliary) && Between(w.PersonNo, 1, 6) && w.FormCode != fc::kInfinitive;
+}
+
+const WordNode* FirstWord(const WordNode* w) {
+    while (w != nullptr && w->SpClass == wc::kPunctuation) w = w->Next;
+    return w;
+}
+
+// The imperfect, the conditional and the subjunctive say the first and the
+// third person alike ("era").
+bool IsThirdPersonForm(const WordNode& verb) {
+    const bool shared = OneOf(verb.FormCode, {fc::kImperfect, fc::kConditional, fc::kPresentSubjunctive, fc::kSpecialImperfect, fc::kSpecialConditional});
+    return verb.PersonNo == 3 || (verb.PersonNo == 1 && shared);
+}
+
+}  // namespace
+
+bool HasInfinitiveSubject(const WordNode& verb) {
+    if (!IsFiniteVerb(verb) || !IsThirdPersonForm(verb)) return false;
+    const WordNode* w = verb.Prev;
+    for (; w != nullptr && w->Prev != nullptr; w = w->Prev)
+        if (IsFiniteVerb(*w) || w->SpClass == wc::kComma) return false;
+    const WordNode* first = FirstWord(w);
+    return first != nullptr && first != &verb && first->FormCode == fc::kInfinitive && first->PersonNo == 0;
+}
+
+bool OpensWithInfinitiveSubject(const WordNode* first) {
+    for (const WordNode* w = first; w != nullptr; w = w->Next)
+        if (IsFiniteVerb(*w)) return HasInfinitiveSubject(*w);
+    return false;
+}
+
 bool StartsTimeAgo(const WordNode* w) {
     if (w == nullptr || w->SpWord != "hacer" || w->Next == nullptr || w->Next->Next == nullptr) return false;
     const WordNode& amount = *w->Next;

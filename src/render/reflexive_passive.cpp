@@ -110,8 +110,19 @@ void ProgressivePassive(TranslationState& s) {
     AdvanceWord(s);
 }
 
-void PassiveVerb(TranslationState& s) {  // hacerse: göras
-    EmitPassive(s, "v");
+// hacerse: göras; a verb reflexive in Swedish too keeps "sig" (casarse:
+// gifta sig), one with its own reflexive verb says that verb (levantarse:
+// stiga upp).
+void PassiveVerb(TranslationState& s) {
+    const WordNode* verb = s.CurWord;
+    if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb)) {
+        const bool own = TakesOwnReflexiveVerb(verb);
+        if (IsParticleVerb(*verb)) EmitParticleVerb(s);
+        else EmitFormedVerb(s, "v");
+        if (!own) EmitAdded(s, "sig", "refl");
+    } else {
+        EmitPassive(s, "v");
+    }
     AdvanceWord(s);
 }
 

@@ -214,6 +214,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (phrase->Prev == nullptr && verb->FormCode == fc::kGerund) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
+    if (HasInfinitiveSubject(*verb)) return;
     Str30 pronoun;
     Str30 spanish;
     // "hacía frío": the first and third person share the form, and the
