@@ -138,5 +138,19 @@ constexpr Row kInfinitiveSubjectRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(InfinitiveSubjects, ClauseRules, testing::ValuesIn(kInfinitiveSubjectRows));
 
+// A degree word goes between "tycker" and "om"; the infinitive object of a
+// verb of liking takes "att" with the degree word between.
+constexpr Row kLikingRows[] = {
+    {"Me gusta mucho el libro.", "Jag tycker mycket om boken."},
+    {"Te gusta mucho cantar.", "Du tycker mycket om att sjunga."},
+    {"Me gustan mucho los perros.", "Jag tycker mycket om hundarna."},
+    {"Nos gusta mucho bailar.", "Vi tycker mycket om att dansa."},
+    {"Les gusta mucho el mar.", "De tycker mycket om havet."},
+    {"Me gusta mucho nadar en el mar.", "Jag tycker mycket om att simma i havet."},
+    {"Me encanta cocinar.", "Jag älskar att laga mat."},
+    {"Mi madre cocina muy bien.", "Min mor lagar mat mycket bra."},
+};
+INSTANTIATE_TEST_SUITE_P(Liking, ClauseRules, testing::ValuesIn(kLikingRows));
+
 }  // namespace
 }  // namespace quelvo

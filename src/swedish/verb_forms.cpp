@@ -139,10 +139,19 @@ void EmitAuxiliary(TranslationState& s, std::string_view auxiliary, std::string_
     EmitCounted(s, SpWordOf(s.CurWord), auxiliary, tag);
 }
 
+template <typename T, std::size_t N>
+bool Listed(const T (&list)[N], const T& value) {
+    return std::find(std::begin(list), std::end(list), value) != std::end(list);
+}
+
+constexpr std::string_view kDegreeWords[] = {"mucho", "much\xEDsimo", "bastante", "tanto", "m\xE1s"};
+
 // The verb whose object the infinitive is, when it takes "att": "me gusta
 // leer", "empiezo a trabajar", "olvidé de cerrar".
 bool GovernedByAttVerb(const WordNode* infinitive) {
     const WordNode* governor = infinitive->Prev;
+    // "me gusta mucho viajar": a degree word may stand between.
+    if (governor != nullptr && Listed(kDegreeWords, governor->SpWord.view())) governor = governor->Prev;
     if (governor != nullptr && (governor->SpWord == "a" || governor->SpWord == "de")) governor = governor->Prev;
     return governor != nullptr && HasFlag(governor->SpCode3, kInfinitiveAttFlag);
 }
@@ -280,11 +289,6 @@ constexpr int kNoObjectClasses[] = {wc::kPunctuation, wc::kComma,        wc::kAd
                                     wc::kConjunction, wc::kYConjunction, wc::kPreposition, wc::kPrpx,
                                     wc::kRelative,    wc::kKonx,         wc::kNegation};
 constexpr int kObjectBeforeClasses[] = {wc::kObjectPronoun, wc::kDeterminerPronoun, wc::kReflexive, wc::kSubjectReflexive};
-
-template <typename T, std::size_t N>
-bool Listed(const T (&list)[N], const T& value) {
-    return std::find(std::begin(list), std::end(list), value) != std::end(list);
-}
 
 constexpr std::string_view kQuestionObjects[] = {"qu\xE9", "qui\xE9n", "qui\xE9nes", "cu\xE1l"};
 

@@ -145,6 +145,19 @@ void PlacePronounBeforeNegation(std::vector<OutWordNode*>& order) {
     }
 }
 
+// Degree words that go between a verb and its particle: "jag tycker mycket om".
+constexpr std::string_view kDegreeWords[] = {"mycket", "ganska", "v\xE4ldigt", "lite", "verkligen"};
+
+void PlaceDegreeBeforeParticle(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        if (order[i]->OutTag != "part" || !IsFiniteVerb(*order[i - 1])) continue;
+        const std::string_view next = order[i + 1]->SvText.view();
+        // "mycket bra" stays together: the degree word is the next word's.
+        if (i + 2 < order.size() && (order[i + 2]->OutTag == "adj" || order[i + 2]->OutTag == "adv")) continue;
+        if (std::find(std::begin(kDegreeWords), std::end(kDegreeWords), next) != std::end(kDegreeWords)) std::swap(order[i], order[i + 1]);
+    }
+}
+
 void AppendCopy(TranslationState& s, const OutWordNode& w) {
     OutWordNode& copy = *s.OutListCopy.Append(s.Arena);
     copy.OutPos = w.OutPos;
@@ -176,6 +189,7 @@ void ReorderOutput(TranslationState& s) {
     if (static_cast<int>(order.size()) == s.OutList.Count()) {
         PlaceVerbSecond(order, FactsOf(s));
         PlacePronounBeforeNegation(order);
+        PlaceDegreeBeforeParticle(order);
         SetOutputOrder(s.OutList, order);
     }
     KeepCapitalFirst(order);
