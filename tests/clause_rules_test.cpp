@@ -152,5 +152,20 @@ constexpr Row kLikingRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Liking, ClauseRules, testing::ValuesIn(kLikingRows));
 
+// "-amos" takes the present or the past from a time word, else from another
+// finite verb of the sentence; with neither it keeps both.
+constexpr Row kPresentOrPastRows[] = {
+    {"Hace dos años viajamos a España.", "För två år sedan reste vi till Spanien."},
+    {"Cuando llegábamos, cenamos.", "När vi kom åt vi middag."},
+    {"Si tienes tiempo, compramos pan.", "Om du har tid köper vi bröd."},
+    {"Compramos pan y ahora comemos.", "Vi köper bröd och nu äter vi."},
+    {"A veces cenamos en casa.", "Ibland äter vi middag hemma."},
+    {"Juan dijo que necesitamos dinero.", "Juan sade att vi behövde pengar."},
+    {"Todavía trabajamos aquí.", "Fortfarande arbetar vi här."},
+    {"Actualmente vivimos en Madrid.", "För närvarande bor vi i Madrid."},
+    {"Trabajamos en Madrid.", "Vi arbetar/arbetade i Madrid."},
+};
+INSTANTIATE_TEST_SUITE_P(PresentOrPast, ClauseRules, testing::ValuesIn(kPresentOrPastRows));
+
 }  // namespace
 }  // namespace quelvo
