@@ -167,5 +167,19 @@ constexpr Row kPresentOrPastRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(PresentOrPast, ClauseRules, testing::ValuesIn(kPresentOrPastRows));
 
+// A noun that is also a verb form is the verb after a comma-closed clause
+// or an object pronoun, where the clause has no other verb.
+constexpr Row kHomographAfterCommaRows[] = {
+    {"Cuando llego a casa, como pan.", "När jag kommer hem äter jag bröd."},
+    {"Mientras Ana lee, Juan cocina.", "Medan Ana läser lagar Juan mat."},
+    {"Cuando tengo tiempo, canto en un coro.", "När jag har tid sjunger jag i en kör."},
+    {"Si Ana trabaja, trabajo también.", "Om Ana arbetar arbetar jag också."},
+    {"Los domingos, paseo con mi perro.", "På söndagar promenerar jag med min hund."},
+    {"Me cuenta la historia.", "Han berättar mig historien."},
+    {"La cocina es grande.", "Köket är stort."},
+    {"Cuando llego, la cocina está limpia.", "När jag kommer är köket rent."},
+};
+INSTANTIATE_TEST_SUITE_P(HomographAfterComma, ClauseRules, testing::ValuesIn(kHomographAfterCommaRows));
+
 }  // namespace
 }  // namespace quelvo
