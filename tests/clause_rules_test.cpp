@@ -175,11 +175,27 @@ constexpr Row kHomographAfterCommaRows[] = {
     {"Cuando tengo tiempo, canto en un coro.", "När jag har tid sjunger jag i en kör."},
     {"Si Ana trabaja, trabajo también.", "Om Ana arbetar arbetar jag också."},
     {"Los domingos, paseo con mi perro.", "På söndagar promenerar jag med min hund."},
-    {"Me cuenta la historia.", "Han berättar mig historien."},
+    {"Me cuenta la historia.", "Han berättar historien för mig."},
     {"La cocina es grande.", "Köket är stort."},
     {"Cuando llego, la cocina está limpia.", "När jag kommer är köket rent."},
 };
 INSTANTIATE_TEST_SUITE_P(HomographAfterComma, ClauseRules, testing::ValuesIn(kHomographAfterCommaRows));
+
+// A person object of a verb flagged "dative-for" or "dative-till" takes its
+// preposition and goes after the thing object; orders with attached pronouns.
+constexpr Row kDativeRows[] = {
+    {"Cuéntame.", "Berätta för mig."},
+    {"Cuéntame la historia.", "Berätta historien för mig."},
+    {"Dímelo.", "Säg det till mig."},
+    {"Explícamelo.", "Förklara det för mig."},
+    {"Léeme el libro nuevo.", "Läs den nya boken för mig."},
+    {"Te explico el problema.", "Jag förklarar problemet för dig."},
+    {"Te escribo una carta.", "Jag skriver ett brev till dig."},
+    {"Quiero contarte una cosa.", "Jag vill berätta en sak för dig."},
+    {"¡Levántate!", "Stig upp!"},
+    {"Dame el libro.", "Ge mig boken."},
+};
+INSTANTIATE_TEST_SUITE_P(DativeObjects, ClauseRules, testing::ValuesIn(kDativeRows));
 
 }  // namespace
 }  // namespace quelvo

@@ -8,6 +8,7 @@
 #include "analysis/word_lookup.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
+#include "morphology/dative_pronouns.h"
 #include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/correction_passes.h"
@@ -76,6 +77,7 @@ void RunSentencePasses(TranslationState& s) {
     ResolveWordClasses(s);
     ResolveOwnReflexiveVerbs(s);
     ResolveVerbsBeforeQue(s);
+    ResolveDativePronouns(s);
     ResolvePostnominalAdjectives(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);

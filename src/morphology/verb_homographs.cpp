@@ -35,8 +35,9 @@ int VerbPlaceAt(const WordNode& word) {
     if (OpensClause(word)) return 0;
     const WordNode& prev = *word.Prev;
     if (prev.SpClass == wc::kAdverb && OpensClause(prev)) return 0;
-    // An object pronoun stands before a verb only: "me cuenta", "te espero".
+    // An object pronoun stands before a verb only: "me cuenta", "te lo cuento".
     if (prev.SpClass == wc::kObjectPronoun) return 0;
+    if (prev.SpClass == wc::kDeterminerPronoun && prev.Prev != nullptr && prev.Prev->SpClass == wc::kObjectPronoun) return 0;
     if (prev.SpClass == wc::kNoun || prev.SpClass == wc::kProperName) return kThirdPerson;
     if (prev.SpClass == wc::kSubjectPronoun) return prev.PersonNo;
     return -1;

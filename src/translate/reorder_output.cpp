@@ -158,6 +158,32 @@ void PlaceDegreeBeforeParticle(std::vector<OutWordNode*>& order) {
     }
 }
 
+bool IsObjectPronoun(const OutWordNode& w) { return w.OutTag == "ppob" || w.OutTag == "Ppob"; }
+
+bool IsNounPhraseWord(const OutWordNode& w) {
+    for (const std::string_view tag : {"det", "poss", "indf", "adj", "rord", "Rord", "n", "egnm"})
+        if (w.OutTag == tag) return true;
+    return false;
+}
+
+// A person object said with a preposition goes after the thing object:
+// "berätta historien för mig", "säg det till mig".
+void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        const std::string_view text = order[i]->SvText.view();
+        if (!IsObjectPronoun(*order[i]) || !(text.starts_with("f\xF6r ") || text.starts_with("till "))) continue;
+        std::size_t end = i + 1;
+        if (IsObjectPronoun(*order[end])) {
+            ++end;
+        } else {
+            while (end < order.size() && IsNounPhraseWord(*order[end])) ++end;
+            while (end > i + 1 && order[end - 1]->OutTag != "n" && order[end - 1]->OutTag != "egnm") --end;
+        }
+        if (end > i + 1) std::rotate(order.begin() + static_cast<std::ptrdiff_t>(i), order.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                                     order.begin() + static_cast<std::ptrdiff_t>(end));
+    }
+}
+
 void AppendCopy(TranslationState& s, const OutWordNode& w) {
     OutWordNode& copy = *s.OutListCopy.Append(s.Arena);
     copy.OutPos = w.OutPos;
@@ -190,6 +216,7 @@ void ReorderOutput(TranslationState& s) {
         PlaceVerbSecond(order, FactsOf(s));
         PlacePronounBeforeNegation(order);
         PlaceDegreeBeforeParticle(order);
+        PlaceDativeAfterObject(order);
         SetOutputOrder(s.OutList, order);
     }
     KeepCapitalFirst(order);
