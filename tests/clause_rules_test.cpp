@@ -197,5 +197,19 @@ constexpr Row kDativeRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(DativeObjects, ClauseRules, testing::ValuesIn(kDativeRows));
 
+// "inte någon" after the finite verb of a main clause is "ingen"; an amount
+// with its "de" phrase is the subject of the verb after it.
+constexpr Row kNegativeIndefiniteRows[] = {
+    {"No veo a nadie.", "Jag ser ingen."},
+    {"No tengo nada.", "Jag har inget."},
+    {"No hay ningún problema.", "Det finns inget problem."},
+    {"Hoy no hay nadie aquí.", "I dag finns det ingen här."},
+    {"¿No tienes nada?", "Har du inget?"},
+    {"Creo que no hay nadie.", "Jag tror att det inte finns någon."},
+    {"Miles de personas viven aquí.", "Tusentals personer bor här."},
+    {"Muchos de los niños juegan.", "Många av barnen spelar."},
+};
+INSTANTIATE_TEST_SUITE_P(NegativeIndefinites, ClauseRules, testing::ValuesIn(kNegativeIndefiniteRows));
+
 }  // namespace
 }  // namespace quelvo

@@ -176,6 +176,10 @@ bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO
 bool HasSubjectBefore(const PhraseNode& phrase) {
     // An unknown word right before the verb is taken for its subject.
     if (IsTagOf(phrase.Prev, {"Indx", "Indf", "X"})) return true;
+    // An amount or a noun with its "de" phrase: "cientos de agricultores protestaron".
+    if (IsTagOf(phrase.Prev, {"NPP"}) && phrase.Prev->Prev != nullptr &&
+        (IsNounPhraseTag(phrase.Prev->Prev) || IsTagOf(phrase.Prev->Prev, {"Rord", "Indf"})))
+        return true;
     bool verbBetween = false;
     for (const PhraseNode* p = phrase.Prev; p != nullptr; p = p->Prev) {
         if (IsTagOf(p, {"ST", "Konj", "YKon", "Subx", "Konx"})) return false;

@@ -184,6 +184,30 @@ void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
     }
 }
 
+struct NegativeIndefinite {
+    std::string_view any;
+    std::string_view none;
+};
+
+constexpr NegativeIndefinite kNegativeIndefinites[] = {
+    {"n\xE5gon", "ingen"}, {"n\xE5got", "inget"}, {"n\xE5gra", "inga"}, {"n\xE5gonting", "ingenting"}};
+
+// "inte någon" right after the finite verb of a main clause is "ingen":
+// "det finns ingen på gatan", "jag har inget". After a supine or in a
+// subordinate clause the negation stays ("jag har inte sett någon").
+void JoinNegativeIndefinite(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        const OutWordNode& before = *order[i - 1];
+        if (order[i]->OutTag != "neg" || !(IsFiniteVerb(before) || before.OutTag == "ppsu")) continue;
+        for (const NegativeIndefinite& row : kNegativeIndefinites) {
+            if (order[i + 1]->SvText != row.any) continue;
+            order[i + 1]->SvText = row.none;
+            order.erase(order.begin() + static_cast<std::ptrdiff_t>(i));
+            break;
+        }
+    }
+}
+
 void AppendCopy(TranslationState& s, const OutWordNode& w) {
     OutWordNode& copy = *s.OutListCopy.Append(s.Arena);
     copy.OutPos = w.OutPos;
@@ -217,6 +241,7 @@ void ReorderOutput(TranslationState& s) {
         PlacePronounBeforeNegation(order);
         PlaceDegreeBeforeParticle(order);
         PlaceDativeAfterObject(order);
+        JoinNegativeIndefinite(order);
         SetOutputOrder(s.OutList, order);
     }
     KeepCapitalFirst(order);
