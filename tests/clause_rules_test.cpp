@@ -191,6 +191,7 @@ constexpr Row kDativeRows[] = {
     {"Léeme el libro nuevo.", "Läs den nya boken för mig."},
     {"Te explico el problema.", "Jag förklarar problemet för dig."},
     {"Te escribo una carta.", "Jag skriver ett brev till dig."},
+    {"Ella me lee un cuento cada noche.", "Hon läser en saga för mig varje natt."},
     {"Quiero contarte una cosa.", "Jag vill berätta en sak för dig."},
     {"¡Levántate!", "Stig upp!"},
     {"Dame el libro.", "Ge mig boken."},

@@ -30,11 +30,19 @@ std::string_view PrepositionOf(const WordNode* verb) {
     return {};
 }
 
+// "le escribo a mi madre": the person is named after the verb as well.
+bool IsDoubled(const WordNode& pronoun, const WordNode* verb) {
+    if (verb == nullptr || !OneOf(pronoun.SpWord.view(), {"le", "les"})) return false;
+    for (const WordNode* w = verb->Next; w != nullptr && w->SpClass != wc::kPunctuation; w = w->Next)
+        if (w->SpWord == "a") return true;
+    return false;
+}
+
 }  // namespace
 
 void ResolveDativePronouns(TranslationState& s) {
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next) {
-        if (!IsPersonPronoun(*n)) continue;
+        if (!IsPersonPronoun(*n) || IsDoubled(*n, VerbOf(*n))) continue;
         const std::string_view preposition = PrepositionOf(VerbOf(*n));
         if (!preposition.empty()) n->SvWord = std::string(preposition) + " " + std::string(n->SvWord.view());
     }

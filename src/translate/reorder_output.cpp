@@ -166,6 +166,8 @@ bool IsNounPhraseWord(const OutWordNode& w) {
     return false;
 }
 
+bool IsNoun(const OutWordNode& w) { return w.OutTag == "n" || w.OutTag == "egnm"; }
+
 // A person object said with a preposition goes after the thing object:
 // "berätta historien för mig", "säg det till mig".
 void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
@@ -176,11 +178,14 @@ void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
         if (IsObjectPronoun(*order[end])) {
             ++end;
         } else {
-            while (end < order.size() && IsNounPhraseWord(*order[end])) ++end;
-            while (end > i + 1 && order[end - 1]->OutTag != "n" && order[end - 1]->OutTag != "egnm") --end;
+            // The thing object ends on its first noun ("en saga", not "en saga varje natt").
+            while (end < order.size() && IsNounPhraseWord(*order[end]) && (end == i + 1 || !IsNoun(*order[end - 1]))) ++end;
+            while (end > i + 1 && !IsNoun(*order[end - 1])) --end;
         }
-        if (end > i + 1) std::rotate(order.begin() + static_cast<std::ptrdiff_t>(i), order.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                                     order.begin() + static_cast<std::ptrdiff_t>(end));
+        if (end == i + 1) continue;
+        std::rotate(order.begin() + static_cast<std::ptrdiff_t>(i), order.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                    order.begin() + static_cast<std::ptrdiff_t>(end));
+        i = end - 1;  // the moved pronoun is not looked at again
     }
 }
 
