@@ -192,7 +192,8 @@ constexpr Row kDativeRows[] = {
 INSTANTIATE_TEST_SUITE_P(DativeObjects, ClauseRules, testing::ValuesIn(kDativeRows));
 
 // "inte någon" after the finite verb of a main clause is "ingen"; an amount
-// with its "de" phrase is the subject of the verb after it.
+// with its "de" phrase is the subject of the verb after it; a name is asked
+// for with "vad".
 constexpr Row kNegativeIndefiniteRows[] = {
     {"No veo a nadie.", "Jag ser ingen."},
     {"No tengo nada.", "Jag har inget."},
@@ -202,6 +203,7 @@ constexpr Row kNegativeIndefiniteRows[] = {
     {"Creo que no hay nadie.", "Jag tror att det inte finns någon."},
     {"Miles de personas viven aquí.", "Tusentals personer bor här."},
     {"Muchos de los niños juegan.", "Många av barnen spelar."},
+    {"¿Cómo se llamaba el perro?", "Vad hette hunden?"},
 };
 INSTANTIATE_TEST_SUITE_P(NegativeIndefinites, ClauseRules, testing::ValuesIn(kNegativeIndefiniteRows));
 

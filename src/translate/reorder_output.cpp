@@ -213,6 +213,12 @@ void JoinNegativeIndefinite(std::vector<OutWordNode*>& order) {
     }
 }
 
+// Swedish asks for a name with "vad": "¿cómo te llamas?" is "vad heter du".
+void AskNameWithVad(std::vector<OutWordNode*>& order) {
+    if (order.size() < 2 || order[0]->OutTag != "intr" || order[0]->SvText != "Hur") return;
+    if (order[1]->SvText == "heter" || order[1]->SvText == "hette") order[0]->SvText = "Vad";
+}
+
 void AppendCopy(TranslationState& s, const OutWordNode& w) {
     OutWordNode& copy = *s.OutListCopy.Append(s.Arena);
     copy.OutPos = w.OutPos;
@@ -247,6 +253,7 @@ void ReorderOutput(TranslationState& s) {
         PlaceDegreeBeforeParticle(order);
         PlaceDativeAfterObject(order);
         JoinNegativeIndefinite(order);
+        AskNameWithVad(order);
         SetOutputOrder(s.OutList, order);
     }
     KeepCapitalFirst(order);
