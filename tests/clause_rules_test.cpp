@@ -1,13 +1,11 @@
 // Whole sentences over the shipped dictionaries, one group per rule of verbs
 // and clauses: each row is the Swedish line a careful translator would give.
-#include "shipped_rows.h"
+#include "shipped_sentences.h"
 
 namespace quelvo {
 namespace {
 
-using testing_support::Row;
-
-class ClauseRules : public testing_support::ShippedSentences {};
+class ClauseRules : public ShippedSentences {};
 
 TEST_P(ClauseRules, GivesTheSwedishLine) { ExpectLine(); }
 
