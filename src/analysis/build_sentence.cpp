@@ -9,6 +9,7 @@
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/dative_pronouns.h"
+#include "morphology/head_gender.h"
 #include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/correction_passes.h"
@@ -79,6 +80,7 @@ void RunSentencePasses(TranslationState& s) {
     ResolveVerbsBeforeQue(s);
     ResolveDativePronouns(s);
     ResolvePostnominalAdjectives(s);
+    CarryHeadNounGender(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);
     MarkIntransitiveVerbs(s);
