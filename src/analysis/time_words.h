@@ -1,0 +1,20 @@
+#pragma once
+// Clock times and dates become one word each before the phrase file is
+// matched: "a las tres y media" is "klockan halv fyra", "el quince de
+// junio" is "den femtonde juni". Each reader returns the number of words the
+// expression covers (0 when none starts at the word) and rewrites the word
+// into the whole expression; the caller removes the others.
+#include "core/records.h"
+
+namespace quelvo {
+
+unsigned ReadClockTime(WordNode& node);
+unsigned ReadDate(WordNode& node);
+
+// Either of the two readers.
+unsigned ReadTimeWords(WordNode& node);
+
+// Turns `node` into an adverbial expression of `words` words saying `swedish`.
+void TakeTimeWords(WordNode& node, unsigned words, std::string_view swedish);
+
+}  // namespace quelvo
