@@ -548,7 +548,20 @@ constexpr SentenceRow kDateRows[] = {
     {"Juan vuelve el dos de agosto.", "Juan kommer tillbaka den andra augusti."},
     {"El doce de octubre comemos en casa.", "Den tolfte oktober äter vi hemma."},
 };
+// Fixed expressions of time stand for the time of the clause: fronted, the verb follows.
+constexpr SentenceRow kTimeExpressionRows[] = {
+    {"Este año vamos a Italia.", "I år går vi till Italien."},
+    {"Esta semana leo mucho.", "Den här veckan läser jag mycket."},
+    {"Los fines de semana vamos a la playa.", "På helgerna går vi till stranden."},
+    {"Cada día bebo café.", "Varje dag dricker jag kaffe."},
+    {"Cada domingo visito a mi madre.", "Varje söndag besöker jag min mor."},
+    {"El lunes que viene vamos a Madrid.", "Nästa måndag går vi till Madrid."},
+    {"Juan llegó ayer por la tarde.", "Juan kom i går eftermiddag."},
+    {"Estudio por las noches.", "Jag studerar på kvällarna."},
+    {"Juan llegó hace mucho tiempo.", "Juan kom för länge sedan."},
+};
 INSTANTIATE_TEST_SUITE_P(ClockTimes, ShippedSentences, testing::ValuesIn(kClockTimeRows));
+INSTANTIATE_TEST_SUITE_P(TimeExpressions, ShippedSentences, testing::ValuesIn(kTimeExpressionRows));
 INSTANTIATE_TEST_SUITE_P(Dates, ShippedSentences, testing::ValuesIn(kDateRows));
 
 // Rules of clause structure over the shipped dictionaries, one group per
