@@ -537,6 +537,8 @@ constexpr SentenceRow kClockTimeRows[] = {
     {"Juan llega a la una y media.", "Juan kommer klockan halv två."},
     {"Comemos a mediodía.", "Vi äter mitt på dagen."},
     {"Juan llega a medianoche.", "Juan kommer vid midnatt."},
+    {"La tienda abre de las nueve a las cinco.", "Affären öppnar från klockan nio till klockan fem."},
+    {"Llego sobre las cinco.", "Jag kommer runt klockan fem."},
 };
 constexpr SentenceRow kDateRows[] = {
     {"Mi cumpleaños es el quince de junio.", "Min födelsedag är den femtonde juni."},
@@ -547,6 +549,7 @@ constexpr SentenceRow kDateRows[] = {
     {"La fiesta es el primero de mayo.", "Festen är den första maj."},
     {"Juan vuelve el dos de agosto.", "Juan kommer tillbaka den andra augusti."},
     {"El doce de octubre comemos en casa.", "Den tolfte oktober äter vi hemma."},
+    {"Juan llega el día 3 de mayo.", "Juan kommer den 3 maj."},
 };
 // Fixed expressions of time stand for the time of the clause: fronted, the verb follows.
 constexpr SentenceRow kTimeExpressionRows[] = {

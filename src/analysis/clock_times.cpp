@@ -12,11 +12,17 @@ namespace {
 struct TimeLead {
     std::string_view spanish;
     std::string_view swedish;
+    bool startsRange = false;  // "de las nueve a las cinco"; alone "de" is no time
 };
 
 constexpr TimeLead kTimeLeads[] = {
-    {"a", "klockan "}, {"hasta", "till klockan "}, {"desde", "fr\xE5n klockan "},
+    {"a", "klockan "},          {"hasta", "till klockan "},      {"desde", "fr\xE5n klockan "}, {"para", "till klockan "},
+    {"sobre", "runt klockan "}, {"hacia", "runt klockan "},      {"de", "fr\xE5n klockan ", true},
 };
+
+// "a" after a time that starts a range ("desde las ocho a las cuatro").
+constexpr TimeLead kRangeEnd{"a", "till klockan "};
+constexpr std::string_view kRangeStart = "fr\xE5n klockan ";
 
 constexpr int kClockHours = 12;
 constexpr int kDayHours = 24;
@@ -113,9 +119,16 @@ Str30 ClockText(const Hour& hour, int minutes) {
 }
 
 const TimeLead* LeadOf(const WordNode& word) {
+    const bool rangeEnd = word.Prev != nullptr && word.Prev->SvWord.view().starts_with(kRangeStart);
+    if (rangeEnd && word.SpText == kRangeEnd.spanish) return &kRangeEnd;
     for (const auto& lead : kTimeLeads)
         if (word.SpText == lead.spanish) return &lead;
     return nullptr;
+}
+
+// "a las cinco" closing "de las nueve a las cinco".
+bool StartsRangeEnd(const WordNode* word) {
+    return SpTextOf(word) == "a" && IsHourArticle(word->Next) && HourOf(word->Next->Next).has_value();
 }
 
 // "a las tres y media": the preposition, the article, the hour and the minutes.
@@ -124,7 +137,8 @@ unsigned ReadLeadTime(WordNode& node, const TimeLead& lead) {
     const auto hour = HourOf(hourWord);
     if (!hour) return 0;
     const auto minutes = MinutesAfter(hourWord);
-    if (!EndsTheTime(WordAfter(hourWord, minutes))) return 0;
+    const WordNode* after = WordAfter(hourWord, minutes);
+    if (!EndsTheTime(after) || (lead.startsRange && !StartsRangeEnd(after))) return 0;
     const unsigned words = kLeadWords + (minutes ? minutes->words : 0);
     TakeTimeWords(node, words, Str30(lead.swedish) + ClockText(*hour, minutes ? minutes->value : 0));
     return words;

@@ -26,6 +26,9 @@ bool IsYearAfter(const WordNode* month) {
 unsigned ReadDate(WordNode& node) {
     const bool article = node.SpText == "el";
     const WordNode* day = article ? node.Next : &node;
+    // "el día 3 de mayo" says the same.
+    const bool dayWord = article && SpTextOf(day) == "d\xED" "a";
+    if (dayWord) day = day->Next;
     const auto value = SpanishNumberValue(SpTextOf(day));
     if (!value || *value < 1 || *value > kLastDay) return 0;
     const WordNode* of = day->Next;
@@ -37,7 +40,7 @@ unsigned ReadDate(WordNode& node) {
     text += IsDigits(day->SpText) ? Str30(day->SpText) : SwedishOrdinal(*value);
     text += ' ';
     text += SwedishMonth(*month);
-    unsigned words = article ? kDateWords + 1 : kDateWords;
+    unsigned words = kDateWords + (article ? 1 : 0) + (dayWord ? 1 : 0);
     if (IsYearAfter(monthWord)) {
         text += ' ';
         text += monthWord->Next->Next->SpText;
