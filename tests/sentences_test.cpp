@@ -550,6 +550,8 @@ constexpr SentenceRow kDateRows[] = {
     {"Juan vuelve el dos de agosto.", "Juan kommer tillbaka den andra augusti."},
     {"El doce de octubre comemos en casa.", "Den tolfte oktober äter vi hemma."},
     {"Juan llega el día 3 de mayo.", "Juan kommer den 3 maj."},
+    {"Juan trabaja hasta el 3 de mayo.", "Juan arbetar till den 3 maj."},
+    {"Tenemos una reunión para el doce de abril.", "Vi har ett möte till den tolfte april."},
 };
 // Fixed expressions of time stand for the time of the clause: fronted, the verb follows.
 constexpr SentenceRow kTimeExpressionRows[] = {
@@ -562,6 +564,7 @@ constexpr SentenceRow kTimeExpressionRows[] = {
     {"Juan llegó ayer por la tarde.", "Juan kom i går eftermiddag."},
     {"Estudio por las noches.", "Jag studerar på kvällarna."},
     {"Juan llegó hace mucho tiempo.", "Juan kom för länge sedan."},
+    {"Juan leyó durante toda la noche.", "Juan läste hela natten."},
 };
 INSTANTIATE_TEST_SUITE_P(ClockTimes, ShippedSentences, testing::ValuesIn(kClockTimeRows));
 INSTANTIATE_TEST_SUITE_P(TimeExpressions, ShippedSentences, testing::ValuesIn(kTimeExpressionRows));

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "analysis/number_words.h"
 #include "analysis/time_words.h"
 
@@ -19,35 +21,66 @@ bool IsYearAfter(const WordNode* month) {
     return SpTextOf(of) == "de" && IsDigits(SpTextOf(of->Next)) && of->Next->SpText.size() == kYearDigits;
 }
 
-}  // namespace
+struct Date {
+    Str30 text;
+    unsigned words = 0;
+};
+
+// A preposition before a date and what it says ("para el quince de junio":
+// "till den femtonde juni").
+struct DateLead {
+    std::string_view spanish;
+    std::string_view swedish;
+};
+
+constexpr DateLead kDateLeads[] = {{"para", "till "}, {"hasta", "till "}, {"desde", "fr\xE5n "}};
 
 // "el quince de junio" is "den femtonde juni", "el 3 de mayo" "den 3 maj";
 // a year follows the month ("de 2020": "2020"). The article may be missing.
-unsigned ReadDate(WordNode& node) {
+std::optional<Date> DateAt(const WordNode& node) {
     const bool article = node.SpText == "el";
     const WordNode* day = article ? node.Next : &node;
     // "el día 3 de mayo" says the same.
     const bool dayWord = article && SpTextOf(day) == "d\xED" "a";
     if (dayWord) day = day->Next;
     const auto value = SpanishNumberValue(SpTextOf(day));
-    if (!value || *value < 1 || *value > kLastDay) return 0;
+    if (!value || *value < 1 || *value > kLastDay) return std::nullopt;
     const WordNode* of = day->Next;
-    if (SpTextOf(of) != "de" || of->Next == nullptr) return 0;
+    if (SpTextOf(of) != "de" || of->Next == nullptr) return std::nullopt;
     const WordNode* monthWord = of->Next;
     const auto month = SpanishMonth(monthWord->SpWord);
-    if (!month) return 0;
-    Str30 text("den ");
-    text += IsDigits(day->SpText) ? Str30(day->SpText) : SwedishOrdinal(*value);
-    text += ' ';
-    text += SwedishMonth(*month);
-    unsigned words = kDateWords + (article ? 1 : 0) + (dayWord ? 1 : 0);
+    if (!month) return std::nullopt;
+    Date date{"den ", kDateWords + (article ? 1 : 0) + (dayWord ? 1 : 0)};
+    date.text += IsDigits(day->SpText) ? Str30(day->SpText) : SwedishOrdinal(*value);
+    date.text += ' ';
+    date.text += SwedishMonth(*month);
     if (IsYearAfter(monthWord)) {
-        text += ' ';
-        text += monthWord->Next->Next->SpText;
-        words += kYearWords;
+        date.text += ' ';
+        date.text += monthWord->Next->Next->SpText;
+        date.words += kYearWords;
     }
-    TakeTimeWords(node, words, text);
-    return words;
+    return date;
+}
+
+// The preposition joins the date when the whole still fits one word.
+std::optional<Date> LedDateAt(const WordNode& node) {
+    for (const auto& lead : kDateLeads) {
+        if (node.SpText != lead.spanish || node.Next == nullptr) continue;
+        const auto date = DateAt(*node.Next);
+        if (!date || lead.swedish.size() + date->text.size() > Str30::kCapacity) return std::nullopt;
+        return Date{Str30(lead.swedish) + date->text, date->words + 1};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+unsigned ReadDate(WordNode& node) {
+    auto date = LedDateAt(node);
+    if (!date) date = DateAt(node);
+    if (!date) return 0;
+    TakeTimeWords(node, date->words, date->text);
+    return date->words;
 }
 
 }  // namespace quelvo
