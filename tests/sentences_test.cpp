@@ -565,6 +565,8 @@ constexpr SentenceRow kTimeExpressionRows[] = {
     {"Estudio por las noches.", "Jag studerar på kvällarna."},
     {"Juan llegó hace mucho tiempo.", "Juan kom för länge sedan."},
     {"Juan leyó durante toda la noche.", "Juan läste hela natten."},
+    {"El martes por la mañana voy al médico.", "På tisdag morgon går jag till läkaren."},
+    {"Juan llega el sábado por la noche.", "Juan kommer på lördag kväll."},
 };
 INSTANTIATE_TEST_SUITE_P(ClockTimes, ShippedSentences, testing::ValuesIn(kClockTimeRows));
 INSTANTIATE_TEST_SUITE_P(TimeExpressions, ShippedSentences, testing::ValuesIn(kTimeExpressionRows));

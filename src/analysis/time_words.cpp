@@ -6,8 +6,9 @@
 namespace quelvo {
 
 unsigned ReadTimeWords(WordNode& node) {
-    const unsigned words = ReadClockTime(node);
-    return words > 0 ? words : ReadDate(node);
+    for (const auto reader : {ReadClockTime, ReadDate, ReadDayPart})
+        if (const unsigned words = reader(node); words > 0) return words;
+    return 0;
 }
 
 void TakeTimeWords(WordNode& node, unsigned words, std::string_view swedish) {
