@@ -16,8 +16,8 @@ struct TimeLead {
 };
 
 constexpr TimeLead kTimeLeads[] = {
-    {"a", "klockan "},          {"hasta", "till klockan "},      {"desde", "fr\xE5n klockan "}, {"para", "till klockan "},
-    {"sobre", "runt klockan "}, {"hacia", "runt klockan "},      {"de", "fr\xE5n klockan ", true},
+    {"a", "klockan "},          {"hasta", "till klockan "}, {"desde", "fr\xE5n klockan "},
+    {"sobre", "runt klockan "}, {"hacia", "runt klockan "}, {"de", "fr\xE5n klockan ", true},
 };
 
 // "a" after a time that starts a range ("desde las ocho a las cuatro").
