@@ -100,8 +100,8 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Juan está comiendo.", "Juan äter."},
     {"Juan estaba comiendo.", "Juan åt."},
     {"Es la una.", "Klockan är ett."},
-    {"Son las tres y media.", "Klockan är tre och trettio."},
-    {"Son las tres y diez.", "Klockan är tre och tio."},
+    {"Son las tres y media.", "Klockan är halv fyra."},
+    {"Son las tres y diez.", "Klockan är tio över tre."},
     {"Son las tres menos diez.", "Klockan är tio i tre."},
     {"El perro.", "Hunden."},
     {"Un perro.", "En hund."},
@@ -134,7 +134,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"El libro es para mí.", "Boken är för mig."},
     {"¿Qué perros?", "Vilka hundar?"},
     {"¿Qué perro?", "Vilken hund?"},
-    {"Juan llega el 5 de mayo.", "Juan kommer 5 maj."},
+    {"Juan llega el 5 de mayo.", "Juan kommer den 5 maj."},
     {"Juan nació en 1990.", "Juan föddes 1990."},
     {"Según el médico.", "Enligt läkaren."},
     {"Según dice.", "Enligt vad han säger."},
@@ -346,7 +346,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Las dos casas blancas.", "De två vita husen."},
     {"Veinte años.", "Tjugo år."},
     {"Un perro negro y blanco.", "En svart och vit hund."},
-    {"Juan llega el 5 de mayo de 1990.", "Juan kommer 5 maj av 1990."},
+    {"Juan llega el 5 de mayo de 1990.", "Juan kommer den 5 maj 1990."},
     {"Es la una menos diez.", "Klockan är tio i ett."},
     {"Son las tres.", "Klockan är tre."},
     {"Hoy hace buen tiempo.", "I dag är det bra väder."},
@@ -518,6 +518,59 @@ TEST_F(FixtureSentences, MoreThanTwentyTokensAreRefused) {
     EXPECT_EQ(t.rejection, Rejection::TooManyWords);
     EXPECT_EQ(t.text, "");
 }
+
+// Clock times and dates over the shipped dictionaries: Swedish counts the
+// minutes past the hour, to and past the half hour, and to the next hour;
+// a date is the article "den" and the day as an ordinal.
+constexpr SentenceRow kClockTimeRows[] = {
+    {"Es la una y cuarto.", "Klockan är kvart över ett."},
+    {"Son las cuatro y veinte.", "Klockan är tjugo över fyra."},
+    {"Son las nueve y media.", "Klockan är halv tio."},
+    {"Son las doce menos cinco.", "Klockan är fem i tolv."},
+    {"Juan llega a las siete y diez.", "Juan kommer klockan tio över sju."},
+    {"El museo cierra a las seis y media.", "Museet stänger klockan halv sju."},
+    {"Juan come a las dos y cuarto.", "Juan äter klockan kvart över två."},
+    {"Ana sale de casa a las ocho menos diez.", "Ana lämnar hemifrån klockan tio i åtta."},
+    {"El tren sale a las ocho y veinticinco.", "Tåget lämnar klockan fem i halv nio."},
+    {"Juan llega a las tres y cuarenta y cinco.", "Juan kommer klockan kvart i fyra."},
+    {"Ana trabaja hasta las cinco y media.", "Ana arbetar till klockan halv sex."},
+    {"Juan llega a la una y media.", "Juan kommer klockan halv två."},
+    {"Comemos a mediodía.", "Vi äter mitt på dagen."},
+    {"Juan llega a medianoche.", "Juan kommer vid midnatt."},
+    {"La tienda abre de las nueve a las cinco.", "Affären öppnar från klockan nio till klockan fem."},
+    {"Llego sobre las cinco.", "Jag kommer runt klockan fem."},
+};
+constexpr SentenceRow kDateRows[] = {
+    {"Mi cumpleaños es el quince de junio.", "Min födelsedag är den femtonde juni."},
+    {"Juan llega el 3 de mayo.", "Juan kommer den 3 maj."},
+    {"Nací el veintiuno de marzo.", "Jag föddes den tjugoförsta mars."},
+    {"El 1 de enero comemos en casa.", "Den 1 januari äter vi hemma."},
+    {"Ana nació el treinta de julio de 1985.", "Ana föddes den trettionde juli 1985."},
+    {"La fiesta es el primero de mayo.", "Festen är den första maj."},
+    {"Juan vuelve el dos de agosto.", "Juan kommer tillbaka den andra augusti."},
+    {"El doce de octubre comemos en casa.", "Den tolfte oktober äter vi hemma."},
+    {"Juan llega el día 3 de mayo.", "Juan kommer den 3 maj."},
+    {"Juan trabaja hasta el 3 de mayo.", "Juan arbetar till den 3 maj."},
+    {"Tenemos una reunión para el doce de abril.", "Vi har ett möte till den tolfte april."},
+};
+// Fixed expressions of time stand for the time of the clause: fronted, the verb follows.
+constexpr SentenceRow kTimeExpressionRows[] = {
+    {"Este año vamos a Italia.", "I år går vi till Italien."},
+    {"Esta semana leo mucho.", "Den här veckan läser jag mycket."},
+    {"Los fines de semana vamos a la playa.", "På helgerna går vi till stranden."},
+    {"Cada día bebo café.", "Varje dag dricker jag kaffe."},
+    {"Cada domingo visito a mi madre.", "Varje söndag besöker jag min mor."},
+    {"El lunes que viene vamos a Madrid.", "Nästa måndag går vi till Madrid."},
+    {"Juan llegó ayer por la tarde.", "Juan kom i går eftermiddag."},
+    {"Estudio por las noches.", "Jag studerar på kvällarna."},
+    {"Juan llegó hace mucho tiempo.", "Juan kom för länge sedan."},
+    {"Juan leyó durante toda la noche.", "Juan läste hela natten."},
+    {"El martes por la mañana voy al médico.", "På tisdag morgon går jag till läkaren."},
+    {"Juan llega el sábado por la noche.", "Juan kommer på lördag kväll."},
+};
+INSTANTIATE_TEST_SUITE_P(ClockTimes, ShippedSentences, testing::ValuesIn(kClockTimeRows));
+INSTANTIATE_TEST_SUITE_P(TimeExpressions, ShippedSentences, testing::ValuesIn(kTimeExpressionRows));
+INSTANTIATE_TEST_SUITE_P(Dates, ShippedSentences, testing::ValuesIn(kDateRows));
 
 // Rules of clause structure over the shipped dictionaries, one group per
 // rule: each row is the Swedish line a careful translator would give.

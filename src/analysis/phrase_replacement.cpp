@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/time_words.h"
 #include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
@@ -53,6 +54,17 @@ Slots<int> SlotsOf(const std::vector<int>& values) {
     return slots;
 }
 
+// A clock time or date starting at the word, else a phrase of the phrase
+// file; the number of words it covers, 0 for none.
+unsigned ReadExpression(TranslationState& s, WordNode& node) {
+    if (const unsigned words = ReadTimeWords(node); words > 0) return words;
+    bool found = false;
+    if (HasFlag(node.SpCode1, kPhraseStartFlag)) FindPhrase(s, node.SpWord, &node, found);
+    if (!found) return 0;
+    TakePhrase(s, node);
+    return s.PhraseWordCount > 0 ? s.PhraseWordCount : 1;
+}
+
 }  // namespace
 
 void ReplacePhrases(TranslationState& s) {
@@ -60,17 +72,15 @@ void ReplacePhrases(TranslationState& s) {
     std::vector<int> persons;
     int p = 1;  // position of the node in the sentence as built
     for (WordNode* node = s.WordList.Head; node != nullptr; node = node->Next, ++p) {
-        bool found = false;
-        if (HasFlag(node->SpCode1, kPhraseStartFlag)) FindPhrase(s, node->SpWord, node, found);
         persons.push_back(s.WordPersonNos.Get(p));
-        if (!found) {
+        const unsigned words = ReadExpression(s, *node);
+        if (words == 0) {
             classes.push_back(s.WordClassNos.Get(p));
             continue;
         }
-        TakePhrase(s, *node);
         classes.push_back(node->SpClass);
         // A phrase matched against a repeated last word covers fewer words than it names.
-        for (unsigned k = 1; k < s.PhraseWordCount && node->Next != nullptr; ++k, ++p) DeleteNode(s, node->Next);
+        for (unsigned k = 1; k < words && node->Next != nullptr; ++k, ++p) DeleteNode(s, node->Next);
     }
     s.WordClassNos = SlotsOf(classes);
     s.WordPersonNos = SlotsOf(persons);

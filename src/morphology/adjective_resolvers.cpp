@@ -111,6 +111,24 @@ bool IsAdjectiveContext(const TranslationState& s, const WordNode& node, int pos
     return (prevClass == wc::kAdjective || prevClass == wc::kNounAdjective) && SpClassOf(prev->Prev) == wc::kNoun;
 }
 
+// Object pronouns that look like articles but cannot stand before the
+// singular feminine "mañana".
+constexpr std::string_view kNoArticleOfTomorrow[] = {"lo", "los", "las", "le", "les"};
+
+bool CanBeArticleOfTomorrow(const WordNode& word) {
+    for (const auto pronoun : kNoArticleOfTomorrow)
+        if (word.SpText == pronoun) return false;
+    return true;
+}
+
+// "mañana" is "i morgon" unless an article or "cada" that can go with it
+// stands before it ("la mañana"); "comprarlos mañana" has no article.
+bool IsTomorrow(const WordNode& node, bool afterDeterminer) {
+    if (node.SpText != "ma\xF1" "ana" || node.Prev == nullptr) return false;
+    const bool determiner = afterDeterminer || IsDeterminerClass(node.Prev->SpClass);
+    return !determiner || !CanBeArticleOfTomorrow(*node.Prev);
+}
+
 }  // namespace
 
 void ResolveSbAdj(TranslationState& s, WordNode& node, int position) {
@@ -219,8 +237,7 @@ void ResolveSbAdv(TranslationState& s, WordNode& node, int position) {
     // After an article or "cada" the word is the noun: "la mañana", "cada
     // mañana". An enclitic "los" is no article ("comprarlos mañana").
     const bool afterDeterminer = node.Prev != nullptr && (TagAt(s, position - 1) == "det" || node.Prev->SpWord == "cada");
-    if (node.SpWord == "ma\xF1" "ana" && node.Prev != nullptr && !IsDeterminerClass(node.Prev->SpClass) &&
-        !afterDeterminer) {
+    if (IsTomorrow(node, afterDeterminer)) {
         node.SvWord = "i morgon";
         node.SvClass = wc::kAdverb;
         SetTag(s, position, "adv");
