@@ -220,5 +220,19 @@ constexpr Row kHeadNounAgreementRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(HeadNounAgreement, ClauseRules, testing::ValuesIn(kHeadNounAgreementRows));
 
+// A relative clause whose verb is in the first or second person has "que"
+// for its object: the subject in the verb's ending becomes a pronoun.
+constexpr Row kRelativeSubjectRows[] = {
+    {"El libro que compré ayer es bueno.", "Boken som jag köpte i går är bra."},
+    {"La casa que vimos es grande.", "Huset som vi såg är stort."},
+    {"La película que viste ayer es buena.", "Filmen som du såg i går är bra."},
+    {"Los libros que leemos son caros.", "Böckerna som vi läser är dyra."},
+    {"El coche que compraste es rojo.", "Bilen som du köpte är röd."},
+    {"Las cartas que escribo son largas.", "Breven som jag skriver är långa."},
+    {"El libro que te di es bueno.", "Boken som jag gav dig är bra."},
+    {"El hombre que me ayudó es simpático.", "Mannen som hjälpte mig är trevlig."},
+};
+INSTANTIATE_TEST_SUITE_P(RelativeSubjects, ClauseRules, testing::ValuesIn(kRelativeSubjectRows));
+
 }  // namespace
 }  // namespace quelvo

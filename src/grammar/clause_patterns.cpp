@@ -1,7 +1,10 @@
 #include "grammar/clause_patterns.h"
 
+#include <limits>
+
 #include "core/form_codes.h"
 #include "grammar/phrase_walk.h"
+#include "grammar/role_marks.h"
 
 namespace quelvo {
 namespace {
@@ -77,6 +80,26 @@ void GiveImpersonalPhrasesTheirSubject(TranslationState& s) {
             p->Tag = "NPS/VPI";
 }
 
+// "el libro que compré": a relative clause whose verb is in the first or
+// second person has "que" for its object, and Swedish needs the subject the
+// ending holds ("boken som jag köpte"). After a pronoun ("nosotros, que
+// vivimos aquí") "que" is the subject itself.
+void GiveRelativeClausesTheirSubject(TranslationState& s) {
+    ForEachPhraseIn(s, 1, std::numeric_limits<int>::max(), [&](const PhraseAt& at) {
+        PhraseNode& p = *at.phrase;
+        if (!TagIn(p.Tag, {"VP", "VPT", "VPI", "PVP", "PVPT"}) || !TagIn(TagOf(p.Prev), {"Rel", "Relx", "NPS_R"}))
+            return;
+        const WordNode* verb = at.word;
+        while (verb != nullptr && verb->SpClass == wc::kObjectPronoun) verb = verb->Next;
+        if (verb == nullptr || verb->PersonNo < 1 || verb->PersonNo > 6 || IsThirdPerson(verb->PersonNo) ||
+            verb->FormCode == fc::kInfinitive)
+            return;
+        const PhraseNode* antecedent = TagOf(p.Prev->Prev) == "KT" ? p.Prev->Prev->Prev : p.Prev->Prev;
+        if (antecedent != nullptr && antecedent->Members[1] == "ppsu") return;
+        p.Tag = TagIn(p.Tag, {"PVP", "PVPT"}) ? "NPS/PVPT" : p.Tag == "VPT" ? "NPS/VPT" : "NPS/VPI";
+    });
+}
+
 }  // namespace
 
 const PatternKey* FindPatternKey(std::string_view key) {
@@ -99,6 +122,7 @@ void ApplyClausePatterns(TranslationState& s) {
         first = last + 1;
     }
     GiveImpersonalPhrasesTheirSubject(s);
+    GiveRelativeClausesTheirSubject(s);
 }
 
 }  // namespace quelvo
