@@ -234,5 +234,19 @@ constexpr Row kRelativeSubjectRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(RelativeSubjects, ClauseRules, testing::ValuesIn(kRelativeSubjectRows));
 
+// A Swedish verb with its reflexive in the dictionary ("lära sig") says it
+// in the person of its subject, an infinitive in that of the finite verb.
+constexpr Row kSwedishReflexiveRows[] = {
+    {"Aprendo mucho.", "Jag lär mig mycket."},
+    {"Aprendemos mucho.", "Vi lär oss mycket."},
+    {"Quiero aprender a cocinar.", "Jag vill lära mig att laga mat."},
+    {"¿Quieres aprender a nadar?", "Vill du lära dig att simma?"},
+    {"Vamos a aprender mucho.", "Vi kommer att lära oss mycket."},
+    {"Nunca aprendemos.", "Vi lär oss aldrig."},
+    {"Tenéis que aprender.", "Ni måste lära er."},
+    {"Mi hermano quiere aprender.", "Min bror vill lära sig."},
+};
+INSTANTIATE_TEST_SUITE_P(SwedishReflexives, ClauseRules, testing::ValuesIn(kSwedishReflexiveRows));
+
 }  // namespace
 }  // namespace quelvo

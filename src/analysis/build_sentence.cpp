@@ -12,6 +12,7 @@
 #include "morphology/head_gender.h"
 #include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
+#include "morphology/swedish_reflexives.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
 
@@ -81,6 +82,7 @@ void RunSentencePasses(TranslationState& s) {
     ResolveDativePronouns(s);
     ResolvePostnominalAdjectives(s);
     CarryHeadNounGender(s);
+    AgreeSwedishReflexives(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);
     MarkIntransitiveVerbs(s);

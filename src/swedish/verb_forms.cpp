@@ -10,6 +10,7 @@
 #include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
+#include "morphology/swedish_reflexives.h"
 #include "swedish/word_output.h"
 #include "swedish/word_text.h"
 
@@ -327,7 +328,9 @@ void EmitParticleVerb(TranslationState& s) {
     MakeSwedishVerbForm(s, verb, word->SvCode3, word->FormCode);
     const bool dropParticle = Listed(kObjectParticles, particle.view()) && !HasObject(*word);
     EmitAndRecord(s, verb, "v");
-    if (!particle.empty() && !dropParticle) EmitCounted(s, spWord, particle, "part");
+    // A reflexive stays by its verb as an object pronoun does ("lär oss mycket").
+    const std::string_view tag = IsSwedishReflexivePronoun(particle.view()) ? "refl" : "part";
+    if (!particle.empty() && !dropParticle) EmitCounted(s, spWord, particle, tag);
 }
 
 }  // namespace quelvo

@@ -139,7 +139,7 @@ void SetOutputOrder(NodeList<OutWordNode>& out, const std::vector<OutWordNode*>&
 // negation already stands before the verb and is not followed by it.
 void PlacePronounBeforeNegation(std::vector<OutWordNode*>& order) {
     for (std::size_t i = 1; i + 1 < order.size(); ++i) {
-        if (order[i]->OutTag != "neg" || order[i + 1]->OutTag != "ppob") continue;
+        if (order[i]->OutTag != "neg" || (order[i + 1]->OutTag != "ppob" && order[i + 1]->OutTag != "refl")) continue;
         const OutWordNode& before = *order[i - 1];
         if (IsFiniteVerb(before) || before.OutTag == "ppsu") std::swap(order[i], order[i + 1]);
     }

@@ -150,7 +150,7 @@ void PlaceLateSubject(std::vector<OutWordNode*>& order) {
     std::size_t finite = 0;
     while (finite < order.size() && !IsFiniteVerb(order[finite])) ++finite;
     std::size_t pronoun = finite + 1;
-    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf", "part"})) ++pronoun;
+    while (pronoun < order.size() && HasTag(order[pronoun], {"v", "inf", "part", "refl"})) ++pronoun;
     if (pronoun >= order.size() || pronoun == finite + 1 || !HasTag(order[pronoun], {"ppsu"})) return;
     std::rotate(At(order, finite + 1), At(order, pronoun), At(order, pronoun + 1));
 }
