@@ -10,6 +10,7 @@
 #include "render/adverbs.h"
 #include "render/comparison_steps.h"
 #include "render/emission.h"
+#include "render/own_possessive.h"
 #include "render/phrase_progress.h"
 #include "render/prepositions.h"
 #include "swedish/adjectives.h"
@@ -77,7 +78,24 @@ void SetMarks(NounPhrase& np, char mark) {
     np.nounMark = mark;
 }
 
+// After a possessive the adjective takes its definite form and the noun its
+// indefinite one (min stora bil).
+void SetPossessiveMarks(NounPhrase& np) {
+    np.adjectiveMark = 'b';
+    np.nounMark = 'o';
+    np.indefinite = 0;
+}
+
+// "su" of the clause's subject in place of the article: "sin", "sitt", "sina".
+bool RunOwnPossessive(TranslationState& s, NounPhrase& np) {
+    if (!PointsToSubject(s)) return false;
+    TranslateOwnPossessive(s, np.gender, np.number);
+    SetPossessiveMarks(np);
+    return true;
+}
+
 void RunArticle(TranslationState& s, NounPhrase& np) {
+    if (RunOwnPossessive(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     EmitArticle(s, mark, np.headCode, np.gender);
@@ -85,6 +103,7 @@ void RunArticle(TranslationState& s, NounPhrase& np) {
 }
 
 void RunArticleForm(TranslationState& s, NounPhrase& np) {
+    if (RunOwnPossessive(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     Str30 form = s.CurWord->SvWord;
@@ -94,6 +113,7 @@ void RunArticleForm(TranslationState& s, NounPhrase& np) {
 }
 
 void RunSuffixArticle(TranslationState& s, NounPhrase& np) {
+    if (RunOwnPossessive(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     EmitSuffixArticle(s, np.gender, np.number, mark);
@@ -175,13 +195,9 @@ void RunQuantifier(TranslationState& s, NounPhrase& np) {
     EmitAndRecord(s, form, "indf");
 }
 
-// After a possessive the adjective takes its definite form and the noun its
-// indefinite one (min stora bil).
 void RunPossessive(TranslationState& s, NounPhrase& np) {
     TranslatePossessive(s, np.gender, np.number);
-    np.adjectiveMark = 'b';
-    np.nounMark = 'o';
-    np.indefinite = 0;
+    SetPossessiveMarks(np);
 }
 
 // Noun "de" noun as one compound, the second noun first (casa de campo: "lanthus").
@@ -242,6 +258,10 @@ void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
         case Step::SuffixArticle: RunSuffixArticle(s, np); break;
         case Step::NameArticle: RunNameArticle(s, np); break;
         case Step::ArticleNoun:
+            if (RunOwnPossessive(s, np)) {
+                EmitNounForm(s, np.nounMark);
+                break;
+            }
             IsIndefiniteArticle(s, np.indefinite);
             EmitArticleNoun(s);
             break;
@@ -263,11 +283,12 @@ void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
         case Step::Possessive: RunPossessive(s, np); break;
         case Step::PossessiveNoun: EmitPossessiveNoun(s); break;
         case Step::PossessiveAdjectiveNoun: EmitPossessiveAdjectiveNoun(s); break;
-        case Step::NounAdjective: EmitNounAdjective(s, np.nounMark); break;
+        case Step::NounAdjective: EmitNounAdjective(s, np.nounMark, np.adjectiveMark); break;
         case Step::AdjectiveNoun:
-            EmitAdjectiveNoun(s, s.CurWord->SvWord, np.number, np.nounMark, np.gender, s.CurWord->SvCode2);
+            EmitAdjectiveNoun(s, s.CurWord->SvWord, np.number, np.nounMark, np.adjectiveMark, np.gender,
+                              s.CurWord->SvCode2);
             break;
-        case Step::NounParticiple: EmitNounParticiple(s, np.nounMark); break;
+        case Step::NounParticiple: EmitNounParticiple(s, np.nounMark, np.adjectiveMark); break;
         case Step::Compound: RunCompound(s, np); break;
         case Step::MoreAdverb: RunMoreAdverb(s); break;
         case Step::NounDeterminer: RunNounDeterminer(s, np); break;

@@ -50,6 +50,9 @@ constexpr std::array<Possessive, 4> Possessives{{
     {"vuestro", "er", "ert", "era"},
 }};
 
+// "su" pointing back to the subject of its clause.
+constexpr Possessive OwnPossessive{"su", "sin", "sitt", "sina"};
+
 template <typename Table, typename Value>
 bool Contains(const Table& table, const Value& value) {
     return std::find(table.begin(), table.end(), value) != table.end();
@@ -232,19 +235,35 @@ void AddQuestionSubject(TranslationState& s, const WordNode* verb) {
     if (PronounOf(s, verb->PersonNo, pronoun, spanish)) EmitCounted(s, verb->SpWord, pronoun, "ppsu");
 }
 
-void TranslatePossessive(TranslationState& s, char gender, int number) {
+namespace {
+
+// A plural possessive ("mis", "sus") makes the phrase plural even where the
+// Spanish noun is found as its own entry ("mis gafas": "mina glasögon").
+void EmitPossessive(TranslationState& s, const Possessive* row, char gender, int number) {
     WordNode* word = s.CurWord;
     if (word == nullptr) return;
+    if (word->FormCode == fc::kPlural) number = fc::kPlural;
     Str30 form = word->SvWord;
-    for (const Possessive& row : Possessives) {
-        if (word->SpWord != row.spWord) continue;
-        if (const std::string_view* chosen = PossessiveFormFor(row, gender, number)) form = *chosen;
-        break;
-    }
+    if (row != nullptr)
+        if (const std::string_view* chosen = PossessiveFormFor(*row, gender, number)) form = *chosen;
     EmitCounted(s, word->SpWord, form, "poss");
     word->SvWord = form;
     word->ClassTag = "poss";
     s.CurWord = word->Next;
+}
+
+}  // namespace
+
+void TranslatePossessive(TranslationState& s, char gender, int number) {
+    if (s.CurWord == nullptr) return;
+    const auto row = std::find_if(Possessives.begin(), Possessives.end(),
+                                  [&](const Possessive& p) { return s.CurWord->SpWord == p.spWord; });
+    EmitPossessive(s, row != Possessives.end() ? &*row : nullptr, gender, number);
+}
+
+void TranslateOwnPossessive(TranslationState& s, char gender, int number) {
+    if (s.CurWord != nullptr && s.CurWord->SpText == "sus") number = fc::kPlural;
+    EmitPossessive(s, &OwnPossessive, gender, number);
 }
 
 }  // namespace quelvo

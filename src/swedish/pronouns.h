@@ -24,4 +24,8 @@ void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanis
 // "vuestro"), agreeing with a noun of `gender` and `number`, and moves on.
 void TranslatePossessive(TranslationState& s, char gender, int number);
 
+// Emits "sin", "sitt" or "sina" for CurWord ("su", "sus" of the subject),
+// agreeing like TranslatePossessive, and moves on.
+void TranslateOwnPossessive(TranslationState& s, char gender, int number);
+
 }  // namespace quelvo

@@ -1,0 +1,57 @@
+#include "render/own_possessive.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "core/word_classes.h"
+#include "morphology/class_tests.h"
+
+namespace quelvo {
+namespace {
+
+// Phrases that are the subject itself, or name no one's own.
+constexpr std::array<std::string_view, 3> SubjectTags{"NPS", "NPS_R", "KTNP"};
+
+// Words that open a new clause, so that a verb before them has another subject.
+constexpr std::array<int, 8> ClauseOpeners{wc::kPunctuation, wc::kComma,          wc::kConjunction,
+                                           wc::kRelative,    wc::kRelativeConjunction, wc::kRelativeAdverb,
+                                           wc::kRkif,        wc::kInterrogative};
+
+template <typename Table, typename Value>
+bool IsIn(const Table& table, const Value& value) {
+    return std::find(table.begin(), table.end(), value) != table.end();
+}
+
+bool IsHay(const WordNode& w) { return w.SpWord == "hay"; }
+
+// "hay" has no person of its own but ends the search all the same.
+bool IsFiniteVerb(const WordNode& w) {
+    const bool verb = w.SpClass == wc::kAuxiliary || IsVerbClass(w.SpClass);
+    return verb && ((w.PersonNo >= 1 && w.PersonNo <= 6) || IsHay(w));
+}
+
+// The finite verb of CurWord's clause before it, or null.
+const WordNode* VerbBefore(const WordNode& word) {
+    for (const WordNode* w = word.Prev; w != nullptr; w = w->Prev) {
+        if (IsFiniteVerb(*w)) return w;
+        if (IsIn(ClauseOpeners, w->SpClass)) return nullptr;
+    }
+    return nullptr;
+}
+
+bool IsThirdPerson(const WordNode& verb) { return verb.PersonNo == 3 || verb.PersonNo == 6; }
+
+}  // namespace
+
+bool PointsToSubject(const TranslationState& s) {
+    const WordNode* word = s.CurWord;
+    if (word == nullptr || (word->SpText != "su" && word->SpText != "sus")) return false;
+    if (s.PhraseCursor == nullptr || IsIn(SubjectTags, s.PhraseCursor->Tag.view())) return false;
+    const WordNode* verb = VerbBefore(*word);
+    if (verb == nullptr || IsHay(*verb) || !IsThirdPerson(*verb)) return false;
+    // "es su casa" is "det är hans hus", but "está en su casa" has a subject.
+    return verb->SpWord != "ser" || s.PhraseCursor->Tag == "NPP";
+}
+
+}  // namespace quelvo

@@ -1,0 +1,43 @@
+// Whole sentences over the shipped dictionaries: possessives, comparison,
+// coordinated adjectives and the pronouns that stand for a noun phrase.
+#include "shipped_sentences.h"
+
+namespace quelvo {
+namespace {
+
+class PossessiveAgreement : public ShippedSentences {};
+class OwnPossessive : public ShippedSentences {};
+
+TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
+
+// The possessive agrees with the Swedish noun, and a plural one keeps a noun
+// that Spanish lists in the plural ("gafas", "padres") plural.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PossessiveAgreement,
+    testing::Values(Row{"Tus gafas están en la mesa.", "Dina glasögon är på bordet."},
+                    Row{"Nuestros padres trabajan mucho.", "Våra föräldrar arbetar mycket."},
+                    Row{"Vuestras gafas son nuevas.", "Era glasögon är nya."},
+                    Row{"Mis padres viven en Madrid.", "Mina föräldrar bor i Madrid."},
+                    Row{"Nuestra casa es pequeña.", "Vårt hus är litet."},
+                    Row{"Tus libros son viejos.", "Dina böcker är gamla."},
+                    Row{"Vuestro perro es negro.", "Er hund är svart."},
+                    Row{"Busco mis gafas.", "Jag letar efter mina glasögon."}));
+
+// "su" of the clause's subject is "sin"; as subject, or after "ser" and
+// "hay", it keeps the definite noun.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, OwnPossessive,
+    testing::Values(Row{"El niño busca sus zapatos.", "Barnet letar efter sina skor."},
+                    Row{"Pedro habla con sus hijos.", "Pedro talar med sina barn."},
+                    Row{"Ella compró un regalo para su hermana.", "Hon köpte en present till sin syster."},
+                    Row{"Él lee el libro de su padre.", "Han läser sin fars bok."},
+                    Row{"La mujer vende su coche viejo.", "Kvinnan säljer sin gamla bil."},
+                    Row{"Ana vendió su gran casa.", "Ana sålde sitt stora hus."},
+                    Row{"Juan dice que su hermano vende su casa.", "Juan säger att brodern säljer sitt hus."},
+                    Row{"Su perro es negro.", "Hunden är svart."},
+                    Row{"Es su libro.", "Det är boken."},
+                    Row{"Hay un gato en su casa.", "Det finns en katt i huset."}));
+
+}  // namespace
+}  // namespace quelvo
