@@ -7,9 +7,11 @@ namespace {
 
 class PossessiveAgreement : public ShippedSentences {};
 class OwnPossessive : public ShippedSentences {};
+class Comparison : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(Comparison, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -38,6 +40,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Su perro es negro.", "Hunden är svart."},
                     Row{"Es su libro.", "Det är boken."},
                     Row{"Hay un gato en su casa.", "Det finns en katt i huset."}));
+
+// Adjectives with an inflected comparison take it (irregular ones from the
+// table); participles and loan words keep "mer"/"mest", agreeing.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, Comparison,
+    testing::Values(Row{"Es la calle más larga de la ciudad.", "Det är den längsta gatan i staden."},
+                    Row{"Mi hermano es más joven que yo.", "Min bror är yngre än jag."},
+                    Row{"Es el día más caliente del año.", "Det är den varmaste dagen i året."},
+                    Row{"Tengo una maleta más pesada.", "Jag har en tyngre resväska."},
+                    Row{"Es la persona más importante.", "Det är den viktigaste personen."},
+                    Row{"Es la habitación más tranquila.", "Det är det lugnaste rummet."},
+                    Row{"Es el libro más interesante.", "Det är den mest intressanta boken."},
+                    Row{"Es el hombre más triste.", "Det är den mest ledsna mannen."}));
 
 }  // namespace
 }  // namespace quelvo
