@@ -8,10 +8,12 @@ namespace {
 class PossessiveAgreement : public ShippedSentences {};
 class OwnPossessive : public ShippedSentences {};
 class Comparison : public ShippedSentences {};
+class CoordinatedAdjectives : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(Comparison, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(CoordinatedAdjectives, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -53,6 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Es la habitación más tranquila.", "Det är det lugnaste rummet."},
                     Row{"Es el libro más interesante.", "Det är den mest intressanta boken."},
                     Row{"Es el hombre más triste.", "Det är den mest ledsna mannen."}));
+
+// Adjectives joined by "y" after the noun, with a degree adverb, all go
+// before the Swedish noun.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, CoordinatedAdjectives,
+    testing::Values(Row{"Es una mujer muy inteligente y simpática.", "Det är en mycket intelligent och trevlig kvinna."},
+                    Row{"La casa muy grande y vieja está aquí.", "Det mycket stora och gamla huset är här."},
+                    Row{"Compré tomates muy rojos y dulces.", "Jag köpte mycket röda och söta tomater."},
+                    Row{"Tengo unos perros muy grandes y negros.", "Jag har några mycket stora och svarta hundar."},
+                    Row{"Veo algunas casas muy altas y blancas.", "Jag ser några mycket höga och vita hus."},
+                    Row{"Tengo muchos amigos muy buenos y simpáticos.", "Jag har många mycket goda och trevliga vänner."},
+                    Row{"Vi un perro negro y blanco.", "Jag såg en svart och vit hund."},
+                    Row{"Tengo una casa grande y bonita.", "Jag har ett stort och vackert hus."}));
 
 }  // namespace
 }  // namespace quelvo
