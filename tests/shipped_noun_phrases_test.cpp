@@ -9,11 +9,15 @@ class PossessiveAgreement : public ShippedSentences {};
 class OwnPossessive : public ShippedSentences {};
 class Comparison : public ShippedSentences {};
 class CoordinatedAdjectives : public ShippedSentences {};
+class PresentingDemonstrative : public ShippedSentences {};
+class StandingPossessive : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(Comparison, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(CoordinatedAdjectives, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(PresentingDemonstrative, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(StandingPossessive, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -68,6 +72,32 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Tengo muchos amigos muy buenos y simpáticos.", "Jag har många mycket goda och trevliga vänner."},
                     Row{"Vi un perro negro y blanco.", "Jag såg en svart och vit hund."},
                     Row{"Tengo una casa grande y bonita.", "Jag har ett stort och vackert hus."}));
+
+// A demonstrative that presents a noun phrase with "ser" is "det här" or
+// "det där" in any gender and number; before an adjective it keeps its own.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PresentingDemonstrative,
+    testing::Values(Row{"Esta es mi hermana.", "Det här är min syster."},
+                    Row{"Ese es el problema.", "Det där är problemet."},
+                    Row{"Estas son las llaves.", "Det här är nycklarna."},
+                    Row{"Aquel es el hotel.", "Det där är hotellet."},
+                    Row{"Este es un libro interesante.", "Det här är en intressant bok."},
+                    Row{"Esos son nuestros perros.", "Det där är våra hundar."},
+                    Row{"Este es el coche de Juan.", "Det här är Juans bil."},
+                    Row{"Este es grande.", "Den här är stor."}));
+
+// A possessive without a noun drops its article and agrees with the noun it
+// stands for, the nearest one before it.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, StandingPossessive,
+    testing::Values(Row{"Ese perro es el mío.", "Den där hunden är min."},
+                    Row{"Mi bicicleta es nueva y la tuya es vieja.", "Min cykel är ny och din är gammal."},
+                    Row{"Tu casa es grande y la mía es pequeña.", "Ditt hus är stort och mitt är litet."},
+                    Row{"Los perros son vuestros.", "Hundarna är era."},
+                    Row{"Estas llaves son las nuestras.", "De här nycklarna är våra."},
+                    Row{"La casa es mía.", "Huset är mitt."},
+                    Row{"El libro es tuyo.", "Boken är din."},
+                    Row{"La mía es azul.", "Min är blå."}));
 
 }  // namespace
 }  // namespace quelvo

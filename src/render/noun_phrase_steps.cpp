@@ -242,6 +242,24 @@ void RunSubjectPronoun(TranslationState& s) {
     EmitAndRecord(s, text, "ppsu");
 }
 
+// Demonstratives standing alone, by their Swedish form.
+constexpr std::array<WordPair, 4> NeuterDemonstratives{
+    {{"den h\xE4r", "det h\xE4r"}, {"de h\xE4r", "det h\xE4r"}, {"den d\xE4r", "det d\xE4r"}, {"de d\xE4r", "det d\xE4r"}}};
+
+// "Este es el río": a demonstrative that presents a noun phrase with "ser"
+// is "det här"/"det där" whatever the noun.
+void RunDemonstrative(TranslationState& s) {
+    const WordNode& word = *s.CurWord;
+    Str30 text = word.SvWord;
+    const WordNode* verb = word.Next;
+    const bool presents = verb != nullptr && verb->SpWord == "ser" && verb->Next != nullptr &&
+                          verb->Next->SpClass != wc::kAdjective && verb->Next->SpClass != wc::kAdverb;
+    if (presents)
+        for (const WordPair& row : NeuterDemonstratives)
+            if (text == row.from) text = row.to;
+    EmitRecordedAs(s, text, "indf", "indf");
+}
+
 void RunMeraParticipleNoun(TranslationState& s, NounPhrase& np) {
     if (np.indefinite != 0) {
         EmitMeraParticipleNoun(s, np.nounMark);
@@ -293,6 +311,8 @@ void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
         case Step::MoreAdverb: RunMoreAdverb(s); break;
         case Step::NounDeterminer: RunNounDeterminer(s, np); break;
         case Step::SubjectPronoun: RunSubjectPronoun(s); break;
+        case Step::Demonstrative: RunDemonstrative(s); break;
+        case Step::StandingPossessive: TranslateStandingPossessive(s); break;
         case Step::None: break;
     }
 }

@@ -40,18 +40,19 @@ constexpr std::array<SubjectPronoun, 5> SubjectPronouns{{
 }};
 
 struct Possessive {
-    std::string_view spWord, common, neuter, plural;
+    std::string_view spWord, standing, common, neuter, plural;
 };
 
+// The possessive before a noun and its form standing alone (mi casa, la mía).
 constexpr std::array<Possessive, 4> Possessives{{
-    {"mi", "min", "mitt", "mina"},
-    {"tu", "din", "ditt", "dina"},
-    {"nuestro", "v\xE5r", "v\xE5rt", "v\xE5ra"},
-    {"vuestro", "er", "ert", "era"},
+    {"mi", "m\xEDo", "min", "mitt", "mina"},
+    {"tu", "tuyo", "din", "ditt", "dina"},
+    {"nuestro", "nuestro", "v\xE5r", "v\xE5rt", "v\xE5ra"},
+    {"vuestro", "vuestro", "er", "ert", "era"},
 }};
 
 // "su" pointing back to the subject of its clause.
-constexpr Possessive OwnPossessive{"su", "sin", "sitt", "sina"};
+constexpr Possessive OwnPossessive{"su", "suyo", "sin", "sitt", "sina"};
 
 template <typename Table, typename Value>
 bool Contains(const Table& table, const Value& value) {
@@ -252,7 +253,29 @@ void EmitPossessive(TranslationState& s, const Possessive* row, char gender, int
     s.CurWord = word->Next;
 }
 
+// The gender of the noun a standing possessive stands for: the nearest noun
+// before it ("la casa es mía": "huset är mitt"), else common gender.
+char GenderOfNounBefore(const WordNode& word) {
+    for (const WordNode* w = word.Prev; w != nullptr; w = w->Prev)
+        if (w->SpClass == wc::kNoun && w->Gender != '\0' && w->Gender != ' ') return w->Gender;
+    return 'n';
+}
+
+const Possessive* StandingRowOf(const WordNode& word) {
+    const auto row = std::find_if(Possessives.begin(), Possessives.end(),
+                                  [&](const Possessive& p) { return word.SpWord == p.standing; });
+    return row != Possessives.end() ? &*row : nullptr;
+}
+
 }  // namespace
+
+bool IsStandingPossessive(const WordNode* word) { return word != nullptr && StandingRowOf(*word) != nullptr; }
+
+void TranslateStandingPossessive(TranslationState& s) {
+    if (s.CurWord == nullptr) return;
+    const int number = s.CurWord->FormCode == fc::kPlural ? fc::kPlural : fc::kSingular;
+    EmitPossessive(s, StandingRowOf(*s.CurWord), GenderOfNounBefore(*s.CurWord), number);
+}
 
 void TranslatePossessive(TranslationState& s, char gender, int number) {
     if (s.CurWord == nullptr) return;

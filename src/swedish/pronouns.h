@@ -24,6 +24,15 @@ void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanis
 // "vuestro"), agreeing with a noun of `gender` and `number`, and moves on.
 void TranslatePossessive(TranslationState& s, char gender, int number);
 
+// Whether `word` is a possessive that stands without a noun ("mío", "tuya",
+// "nuestros").
+bool IsStandingPossessive(const WordNode* word);
+
+// Emits the standing possessive at CurWord agreeing with the noun it stands
+// for, the nearest noun before it ("la casa es mía": "huset är mitt"), and
+// moves on.
+void TranslateStandingPossessive(TranslationState& s);
+
 // Emits "sin", "sitt" or "sina" for CurWord ("su", "sus" of the subject),
 // agreeing like TranslatePossessive, and moves on.
 void TranslateOwnPossessive(TranslationState& s, char gender, int number);
