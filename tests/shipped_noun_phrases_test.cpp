@@ -11,6 +11,7 @@ class Comparison : public ShippedSentences {};
 class CoordinatedAdjectives : public ShippedSentences {};
 class PresentingDemonstrative : public ShippedSentences {};
 class StandingPossessive : public ShippedSentences {};
+class NegativeWords : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -18,6 +19,7 @@ TEST_P(Comparison, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(CoordinatedAdjectives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PresentingDemonstrative, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(StandingPossessive, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(NegativeWords, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -98,6 +100,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"La casa es mía.", "Huset är mitt."},
                     Row{"El libro es tuyo.", "Boken är din."},
                     Row{"La mía es azul.", "Min är blå."}));
+
+// After a simple verb "no ... nadie/nada/ningún/nunca" is one Swedish
+// negative word; after an auxiliary or a compound tense "inte" stays.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, NegativeWords,
+    testing::Values(Row{"No veo a nadie.", "Jag ser ingen."},
+                    Row{"Pedro no bebe nada.", "Pedro dricker inget."},
+                    Row{"No tengo ningún libro.", "Jag har ingen bok."},
+                    Row{"No hay ninguna casa aquí.", "Det finns inget hus här."},
+                    Row{"No tengo ningunos amigos.", "Jag har inga vänner."},
+                    Row{"No viene nunca.", "Han kommer aldrig."},
+                    Row{"No conozco a nadie aquí.", "Jag känner ingen här."},
+                    Row{"No quiero comer nada.", "Jag vill inte äta något."},
+                    Row{"Ella no leería nada.", "Hon skulle inte läsa något."}));
 
 }  // namespace
 }  // namespace quelvo

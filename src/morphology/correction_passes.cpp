@@ -30,6 +30,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolveClass23Participles(s);
     ResolveFlaggedWords(s);
     ResolveNegativeSubjects(s);
+    FoldNegation(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }
