@@ -12,6 +12,7 @@ class CoordinatedAdjectives : public ShippedSentences {};
 class PresentingDemonstrative : public ShippedSentences {};
 class StandingPossessive : public ShippedSentences {};
 class NegativeWords : public ShippedSentences {};
+class SubjectWithDe : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -20,6 +21,7 @@ TEST_P(CoordinatedAdjectives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PresentingDemonstrative, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(StandingPossessive, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(NegativeWords, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(SubjectWithDe, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -114,6 +116,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"No conozco a nadie aquí.", "Jag känner ingen här."},
                     Row{"No quiero comer nada.", "Jag vill inte äta något."},
                     Row{"Ella no leería nada.", "Hon skulle inte läsa något."}));
+
+// A numeral or quantifier with its "de" complement before the verb is the
+// subject: no pronoun is added. A fronted place phrase is no subject.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, SubjectWithDe,
+    testing::Values(Row{"Cientos de personas cantaron ayer.", "Hundratals personer sjöng i går."},
+                    Row{"Miles de turistas visitan la ciudad.", "Tusentals turister besöker staden."},
+                    Row{"Dos de mis hermanos trabajan aquí.", "Två av mina syskon arbetar här."},
+                    Row{"Muchos de los niños duermen.", "Många av barnen sover."},
+                    Row{"Tres de los perros comen carne.", "Tre av hundarna äter kött."},
+                    Row{"Algunos de mis amigos viven en Madrid.", "Några av mina vänner bor i Madrid."},
+                    Row{"Juan llegó y miles de personas cantaron.", "Juan kom och tusentals personer sjöng."},
+                    Row{"En la casa de Juan duerme.", "I Juans hus sover han."}));
 
 }  // namespace
 }  // namespace quelvo

@@ -173,6 +173,24 @@ bool IsTagOf(const PhraseNode* p, std::initializer_list<std::string_view> tags) 
 
 bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO", "NPK", "KTNP", "Egnx", "Egnm"}); }
 
+const WordNode* WordsBack(const WordNode* word, int count) {
+    for (; word != nullptr && count > 0; --count) word = word->Prev;
+    return word;
+}
+
+// "Cientos de agricultores protestaron", "miles de personas llegaron": a
+// numeral or noun phrase with its "de" complement, opening the clause, is the
+// subject of the verb after it.
+bool HasDeSubjectBefore(const PhraseNode& phrase, const WordNode* firstWord) {
+    const PhraseNode* complement = phrase.Prev;
+    if (!IsTagOf(complement, {"NPP"})) return false;
+    const WordNode* de = WordsBack(firstWord, std::max(complement->MemberCount, 1));
+    if (de == nullptr || de->SpWord != "de") return false;
+    const PhraseNode* head = complement->Prev;
+    if (!IsTagOf(head, {"Rord", "Indf", "NP", "NPS"})) return false;
+    return head->Prev == nullptr || IsTagOf(head->Prev, {"ST", "Konj", "YKon", "Subx", "Konx", "KT"});
+}
+
 // The subject stands before a relative clause that ends right before the
 // verb: "la chica que canta en el coro es ...", "el escritor, que tenía
 // ochenta años, murió". An indefinite such as "todo el mundo" or "nadie"
@@ -217,7 +235,8 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (verb->FormCode == fc::kInfinitive || verb->FormCode == fc::kImperative) return;
     if (phrase->Prev == nullptr && verb->FormCode == fc::kGerund) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
-    if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
+    const bool thirdPerson = verb->PersonNo == 3 || verb->PersonNo == 6;
+    if (thirdPerson && (HasSubjectBefore(*phrase) || HasDeSubjectBefore(*phrase, s.CurWord))) return;
     Str30 pronoun;
     Str30 spanish;
     // "hacía frío": the first and third person share the form, and the
