@@ -13,6 +13,8 @@ class PresentingDemonstrative : public ShippedSentences {};
 class StandingPossessive : public ShippedSentences {};
 class NegativeWords : public ShippedSentences {};
 class SubjectWithDe : public ShippedSentences {};
+class PersonOfPerson : public ShippedSentences {};
+class PersonObjectPronoun : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -22,6 +24,8 @@ TEST_P(PresentingDemonstrative, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(StandingPossessive, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(NegativeWords, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(SubjectWithDe, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(PersonOfPerson, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(PersonObjectPronoun, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -129,6 +133,32 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Algunos de mis amigos viven en Madrid.", "Några av mina vänner bor i Madrid."},
                     Row{"Juan llegó y miles de personas cantaron.", "Juan kom och tusentals personer sjöng."},
                     Row{"En la casa de Juan duerme.", "I Juans hus sover han."}));
+
+// "de" between an indefinite person and a person possessor is "till"; a
+// thing keeps "av".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PersonOfPerson,
+    testing::Values(Row{"Es un amigo de mi hermano.", "Det är en vän till min bror."},
+                    Row{"Conozco a una amiga de Juan.", "Jag känner en vän till Juan."},
+                    Row{"Ella es una prima de mi madre.", "Hon är en kusin till min mor."},
+                    Row{"Un vecino de Pedro vive aquí.", "En granne till Pedro bor här."},
+                    Row{"Es un compañero de mi padre.", "Det är en kamrat till min far."},
+                    Row{"Es una foto de mi hermano.", "Det är ett foto av min bror."},
+                    Row{"Tengo un libro de Juan.", "Jag har en bok av Juan."},
+                    Row{"Es un amigo del médico.", "Det är en vän till läkaren."}));
+
+// "lo", "la" for a person noun of the sentence are "honom", "henne"; for a
+// thing "den", "det".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PersonObjectPronoun,
+    testing::Values(Row{"Vi a mi hermano y lo saludé.", "Jag såg min bror och hälsade på honom."},
+                    Row{"Vi a mi hermana y la saludé.", "Jag såg min syster och hälsade på henne."},
+                    Row{"Mi abuelo está enfermo y lo visito.", "Min farfar är sjuk och jag besöker honom."},
+                    Row{"Conozco a tu vecina y la ayudo.", "Jag känner din granne och hjälper henne."},
+                    Row{"Mi tío llegó y lo abracé.", "Min farbror kom och jag kramade honom."},
+                    Row{"Tengo un coche y lo lavo.", "Jag har en bil och tvättar den."},
+                    Row{"Compré una mesa y la pinté.", "Jag köpte ett bord och målade det."},
+                    Row{"Conozco a tu prima y la visito.", "Jag känner din kusin och besöker henne."}));
 
 }  // namespace
 }  // namespace quelvo
