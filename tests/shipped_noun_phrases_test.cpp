@@ -15,6 +15,8 @@ class NegativeWords : public ShippedSentences {};
 class SubjectWithDe : public ShippedSentences {};
 class PersonOfPerson : public ShippedSentences {};
 class PersonObjectPronoun : public ShippedSentences {};
+class PersonAdjectives : public ShippedSentences {};
+class RoughAmounts : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -26,6 +28,8 @@ TEST_P(NegativeWords, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(SubjectWithDe, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PersonOfPerson, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PersonObjectPronoun, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(PersonAdjectives, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(RoughAmounts, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -159,6 +163,31 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Tengo un coche y lo lavo.", "Jag har en bil och tvättar den."},
                     Row{"Compré una mesa y la pinté.", "Jag köpte ett bord och målade det."},
                     Row{"Conozco a tu prima y la visito.", "Jag känner din kusin och besöker henne."}));
+
+// "alto", "bajo" of a person, beside it or as its predicate, are "lång",
+// "kort"; of a thing "hög", "låg".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PersonAdjectives,
+    testing::Values(Row{"Mi padre es alto.", "Min far är lång."},
+                    Row{"La profesora es baja.", "Läraren är kort."},
+                    Row{"Conozco a un chico alto.", "Jag känner en lång pojke."},
+                    Row{"Ella es una mujer alta.", "Hon är en lång kvinna."},
+                    Row{"Ella es alta.", "Hon är lång."},
+                    Row{"El árbol es alto.", "Trädet är högt."},
+                    Row{"Los precios son altos.", "Prisen är höga."},
+                    Row{"La mesa es baja.", "Bordet är lågt."}));
+
+// "unos", "unas" before a numeral give a rough amount; before a noun "några".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, RoughAmounts,
+    testing::Values(Row{"Compré unas cinco manzanas.", "Jag köpte ungefär fem äpplen."},
+                    Row{"Leí unos diez libros.", "Jag läste ungefär tio böcker."},
+                    Row{"Hay unos veinte niños en el parque.", "Det finns ungefär tjugo barn i parken."},
+                    Row{"Tengo unos veinte libros.", "Jag har ungefär tjugo böcker."},
+                    Row{"Necesito unas tres horas.", "Jag behöver ungefär tre timmar."},
+                    Row{"Tengo unos amigos aquí.", "Jag har några vänner här."},
+                    Row{"Compré unas flores.", "Jag köpte några blommor."},
+                    Row{"Juan lee unos libros.", "Juan läser några böcker."}));
 
 }  // namespace
 }  // namespace quelvo

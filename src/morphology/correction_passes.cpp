@@ -31,6 +31,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolveFlaggedWords(s);
     ResolveNegativeSubjects(s);
     FoldNegation(s);
+    ResolvePersonAdjectives(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }

@@ -25,6 +25,8 @@ void ResolveNegativeSubjects(TranslationState& s);
 // "no" + a simple verb + "nadie", "nada", "nunca", "ningún": "ingen", "inget",
 // "aldrig", and the "no" is left unsaid ("No hay nadie": det finns ingen).
 void FoldNegation(TranslationState& s);
+// "alto", "bajo" of a person: "lång", "kort" instead of "hög", "låg".
+void ResolvePersonAdjectives(TranslationState& s);
 
 // Runs after the class resolvers: an adjective after a noun ("xadj") takes
 // its form as the first member of a Swedish compound.

@@ -44,14 +44,15 @@ bool IsThirdPerson(const WordNode& verb) { return verb.PersonNo == 3 || verb.Per
 
 }  // namespace
 
-bool PointsToSubject(const TranslationState& s) {
-    const WordNode* word = s.CurWord;
+bool PointsToSubject(const PhraseNode* phrase, const WordNode* word) {
     if (word == nullptr || (word->SpText != "su" && word->SpText != "sus")) return false;
-    if (s.PhraseCursor == nullptr || IsIn(SubjectTags, s.PhraseCursor->Tag.view())) return false;
+    if (phrase == nullptr || IsIn(SubjectTags, phrase->Tag.view())) return false;
     const WordNode* verb = VerbBefore(*word);
     if (verb == nullptr || IsHay(*verb) || !IsThirdPerson(*verb)) return false;
     // "es su casa" is "det är hans hus", but "está en su casa" has a subject.
-    return verb->SpWord != "ser" || s.PhraseCursor->Tag == "NPP";
+    return verb->SpWord != "ser" || phrase->Tag == "NPP";
 }
+
+bool PointsToSubject(const TranslationState& s) { return PointsToSubject(s.PhraseCursor, s.CurWord); }
 
 }  // namespace quelvo

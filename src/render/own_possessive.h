@@ -11,4 +11,7 @@ namespace quelvo {
 // and "hay" have no subject to point back to.
 bool PointsToSubject(const TranslationState& s);
 
+// The same for `word` of `phrase`.
+bool PointsToSubject(const PhraseNode* phrase, const WordNode* word);
+
 }  // namespace quelvo

@@ -66,6 +66,10 @@ bool TranslateQuantifier(TranslationState& s, char& definiteness) {
             form = "hela";
         else if (word->FormCode == fc::kPlural)
             form = "alla";
+    } else if ((spWord == "unos" || spWord == "unas") && next != nullptr && next->SpClass == wc::kNumeral) {
+        // "unos veinte libros": an amount given roughly.
+        definiteness = 'o';
+        form = "ungef\xE4r";
     } else if (spWord == "eso") {
         form = word->FormCode == fc::kPlural ? "de" : "detta";
     } else {
