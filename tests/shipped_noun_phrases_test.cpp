@@ -17,6 +17,7 @@ class PersonOfPerson : public ShippedSentences {};
 class PersonObjectPronoun : public ShippedSentences {};
 class PersonAdjectives : public ShippedSentences {};
 class RoughAmounts : public ShippedSentences {};
+class GamesWithoutArticle : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -30,6 +31,7 @@ TEST_P(PersonOfPerson, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PersonObjectPronoun, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PersonAdjectives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(RoughAmounts, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(GamesWithoutArticle, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -188,6 +190,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Tengo unos amigos aquí.", "Jag har några vänner här."},
                     Row{"Compré unas flores.", "Jag köpte några blommor."},
                     Row{"Juan lee unos libros.", "Juan läser några böcker."}));
+
+// The game after "jugar a" takes no article; other phrases after "jugar" keep it.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, GamesWithoutArticle,
+    testing::Values(Row{"Juego al tenis.", "Jag spelar tennis."},
+                    Row{"Los niños juegan al fútbol en el parque.", "Barnen spelar fotboll i parken."},
+                    Row{"Ella juega al baloncesto.", "Hon spelar basket."},
+                    Row{"Juan juega al golf con su padre.", "Juan spelar golf med sin far."},
+                    Row{"Mi hermana juega al tenis los domingos.", "Min syster spelar tennis på söndagar."},
+                    Row{"Nosotros jugamos al fútbol hoy.", "Vi spelar fotboll i dag."},
+                    Row{"Pedro juega al ajedrez.", "Pedro spelar schack."},
+                    Row{"Mis amigos juegan al golf.", "Mina vänner spelar golf."}));
 
 }  // namespace
 }  // namespace quelvo

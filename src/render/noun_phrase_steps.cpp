@@ -1,6 +1,7 @@
 // The steps of the noun-phrase recipes, and the walk that runs them.
 #include "render/noun_phrase_steps.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -32,6 +33,9 @@ constexpr std::array<std::string_view, 4> AdjectiveTags{"adj", "vadj", "xadj", "
 struct WordPair {
     std::string_view from, to;
 };
+
+// The definite articles as written ("su", read as an article, is none of them).
+constexpr std::array<std::string_view, 4> DefiniteArticles{"el", "la", "los", "las"};
 
 // A subject pronoun after a preposition takes its object form (para él: "för honom").
 constexpr std::array<WordPair, 4> ObjectForms{{{"de", "dem"}, {"han", "honom"}, {"hon", "henne"}, {"vi", "oss"}}};
@@ -94,8 +98,23 @@ bool RunOwnPossessive(TranslationState& s, NounPhrase& np) {
     return true;
 }
 
+// "juega al tenis": the game that "jugar a" names has no article in Swedish
+// ("spelar tennis").
+bool DropsGameArticle(TranslationState& s, NounPhrase& np) {
+    const WordNode& article = *s.CurWord;
+    const bool definite = std::find(DefiniteArticles.begin(), DefiniteArticles.end(), article.SpText.view()) != DefiniteArticles.end();
+    if (!definite || SpWordOf(article.Prev) != "a" || article.Prev->Prev == nullptr || article.Prev->Prev->SpWord != "jugar")
+        return false;
+    AdvanceWord(s);
+    SetMarks(np, 'o');
+    return true;
+}
+
+// The article of the phrase is replaced or left out.
+bool RunArticleInPlace(TranslationState& s, NounPhrase& np) { return RunOwnPossessive(s, np) || DropsGameArticle(s, np); }
+
 void RunArticle(TranslationState& s, NounPhrase& np) {
-    if (RunOwnPossessive(s, np)) return;
+    if (RunArticleInPlace(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     EmitArticle(s, mark, np.headCode, np.gender);
@@ -103,7 +122,7 @@ void RunArticle(TranslationState& s, NounPhrase& np) {
 }
 
 void RunArticleForm(TranslationState& s, NounPhrase& np) {
-    if (RunOwnPossessive(s, np)) return;
+    if (RunArticleInPlace(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     Str30 form = s.CurWord->SvWord;
@@ -113,7 +132,7 @@ void RunArticleForm(TranslationState& s, NounPhrase& np) {
 }
 
 void RunSuffixArticle(TranslationState& s, NounPhrase& np) {
-    if (RunOwnPossessive(s, np)) return;
+    if (RunArticleInPlace(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     EmitSuffixArticle(s, np.gender, np.number, mark);
@@ -276,7 +295,7 @@ void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
         case Step::SuffixArticle: RunSuffixArticle(s, np); break;
         case Step::NameArticle: RunNameArticle(s, np); break;
         case Step::ArticleNoun:
-            if (RunOwnPossessive(s, np)) {
+            if (RunArticleInPlace(s, np)) {
                 EmitNounForm(s, np.nounMark);
                 break;
             }
