@@ -18,6 +18,7 @@ class PersonObjectPronoun : public ShippedSentences {};
 class PersonAdjectives : public ShippedSentences {};
 class RoughAmounts : public ShippedSentences {};
 class GamesWithoutArticle : public ShippedSentences {};
+class OwnerPossessive : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -32,6 +33,7 @@ TEST_P(PersonObjectPronoun, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PersonAdjectives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(RoughAmounts, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(GamesWithoutArticle, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(OwnerPossessive, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -47,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Busco mis gafas.", "Jag letar efter mina glasögon."}));
 
 // "su" of the clause's subject is "sin"; as subject, or after "ser" and
-// "hay", it keeps the definite noun.
+// "hay", with no person named before, it keeps the definite noun.
 INSTANTIATE_TEST_SUITE_P(
     Sentences, OwnPossessive,
     testing::Values(Row{"El niño busca sus zapatos.", "Barnet letar efter sina skor."},
@@ -56,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Él lee el libro de su padre.", "Han läser sin fars bok."},
                     Row{"La mujer vende su coche viejo.", "Kvinnan säljer sin gamla bil."},
                     Row{"Ana vendió su gran casa.", "Ana sålde sitt stora hus."},
-                    Row{"Juan dice que su hermano vende su casa.", "Juan säger att brodern säljer sitt hus."},
+                    Row{"Juan dice que su hermano vende su casa.", "Juan säger att hans bror säljer sitt hus."},
                     Row{"Su perro es negro.", "Hunden är svart."},
                     Row{"Es su libro.", "Det är boken."},
                     Row{"Hay un gato en su casa.", "Det finns en katt i huset."}));
@@ -202,6 +204,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Nosotros jugamos al fútbol hoy.", "Vi spelar fotboll i dag."},
                     Row{"Pedro juega al ajedrez.", "Pedro spelar schack."},
                     Row{"Mis amigos juegan al golf.", "Mina vänner spelar golf."}));
+
+// "su" that is not the subject's own belongs to the person named before it:
+// "hans", "hennes", "deras".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, OwnerPossessive,
+    testing::Values(Row{"Conozco a Pedro y su hermana.", "Jag känner Pedro och hans syster."},
+                    Row{"Vi a María con su perro.", "Jag såg María med hennes hund."},
+                    Row{"Juan dice que su casa es grande.", "Juan säger att hans hus är stort."},
+                    Row{"Mis amigos dicen que sus padres viven en Madrid.", "Mina vänner säger att deras föräldrar bor i Madrid."},
+                    Row{"Ana llega mientras su hermano duerme.", "Ana kommer medan hennes bror sover."},
+                    Row{"Conozco a la profesora y su marido.", "Jag känner läraren och hennes man."},
+                    Row{"Él cree que su coche es rápido.", "Han tror att hans bil är snabb."},
+                    Row{"Su casa es grande.", "Huset är stort."}));
 
 }  // namespace
 }  // namespace quelvo

@@ -110,8 +110,19 @@ bool DropsGameArticle(TranslationState& s, NounPhrase& np) {
     return true;
 }
 
+// "su" of a person named before, who is not the subject: "hans", "hennes", "deras".
+bool RunOwnerPossessive(TranslationState& s, NounPhrase& np) {
+    const std::string_view owner = OwnerBefore(s.CurWord);
+    if (owner.empty()) return false;
+    TranslateOwnerPossessive(s, owner);
+    SetPossessiveMarks(np);
+    return true;
+}
+
 // The article of the phrase is replaced or left out.
-bool RunArticleInPlace(TranslationState& s, NounPhrase& np) { return RunOwnPossessive(s, np) || DropsGameArticle(s, np); }
+bool RunArticleInPlace(TranslationState& s, NounPhrase& np) {
+    return RunOwnPossessive(s, np) || RunOwnerPossessive(s, np) || DropsGameArticle(s, np);
+}
 
 void RunArticle(TranslationState& s, NounPhrase& np) {
     if (RunArticleInPlace(s, np)) return;

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "morphology/class_tests.h"
 
@@ -42,6 +43,32 @@ const WordNode* VerbBefore(const WordNode& word) {
 
 bool IsThirdPerson(const WordNode& verb) { return verb.PersonNo == 3 || verb.PersonNo == 6; }
 
+bool IsSu(const WordNode* word) { return word != nullptr && (word->SpText == "su" || word->SpText == "sus"); }
+
+struct Owner {
+    std::string_view spanish, swedish;
+};
+
+// The subject pronouns that name an owner.
+constexpr std::array<Owner, 6> OwnerPronouns{{
+    {"\xE9l", "hans"}, {"ella", "hennes"}, {"ellos", "deras"}, {"ellas", "deras"},
+    {"usted", ""}, {"ustedes", ""},
+}};
+
+// A Spanish first name in "-a" is a woman's (Marta, Lucía); other names a man's.
+std::string_view OwnerOfName(const WordNode& name) {
+    return name.SpWord.view().ends_with('a') ? "hennes" : "hans";
+}
+
+// A person noun owns by its number and, in the singular, its article or ending.
+std::string_view OwnerOfNoun(const WordNode& noun) {
+    if (noun.PersonNo == 6 || noun.FormCode == fc::kPlural) return "deras";
+    const WordNode* article = noun.Prev;
+    const bool feminine = noun.Gender == 'f' || (article != nullptr && (article->SpWord == "la" || article->SpWord == "una")) ||
+                          (article == nullptr && noun.SpText.view().ends_with('a'));
+    return feminine ? "hennes" : "hans";
+}
+
 }  // namespace
 
 bool PointsToSubject(const PhraseNode* phrase, const WordNode* word) {
@@ -54,5 +81,17 @@ bool PointsToSubject(const PhraseNode* phrase, const WordNode* word) {
 }
 
 bool PointsToSubject(const TranslationState& s) { return PointsToSubject(s.PhraseCursor, s.CurWord); }
+
+std::string_view OwnerBefore(const WordNode* word) {
+    if (!IsSu(word)) return {};
+    for (const WordNode* w = word->Prev; w != nullptr; w = w->Prev) {
+        if (w->SpClass == wc::kProperName) return OwnerOfName(*w);
+        if (w->SpClass == wc::kNoun && (w->Gender == 'm' || w->Gender == 'f')) return OwnerOfNoun(*w);
+        if (w->SpClass != wc::kSubjectPronoun) continue;
+        for (const Owner& row : OwnerPronouns)
+            if (w->SpWord == row.spanish) return row.swedish;
+    }
+    return {};
+}
 
 }  // namespace quelvo

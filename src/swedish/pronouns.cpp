@@ -259,6 +259,14 @@ namespace {
 
 // A plural possessive ("mis", "sus") makes the phrase plural even where the
 // Spanish noun is found as its own entry ("mis gafas": "mina glasögon").
+void EmitPossessiveForm(TranslationState& s, std::string_view form) {
+    WordNode* word = s.CurWord;
+    EmitCounted(s, word->SpWord, form, "poss");
+    word->SvWord = form;
+    word->ClassTag = "poss";
+    s.CurWord = word->Next;
+}
+
 void EmitPossessive(TranslationState& s, const Possessive* row, char gender, int number) {
     WordNode* word = s.CurWord;
     if (word == nullptr) return;
@@ -266,10 +274,7 @@ void EmitPossessive(TranslationState& s, const Possessive* row, char gender, int
     Str30 form = word->SvWord;
     if (row != nullptr)
         if (const std::string_view* chosen = PossessiveFormFor(*row, gender, number)) form = *chosen;
-    EmitCounted(s, word->SpWord, form, "poss");
-    word->SvWord = form;
-    word->ClassTag = "poss";
-    s.CurWord = word->Next;
+    EmitPossessiveForm(s, form);
 }
 
 // The gender of the noun a standing possessive stands for: the nearest noun
@@ -301,6 +306,10 @@ void TranslatePossessive(TranslationState& s, char gender, int number) {
     const auto row = std::find_if(Possessives.begin(), Possessives.end(),
                                   [&](const Possessive& p) { return s.CurWord->SpWord == p.spWord; });
     EmitPossessive(s, row != Possessives.end() ? &*row : nullptr, gender, number);
+}
+
+void TranslateOwnerPossessive(TranslationState& s, std::string_view owner) {
+    if (s.CurWord != nullptr) EmitPossessiveForm(s, owner);
 }
 
 void TranslateOwnPossessive(TranslationState& s, char gender, int number) {

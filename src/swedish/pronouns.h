@@ -1,6 +1,8 @@
 #pragma once
 // Swedish pronouns: the subject pronoun that Spanish leaves out, and the
 // possessive determiners.
+#include <string_view>
+
 #include "core/translation_state.h"
 
 namespace quelvo {
@@ -32,6 +34,10 @@ bool IsStandingPossessive(const WordNode* word);
 // for, the nearest noun before it ("la casa es mía": "huset är mitt"), and
 // moves on.
 void TranslateStandingPossessive(TranslationState& s);
+
+// Emits `owner` ("hans", "hennes", "deras") for CurWord, a "su" whose owner
+// is known, and moves on.
+void TranslateOwnerPossessive(TranslationState& s, std::string_view owner);
 
 // Emits "sin", "sitt" or "sina" for CurWord ("su", "sus" of the subject),
 // agreeing like TranslatePossessive, and moves on.
