@@ -19,6 +19,7 @@ class PersonAdjectives : public ShippedSentences {};
 class RoughAmounts : public ShippedSentences {};
 class GamesWithoutArticle : public ShippedSentences {};
 class OwnerPossessive : public ShippedSentences {};
+class CountComparatives : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -34,6 +35,7 @@ TEST_P(PersonAdjectives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(RoughAmounts, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(GamesWithoutArticle, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnerPossessive, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(CountComparatives, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -217,6 +219,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Conozco a la profesora y su marido.", "Jag känner läraren och hennes man."},
                     Row{"Él cree que su coche es rápido.", "Han tror att hans bil är snabb."},
                     Row{"Su casa es grande.", "Huset är stort."}));
+
+// "más", "menos" count a plural noun and measure a singular one.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, CountComparatives,
+    testing::Values(Row{"Tengo menos amigos que tú.", "Jag har färre vänner än du."},
+                    Row{"Hay más coches en la ciudad.", "Det finns fler bilar i staden."},
+                    Row{"Compré más manzanas rojas.", "Jag köpte fler röda äpplen."},
+                    Row{"Juan lee más libros que Pedro.", "Juan läser fler böcker än Pedro."},
+                    Row{"Hay menos turistas en invierno.", "Det finns färre turister på vintern."},
+                    Row{"Necesito más agua.", "Jag behöver mer vatten."},
+                    Row{"Bebo menos café.", "Jag dricker mindre kaffe."},
+                    Row{"Los libros más caros.", "De dyraste böckerna."}));
 
 }  // namespace
 }  // namespace quelvo

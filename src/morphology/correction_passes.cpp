@@ -32,6 +32,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolveNegativeSubjects(s);
     FoldNegation(s);
     ResolvePersonAdjectives(s);
+    ResolveCountComparatives(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }

@@ -27,6 +27,8 @@ void ResolveNegativeSubjects(TranslationState& s);
 void FoldNegation(TranslationState& s);
 // "alto", "bajo" of a person: "lång", "kort" instead of "hög", "låg".
 void ResolvePersonAdjectives(TranslationState& s);
+// "más", "menos" before a plural noun: "fler", "färre".
+void ResolveCountComparatives(TranslationState& s);
 
 // Runs after the class resolvers: an adjective after a noun ("xadj") takes
 // its form as the first member of a Swedish compound.
