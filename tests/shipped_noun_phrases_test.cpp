@@ -20,6 +20,7 @@ class RoughAmounts : public ShippedSentences {};
 class GamesWithoutArticle : public ShippedSentences {};
 class OwnerPossessive : public ShippedSentences {};
 class CountComparatives : public ShippedSentences {};
+class RecentPeriods : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -36,6 +37,7 @@ TEST_P(RoughAmounts, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(GamesWithoutArticle, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnerPossessive, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(CountComparatives, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(RecentPeriods, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -231,6 +233,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Necesito más agua.", "Jag behöver mer vatten."},
                     Row{"Bebo menos café.", "Jag dricker mindre kaffe."},
                     Row{"Los libros más caros.", "De dyraste böckerna."}));
+
+// The last periods up to now are "de senaste"; the last one of a series "sista".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, RecentPeriods,
+    testing::Values(Row{"Trabajé mucho las últimas dos semanas.", "Jag arbetade mycket de senaste två veckorna."},
+                    Row{"Llovió mucho los últimos días.", "Det regnade mycket de senaste dagarna."},
+                    Row{"Los últimos meses fueron difíciles.", "De senaste månaderna var svåra."},
+                    Row{"Estudié las últimas horas.", "Jag studerade de senaste timmarna."},
+                    Row{"Los últimos años fueron buenos.", "De senaste åren var goda."},
+                    Row{"Es el último día.", "Det är den sista dagen."},
+                    Row{"Es la última semana del año.", "Det är årets sista vecka."},
+                    Row{"Los últimos clientes pagaron.", "De sista kunderna betalade."}));
 
 }  // namespace
 }  // namespace quelvo

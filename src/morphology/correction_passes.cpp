@@ -33,6 +33,7 @@ void RunCorrectionPasses(TranslationState& s) {
     FoldNegation(s);
     ResolvePersonAdjectives(s);
     ResolveCountComparatives(s);
+    ResolveRecentPeriods(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }

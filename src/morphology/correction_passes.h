@@ -29,6 +29,8 @@ void FoldNegation(TranslationState& s);
 void ResolvePersonAdjectives(TranslationState& s);
 // "más", "menos" before a plural noun: "fler", "färre".
 void ResolveCountComparatives(TranslationState& s);
+// "últimos" before a plural period of time: "senaste" (de senaste dagarna).
+void ResolveRecentPeriods(TranslationState& s);
 
 // Runs after the class resolvers: an adjective after a noun ("xadj") takes
 // its form as the first member of a Swedish compound.
