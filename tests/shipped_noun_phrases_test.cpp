@@ -21,6 +21,7 @@ class GamesWithoutArticle : public ShippedSentences {};
 class OwnerPossessive : public ShippedSentences {};
 class CountComparatives : public ShippedSentences {};
 class RecentPeriods : public ShippedSentences {};
+class PredicateAgreement : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -38,6 +39,7 @@ TEST_P(GamesWithoutArticle, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnerPossessive, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(CountComparatives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(RecentPeriods, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(PredicateAgreement, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -245,6 +247,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Es el último día.", "Det är den sista dagen."},
                     Row{"Es la última semana del año.", "Det är årets sista vecka."},
                     Row{"Los últimos clientes pagaron.", "De sista kunderna betalade."}));
+
+// A predicative adjective agrees with the head of the subject, not with its
+// "de" complement, and so does a second one after "y" or "pero".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PredicateAgreement,
+    testing::Values(Row{"La puerta de la casa es verde.", "Husets dörr är grön."},
+                    Row{"El agua del lago está fría.", "Sjöns vatten är kallt."},
+                    Row{"La casa de mi madre es grande.", "Min mors hus är stort."},
+                    Row{"La casa es vieja pero bonita.", "Huset är gammalt men vackert."},
+                    Row{"El techo de la iglesia es alto.", "Kyrkans tak är högt."},
+                    Row{"La mesa del comedor es nueva.", "Matsalens bord är nytt."},
+                    Row{"La ventana del hotel es pequeña.", "Hotellets fönster är litet."},
+                    Row{"Las flores son rojas y amarillas.", "Blommorna är röda och gula."}));
 
 }  // namespace
 }  // namespace quelvo
