@@ -22,6 +22,7 @@ class OwnerPossessive : public ShippedSentences {};
 class CountComparatives : public ShippedSentences {};
 class RecentPeriods : public ShippedSentences {};
 class PredicateAgreement : public ShippedSentences {};
+class FeaturesWithTener : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -40,6 +41,7 @@ TEST_P(OwnerPossessive, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(CountComparatives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(RecentPeriods, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PredicateAgreement, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(FeaturesWithTener, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -260,6 +262,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"La mesa del comedor es nueva.", "Matsalens bord är nytt."},
                     Row{"La ventana del hotel es pequeña.", "Hotellets fönster är litet."},
                     Row{"Las flores son rojas y amarillas.", "Blommorna är röda och gula."}));
+
+// A feature given by "tener" with a definite article and an adjective has
+// no article in Swedish; without the adjective the article stays.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, FeaturesWithTener,
+    testing::Values(Row{"La chica tiene el pelo largo.", "Flickan har långt hår."},
+                    Row{"Ella tiene la piel muy blanca.", "Hon har mycket vit hud."},
+                    Row{"Mi abuelo tiene el pelo blanco.", "Min farfar har vitt hår."},
+                    Row{"El perro tiene las orejas largas.", "Hunden har långa öron."},
+                    Row{"Mi padre tenía los ojos negros.", "Min far hade svarta ögon."},
+                    Row{"Juan tiene las manos frías.", "Juan har kalla händer."},
+                    Row{"Ella tiene los ojos verdes.", "Hon har gröna ögon."},
+                    Row{"Tengo el coche.", "Jag har bilen."}));
 
 }  // namespace
 }  // namespace quelvo

@@ -98,11 +98,15 @@ bool RunOwnPossessive(TranslationState& s, NounPhrase& np) {
     return true;
 }
 
+bool IsWrittenDefiniteArticle(const WordNode& word) {
+    return std::find(DefiniteArticles.begin(), DefiniteArticles.end(), word.SpText.view()) != DefiniteArticles.end();
+}
+
 // "juega al tenis": the game that "jugar a" names has no article in Swedish
 // ("spelar tennis").
 bool DropsGameArticle(TranslationState& s, NounPhrase& np) {
     const WordNode& article = *s.CurWord;
-    const bool definite = std::find(DefiniteArticles.begin(), DefiniteArticles.end(), article.SpText.view()) != DefiniteArticles.end();
+    const bool definite = IsWrittenDefiniteArticle(article);
     if (!definite || SpWordOf(article.Prev) != "a" || article.Prev->Prev == nullptr || article.Prev->Prev->SpWord != "jugar")
         return false;
     AdvanceWord(s);
@@ -119,9 +123,24 @@ bool RunOwnerPossessive(TranslationState& s, NounPhrase& np) {
     return true;
 }
 
+// "tiene los ojos verdes": a feature that "tener" gives with an adjective
+// after it has no article in Swedish ("har gröna ögon", "har långt hår").
+bool DropsFeatureArticle(TranslationState& s, NounPhrase& np) {
+    const WordNode& article = *s.CurWord;
+    const bool definite = IsWrittenDefiniteArticle(article);
+    const WordNode* noun = article.Next;
+    const WordNode* adjective = noun != nullptr ? noun->Next : nullptr;
+    if (adjective != nullptr && adjective->SpClass == wc::kAdverb) adjective = adjective->Next;
+    const bool described = adjective != nullptr && noun->SpClass == wc::kNoun && adjective->SpClass == wc::kAdjective;
+    if (!definite || !described || SpWordOf(article.Prev) != "tener") return false;
+    AdvanceWord(s);
+    SetMarks(np, 'o');
+    return true;
+}
+
 // The article of the phrase is replaced or left out.
 bool RunArticleInPlace(TranslationState& s, NounPhrase& np) {
-    return RunOwnPossessive(s, np) || RunOwnerPossessive(s, np) || DropsGameArticle(s, np);
+    return RunOwnPossessive(s, np) || RunOwnerPossessive(s, np) || DropsGameArticle(s, np) || DropsFeatureArticle(s, np);
 }
 
 void RunArticle(TranslationState& s, NounPhrase& np) {
