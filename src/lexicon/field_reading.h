@@ -24,6 +24,12 @@ constexpr std::string_view FitField(std::string_view text, std::size_t capacity)
 // so the low bits are those of the written value.
 std::int32_t ReadNumber(std::string_view field);
 
+// Whether a field holds a number as the files write it: blanks, an optional
+// sign and at least one digit, nothing after the digits. ReadNumber reads
+// other text too (as 0, or up to its first non-digit), so the readers
+// refuse it rather than load a changed code.
+bool IsNumber(std::string_view field);
+
 // A dictionary code: the low 16 bits of the number.
 inline std::uint16_t ReadCode(std::string_view field) { return static_cast<std::uint16_t>(ReadNumber(field)); }
 

@@ -12,14 +12,18 @@ namespace quelvo {
 namespace {
 
 // Entry number, word, four codes.
-constexpr std::array<std::size_t, 6> kCapacities{kEntryNumberCapacity, kWordFieldCapacity, kWordFieldCapacity,
-                                                kWordFieldCapacity, kWordFieldCapacity, kWordFieldCapacity};
+constexpr std::array<TabField, 6> kLayout{{{kEntryNumberCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number}}};
 
 }  // namespace
 
 std::variant<SwedishEntryFile, FileFault> SwedishEntryFile::Read(std::string_view bytes) {
     SwedishEntryFile entries;
-    auto fault = ReadTabRecords(bytes, kCapacities, [&entries](const TabFields& f) {
+    auto fault = ReadTabRecords(bytes, kLayout, [&entries](const TabFields& f) {
         const SwedishEntry entry{f[1], ReadCode(f[2]), ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])};
         entries.entries_.try_emplace(ReadNumber(f[0]), entry);
         entries.byWord_.try_emplace(std::string(entry.SvWord.view()), entry);
