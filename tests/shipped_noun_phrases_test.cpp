@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Ella es una mujer alta.", "Hon är en lång kvinna."},
                     Row{"Ella es alta.", "Hon är lång."},
                     Row{"El árbol es alto.", "Trädet är högt."},
-                    Row{"Los precios son altos.", "Prisen är höga."},
+                    Row{"Los precios son altos.", "Priserna är höga."},
                     Row{"La mesa es baja.", "Bordet är lågt."}));
 
 // "unos", "unas" before a numeral give a rough amount; before a noun "några".
