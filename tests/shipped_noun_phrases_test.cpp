@@ -23,6 +23,7 @@ class CountComparatives : public ShippedSentences {};
 class RecentPeriods : public ShippedSentences {};
 class PredicateAgreement : public ShippedSentences {};
 class FeaturesWithTener : public ShippedSentences {};
+class DeAfterNoun : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -42,6 +43,7 @@ TEST_P(CountComparatives, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(RecentPeriods, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PredicateAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(FeaturesWithTener, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(DeAfterNoun, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -254,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
 // "de" complement, and so does a second one after "y" or "pero".
 INSTANTIATE_TEST_SUITE_P(
     Sentences, PredicateAgreement,
-    testing::Values(Row{"La puerta de la casa es verde.", "Husets dörr är grön."},
+    testing::Values(Row{"El jardín de la casa es grande.", "Husets trädgård är stor."},
                     Row{"El agua del lago está fría.", "Sjöns vatten är kallt."},
                     Row{"La casa de mi madre es grande.", "Min mors hus är stort."},
                     Row{"La casa es vieja pero bonita.", "Huset är gammalt men vackert."},
@@ -275,6 +277,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Juan tiene las manos frías.", "Juan har kalla händer."},
                     Row{"Ella tiene los ojos verdes.", "Hon har gröna ögon."},
                     Row{"Tengo el coche.", "Jag har bilen."}));
+
+// Nouns flagged for it take "på" or "till" for their "de" complement, with
+// no genitive; other nouns keep the genitive.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, DeAfterNoun,
+    testing::Values(Row{"Busco la llave de la casa.", "Jag letar efter nyckeln till huset."},
+                    Row{"El nombre de la calle es largo.", "Namnet på gatan är långt."},
+                    Row{"No sé la respuesta de la pregunta.", "Jag vet inte svaret på frågan."},
+                    Row{"El color del coche es rojo.", "Färgen på bilen är röd."},
+                    Row{"Conozco la causa del problema.", "Jag känner orsaken till problemet."},
+                    Row{"El precio del pan es alto.", "Priset på brödet är högt."},
+                    Row{"La puerta de la casa es verde.", "Dörren till huset är grön."},
+                    Row{"La casa de Juan es grande.", "Juans hus är stort."}));
 
 }  // namespace
 }  // namespace quelvo

@@ -210,6 +210,10 @@ void RenderDe(WordNode& word, Rendering& r) {
         KeepNameWithDe(word, r);
     } else if (OpensWithRole(word)) {
         r.text = "som";
+    } else if (prev != nullptr && prev->SvClass == wc::kNoun && HasFlag(prev->SvCode3, kDeOnFlag)) {
+        r.text = "p\xE5";
+    } else if (prev != nullptr && prev->SvClass == wc::kNoun && HasFlag(prev->SvCode3, kDeToFlag)) {
+        r.text = "till";
     } else if (!RenderGovernedDe(word, r)) {
         RenderOrdinaryDe(word, r);
     }
