@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Mis amigos juegan al golf.", "Mina vänner spelar golf."}));
 
 // "su" that is not the subject's own belongs to the person named before it:
-// "hans", "hennes", "deras".
+// "hans", "hennes", "deras"; that of "usted" is "er".
 INSTANTIATE_TEST_SUITE_P(
     Sentences, OwnerPossessive,
     testing::Values(Row{"Conozco a Pedro y su hermana.", "Jag känner Pedro och hans syster."},
@@ -226,6 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Ana llega mientras su hermano duerme.", "Ana kommer medan hennes bror sover."},
                     Row{"Conozco a la profesora y su marido.", "Jag känner läraren och hennes man."},
                     Row{"Él cree que su coche es rápido.", "Han tror att hans bil är snabb."},
+                    Row{"Usted olvidó su paraguas.", "Ni glömde ert paraply."},
+                    Row{"Ustedes venden sus casas.", "Ni säljer era hus."},
                     Row{"Su casa es grande.", "Huset är stort."}));
 
 // "más", "menos" count a plural noun and measure a singular one.

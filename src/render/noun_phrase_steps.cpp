@@ -114,6 +114,14 @@ bool DropsGameArticle(TranslationState& s, NounPhrase& np) {
     return true;
 }
 
+// "usted olvidó su paraguas": ni glömde ert paraply.
+bool RunFormalPossessive(TranslationState& s, NounPhrase& np) {
+    if (!BelongsToUsted(s.CurWord)) return false;
+    TranslateFormalPossessive(s, np.gender, np.number);
+    SetPossessiveMarks(np);
+    return true;
+}
+
 // "su" of a person named before, who is not the subject: "hans", "hennes", "deras".
 bool RunOwnerPossessive(TranslationState& s, NounPhrase& np) {
     const std::string_view owner = OwnerBefore(s.CurWord);
@@ -140,7 +148,8 @@ bool DropsFeatureArticle(TranslationState& s, NounPhrase& np) {
 
 // The article of the phrase is replaced or left out.
 bool RunArticleInPlace(TranslationState& s, NounPhrase& np) {
-    return RunOwnPossessive(s, np) || RunOwnerPossessive(s, np) || DropsGameArticle(s, np) || DropsFeatureArticle(s, np);
+    return RunOwnPossessive(s, np) || RunFormalPossessive(s, np) || RunOwnerPossessive(s, np) || DropsGameArticle(s, np) ||
+           DropsFeatureArticle(s, np);
 }
 
 void RunArticle(TranslationState& s, NounPhrase& np) {

@@ -71,16 +71,29 @@ std::string_view OwnerOfNoun(const WordNode& noun) {
 
 }  // namespace
 
+bool IsFormalSubjectOf(const WordNode& verb) {
+    const WordNode* w = verb.Prev;
+    while (w != nullptr && (w->SpClass == wc::kNegation || w->SpClass == wc::kObjectPronoun)) w = w->Prev;
+    return w != nullptr && (w->SpWord == "usted" || w->SpWord == "ustedes");
+}
+
 bool PointsToSubject(const PhraseNode* phrase, const WordNode* word) {
     if (word == nullptr || (word->SpText != "su" && word->SpText != "sus")) return false;
     if (phrase == nullptr || IsIn(SubjectTags, phrase->Tag.view())) return false;
     const WordNode* verb = VerbBefore(*word);
+    if (verb != nullptr && IsFormalSubjectOf(*verb)) return false;
     if (verb == nullptr || IsHay(*verb) || !IsThirdPerson(*verb)) return false;
     // "es su casa" is "det är hans hus", but "está en su casa" has a subject.
     return verb->SpWord != "ser" || phrase->Tag == "NPP";
 }
 
 bool PointsToSubject(const TranslationState& s) { return PointsToSubject(s.PhraseCursor, s.CurWord); }
+
+bool BelongsToUsted(const WordNode* word) {
+    if (!IsSu(word)) return false;
+    const WordNode* verb = VerbBefore(*word);
+    return verb != nullptr && IsFormalSubjectOf(*verb);
+}
 
 std::string_view OwnerBefore(const WordNode* word) {
     if (!IsSu(word)) return {};

@@ -16,6 +16,9 @@ bool PointsToSubject(const TranslationState& s);
 // The same for `word` of `phrase`.
 bool PointsToSubject(const PhraseNode* phrase, const WordNode* word);
 
+// "su", "sus" in a clause whose subject is "usted", "ustedes": "er", "ert", "era".
+bool BelongsToUsted(const WordNode* word);
+
 // For "su", "sus" that do not point to the subject: "hans", "hennes" or
 // "deras" by the nearest person named before (a name, a person noun, a
 // subject pronoun); empty when none is, or for another word.

@@ -312,6 +312,13 @@ void TranslateOwnerPossessive(TranslationState& s, std::string_view owner) {
     if (s.CurWord != nullptr) EmitPossessiveForm(s, owner);
 }
 
+void TranslateFormalPossessive(TranslationState& s, char gender, int number) {
+    if (s.CurWord != nullptr && s.CurWord->SpText == "sus") number = fc::kPlural;
+    const auto row = std::find_if(Possessives.begin(), Possessives.end(),
+                                  [](const Possessive& p) { return p.spWord == "vuestro"; });
+    EmitPossessive(s, &*row, gender, number);
+}
+
 void TranslateOwnPossessive(TranslationState& s, char gender, int number) {
     if (s.CurWord != nullptr && s.CurWord->SpText == "sus") number = fc::kPlural;
     EmitPossessive(s, &OwnPossessive, gender, number);

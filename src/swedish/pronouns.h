@@ -39,6 +39,10 @@ void TranslateStandingPossessive(TranslationState& s);
 // is known, and moves on.
 void TranslateOwnerPossessive(TranslationState& s, std::string_view owner);
 
+// Emits "er", "ert" or "era" for CurWord, a "su" of "usted" (said "ni"),
+// agreeing like TranslatePossessive, and moves on.
+void TranslateFormalPossessive(TranslationState& s, char gender, int number);
+
 // Emits "sin", "sitt" or "sina" for CurWord ("su", "sus" of the subject),
 // agreeing like TranslatePossessive, and moves on.
 void TranslateOwnPossessive(TranslationState& s, char gender, int number);
