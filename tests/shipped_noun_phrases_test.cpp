@@ -24,6 +24,7 @@ class RecentPeriods : public ShippedSentences {};
 class PredicateAgreement : public ShippedSentences {};
 class FeaturesWithTener : public ShippedSentences {};
 class DeAfterNoun : public ShippedSentences {};
+class ThatTime : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -44,6 +45,7 @@ TEST_P(RecentPeriods, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(PredicateAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(FeaturesWithTener, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(DeAfterNoun, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(ThatTime, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -292,6 +294,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"El precio del pan es alto.", "Priset på brödet är högt."},
                     Row{"La puerta de la casa es verde.", "Dörren till huset är grön."},
                     Row{"La casa de Juan es grande.", "Juans hus är stort."}));
+
+// "ese", "aquel" before a period of time give "den", "det" without "där".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, ThatTime,
+    testing::Values(Row{"Aquel día fue muy bonito.", "Den dagen var mycket vacker."},
+                    Row{"Aquella semana fue difícil.", "Den veckan var svår."},
+                    Row{"Aquel año fue muy frío.", "Det året var mycket kallt."},
+                    Row{"Juan llegó aquel día.", "Juan kom den dagen."},
+                    Row{"Aquella noche fue larga.", "Den natten var lång."},
+                    Row{"Ese mes fue bueno.", "Den månaden var bra."},
+                    Row{"Aquel hombre es mi padre.", "Den där mannen är min far."},
+                    Row{"Esa casa es bonita.", "Det där huset är vackert."}));
 
 }  // namespace
 }  // namespace quelvo
