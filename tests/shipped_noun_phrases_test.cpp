@@ -1,9 +1,12 @@
 // Whole sentences over the shipped dictionaries: possessives, comparison,
 // coordinated adjectives and the pronouns that stand for a noun phrase.
-#include "shipped_sentences.h"
+#include "shipped_rows.h"
 
 namespace quelvo {
 namespace {
+
+using testing_support::Row;
+using testing_support::ShippedSentences;
 
 class PossessiveAgreement : public ShippedSentences {};
 class OwnPossessive : public ShippedSentences {};

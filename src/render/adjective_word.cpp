@@ -4,7 +4,6 @@
 
 #include <string_view>
 
-#include "core/word_classes.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "swedish/adjectives.h"

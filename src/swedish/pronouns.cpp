@@ -232,11 +232,11 @@ void InsertSubjectPronoun(TranslationState& s) {
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb) || StartsTimeAgo(verb)) return;
+    if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasDeSubjectBefore(*phrase, s.CurWord)) return;
     if (verb->FormCode == fc::kInfinitive || verb->FormCode == fc::kImperative) return;
     if (phrase->Prev == nullptr && verb->FormCode == fc::kGerund) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
-    const bool thirdPerson = verb->PersonNo == 3 || verb->PersonNo == 6;
-    if (thirdPerson && (HasSubjectBefore(*phrase) || HasDeSubjectBefore(*phrase, s.CurWord))) return;
+    if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
     Str30 pronoun;
     Str30 spanish;
     // "hacía frío": the first and third person share the form, and the

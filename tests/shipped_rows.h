@@ -1,6 +1,6 @@
 #pragma once
-// Whole sentences over the shipped dictionaries: the fixture that opens them
-// once per suite and compares one Spanish sentence with its Swedish line.
+// Rows of whole sentences over the shipped dictionaries in build/data: a
+// Spanish sentence and the Swedish line it gives.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +9,7 @@
 
 #include "quelvo/translator.h"
 
-namespace quelvo {
+namespace quelvo::testing_support {
 
 struct Row {
     const char* spanish;
@@ -18,6 +18,7 @@ struct Row {
 
 inline void PrintTo(const Row& row, std::ostream* os) { *os << row.spanish; }
 
+// The shipped dictionaries are loaded once for every row of a suite.
 class ShippedSentences : public testing::TestWithParam<Row> {
 public:
     static void SetUpTestSuite() {
@@ -37,4 +38,4 @@ private:
     static inline std::unique_ptr<Translator> translator_;
 };
 
-}  // namespace quelvo
+}  // namespace quelvo::testing_support
