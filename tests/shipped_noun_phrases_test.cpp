@@ -1,12 +1,9 @@
 // Whole sentences over the shipped dictionaries: possessives, comparison,
 // coordinated adjectives and the pronouns that stand for a noun phrase.
-#include "shipped_rows.h"
+#include "shipped_sentences.h"
 
 namespace quelvo {
 namespace {
-
-using testing_support::Row;
-using testing_support::ShippedSentences;
 
 class PossessiveAgreement : public ShippedSentences {};
 class OwnPossessive : public ShippedSentences {};

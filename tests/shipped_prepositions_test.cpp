@@ -1,13 +1,10 @@
 // Whole sentences over the shipped dictionaries: what Spanish says with
 // "de", "en", "para" and its expressions of time, Swedish says with a
 // genitive, another preposition or none.
-#include "shipped_rows.h"
+#include "shipped_sentences.h"
 
 namespace quelvo {
 namespace {
-
-using testing_support::Row;
-using testing_support::ShippedSentences;
 
 class DeBetweenNouns : public ShippedSentences {};
 class OtherPrepositions : public ShippedSentences {};

@@ -1,6 +1,6 @@
 #pragma once
-// Rows of whole sentences over the shipped dictionaries in build/data: a
-// Spanish sentence and the Swedish line it gives.
+// Whole sentences over the shipped dictionaries: the fixture that opens them
+// once per suite and compares one Spanish sentence with its Swedish line.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +9,7 @@
 
 #include "quelvo/translator.h"
 
-namespace quelvo::testing_support {
+namespace quelvo {
 
 struct Row {
     const char* spanish;
@@ -18,7 +18,6 @@ struct Row {
 
 inline void PrintTo(const Row& row, std::ostream* os) { *os << row.spanish; }
 
-// The shipped dictionaries are loaded once for every row of a suite.
 class ShippedSentences : public testing::TestWithParam<Row> {
 public:
     static void SetUpTestSuite() {
@@ -38,4 +37,4 @@ private:
     static inline std::unique_ptr<Translator> translator_;
 };
 
-}  // namespace quelvo::testing_support
+}  // namespace quelvo
