@@ -76,11 +76,25 @@ WordNode* NegativeAfterVerb(const WordNode& no) {
 
 }  // namespace
 
-// "No hay nadie": after a simple verb Swedish puts the negation into the
-// word itself ("det finns ingen"); the "no" is then not said.
+namespace {
+
+// A clause opened by "que", a relative or a subordinating conjunction keeps
+// "inte" before its verb ("creo que no hay nadie": att det inte finns någon).
+bool InSubordinateClause(const WordNode& no) {
+    for (const WordNode* w = no.Prev; w != nullptr && w->SpClass != wc::kComma && w->SpClass != wc::kPunctuation; w = w->Prev) {
+        if (OneOf(w->SpWord.view(), {"y", "e", "o", "pero", "sino"})) return false;
+        if (OneOf(w->SpClass, {wc::kRkif, wc::kRelative, wc::kConjunction, wc::kRelativeConjunction})) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// "No hay nadie": after a simple verb of a main clause Swedish puts the
+// negation into the word itself ("det finns ingen"); the "no" is then not said.
 void FoldNegation(TranslationState& s) {
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next) {
-        if (n->SpWord != "no") continue;
+        if (n->SpWord != "no" || InSubordinateClause(*n)) continue;
         WordNode* word = NegativeAfterVerb(*n);
         if (word == nullptr) continue;
         word->SvWord = NegativeFormOf(*word);
