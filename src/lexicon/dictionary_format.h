@@ -110,6 +110,10 @@ inline constexpr DictionaryFlag kDeNoneFlag{CodeField::SpCode3, 1U << 4};
 inline constexpr DictionaryFlag kOnPlaceFlag{CodeField::SvCode3, 1U << 8};
 // A container or measure: what it holds follows without a preposition (en kopp kaffe).
 inline constexpr DictionaryFlag kMeasureFlag{CodeField::SvCode3, 1U << 9};
+// A noun whose "de" complement Swedish gives with "på" (el precio del pan:
+// priset på brödet) or "till" (la llave de la casa: nyckeln till huset).
+inline constexpr DictionaryFlag kDeOnFlag{CodeField::SvCode3, 1U << 10};
+inline constexpr DictionaryFlag kDeToFlag{CodeField::SvCode3, 1U << 11};
 
 constexpr bool HasFlag(std::uint16_t code, DictionaryFlag flag) { return (code & flag.bits) == flag.bits; }
 

@@ -30,6 +30,10 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolveClass23Participles(s);
     ResolveFlaggedWords(s);
     ResolveNegativeSubjects(s);
+    FoldNegation(s);
+    ResolvePersonAdjectives(s);
+    ResolveCountComparatives(s);
+    ResolveRecentPeriods(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }

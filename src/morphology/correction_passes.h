@@ -22,6 +22,15 @@ void ResolveClass23Participles(TranslationState& s);
 void ResolveFlaggedWords(TranslationState& s);
 // "nadie", "nada" as the subject before the verb, with no "no": "ingen", "inget".
 void ResolveNegativeSubjects(TranslationState& s);
+// "no" + a simple verb + "nadie", "nada", "nunca", "ningún": "ingen", "inget",
+// "aldrig", and the "no" is left unsaid ("No hay nadie": det finns ingen).
+void FoldNegation(TranslationState& s);
+// "alto", "bajo" of a person: "lång", "kort" instead of "hög", "låg".
+void ResolvePersonAdjectives(TranslationState& s);
+// "más", "menos" before a plural noun: "fler", "färre".
+void ResolveCountComparatives(TranslationState& s);
+// "últimos" before a plural period of time: "senaste" (de senaste dagarna).
+void ResolveRecentPeriods(TranslationState& s);
 
 // Runs after the class resolvers: an adjective after a noun ("xadj") takes
 // its form as the first member of a Swedish compound.

@@ -47,10 +47,45 @@ Str30 PredicativeNeuter(TranslationState& s, const WordNode& word) {
     return form;
 }
 
-// The gender the word carries from the last noun; before any noun (Juan es
-// alto) the common gender, so that a singular stays singular.
+bool IsNounWord(const WordNode* w) { return w != nullptr && w->SpClass == wc::kNoun; }
+
+// The first word before `noun` that is no article, determiner or adjective
+// of its phrase.
+const WordNode* BeforeNounPhrase(const WordNode& noun) {
+    const WordNode* w = noun.Prev;
+    while (w != nullptr && (w->SpClass == wc::kDeterminer || w->SpClass == wc::kDeterminerPronoun ||
+                            w->SpClass == wc::kPossessive || w->SpClass == wc::kAdjective))
+        w = w->Prev;
+    return w;
+}
+
+// The head of the subject a predicative describes: the last noun before the
+// verb, or before a "de" complement the noun it completes ("la puerta de la
+// casa es verde": dörren är grön).
+const WordNode* SubjectHead(const WordNode& adjective) {
+    const WordNode* w = adjective.Prev;
+    while (w != nullptr && w->SpClass == wc::kAdverb) w = w->Prev;
+    // "es viejo pero bonito": the second adjective describes the same subject.
+    while (w != nullptr && (w->SpClass == wc::kConjunction || w->SpClass == wc::kYConjunction) && w->Prev != nullptr &&
+           w->Prev->SpClass == wc::kAdjective) {
+        w = w->Prev->Prev;
+        while (w != nullptr && w->SpClass == wc::kAdverb) w = w->Prev;
+    }
+    if (w == nullptr || !(w->SpClass == wc::kAuxiliary || w->SpClass == wc::kVerb)) return nullptr;
+    for (w = w->Prev; w != nullptr && w->SpClass == wc::kAdverb;) w = w->Prev;
+    if (!IsNounWord(w)) return nullptr;
+    for (const WordNode* de = BeforeNounPhrase(*w); de != nullptr && de->SpWord == "de" && IsNounWord(de->Prev);
+         de = BeforeNounPhrase(*w))
+        w = de->Prev;
+    return w;
+}
+
+// The gender of the subject's head, else the one the word carries from the
+// last noun; before any noun (Juan es alto) the common gender, so that a
+// singular stays singular.
 char GenderToAgree(const WordNode& word) {
-    const char g = word.Gender;
+    const WordNode* head = SubjectHead(word);
+    const char g = head != nullptr ? head->Gender : word.Gender;
     return g == 'm' || g == 'f' || g == 'n' || g == 't' ? g : 'n';
 }
 

@@ -42,19 +42,14 @@ void EmitSuperlative(TranslationState& s, const NounPhrase& np) {
     }
     AdvanceWord(s);  // the suffix or the irregular form carries "más"
     const Str30 adjective = s.CurWord->SvWord;
-    if (group == kSuffixGroup) EmitAndRecord(s, adjective + "aste", "adj", np.adjectiveMark, np.gender);
+    if (group == kSuffixGroup) EmitAndRecord(s, SuffixStem(adjective) + "aste", "adj", np.adjectiveMark, np.gender);
     else EmitDefiniteSuperlative(s, adjective);
 }
 
 void EmitComparative(TranslationState& s, const NounPhrase& np) {
     const std::uint32_t group = GroupAfterMas(s, np);
-    if (group == 0) {
-        EmitWithMarker(s, np, "mer");
-        return;
-    }
     if (group != kSuffixGroup && !IsIrregularGroup(group)) {
-        EmitAndRecord(s, "mer", "mer");
-        if (s.CurWord != nullptr) EmitAndRecord(s, s.CurWord->SvWord, "adj", np.adjectiveMark, np.gender);
+        EmitWithMarker(s, np, "mer");
         return;
     }
     AdvanceWord(s);

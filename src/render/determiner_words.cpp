@@ -5,15 +5,22 @@
 #include "render/phrase_progress.h"
 #include "swedish/determiners.h"
 #include "swedish/nouns.h"
+#include "swedish/pronouns.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
 namespace {
 
-// An article before a numeral is left out and the numeral, the next phrase,
-// is rendered in its place (los dos: "två").
+// An article before a numeral or a standing possessive is left out and the
+// next phrase is rendered in its place (los dos: "två"; la mía: "min").
 void RenderDet(TranslationState& s) {
     const WordNode* next = s.CurWord->Next;
+    if (IsStandingPossessive(next) && NextPhraseIsOneWord(s)) {
+        AdvanceWord(s);
+        AdvancePhrase(s);
+        TranslateStandingPossessive(s);
+        return;
+    }
     if (next != nullptr && next->SpClass == wc::kNumeral && NextPhraseIsOneWord(s)) {
         AdvanceWord(s);
         AdvancePhrase(s);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/capitalise.h"
+#include "render/own_possessive.h"
 #include "render/phrase_progress.h"
 #include "render/prepositions.h"
 #include "swedish/nouns.h"
@@ -126,6 +127,9 @@ bool StartsGenitive(TranslationState& s) {
     if (head == nullptr || head->Next == nullptr || head->Next->Tag != "NPP") return false;
     if (!IsIn(HeadTags, head->Tag.view())) return false;
     if (PossessedNoun(s.CurWord, *head) == nullptr) return false;
+    // "sitt hus" takes no genitive before it.
+    const WordNode* article = head->Members[1] == "prep" ? s.CurWord->Next : s.CurWord;
+    if (PointsToSubject(head, article)) return false;
     WordNode* de = WordAfter(s.CurWord, WordsOfPhrase(head));
     return de != nullptr && IsOrdinaryDe(*de) && IsPossessor(de->Next);
 }

@@ -45,7 +45,8 @@ constexpr RecipeStep PrepPronoun{Step::Plain, "ppfm"};
 constexpr RecipeStep ObjectPronoun{Step::Plain, "ppob", "pppb"};
 constexpr RecipeStep ParticipleWord{Step::Plain, "vadj"};
 constexpr RecipeStep NameExpression{Step::Plain, "egnm", "egnx"};
-constexpr RecipeStep PossWord{Step::Plain, "poss"};
+constexpr RecipeStep PossWord{Step::StandingPossessive};
+constexpr RecipeStep Demonstrative{Step::Demonstrative};
 constexpr RecipeStep Interjection{Step::Plain, "int"};
 constexpr RecipeStep NameForm{Step::PlainForm, "egnm"};
 constexpr RecipeStep Unknown{Step::Plain, "x"};
@@ -78,6 +79,9 @@ constexpr Recipe Recipes[] = {
     {{2}, {Art, Hold, Hold, Hold, Mera}},
     {{3}, {Art, Hold, Hold, Hold, Cmp}},
     {{4}, {Art, Hold, MerMest, Adj, Ykon, Adj}},
+    {{5}, {Art, Hold, Adv, Adj, Ykon, Adj}},
+    {{6}, {Hold, Adv, Adj, Ykon, Adj}},
+    {{7}, {Det, Hold, Adv, Adj, Ykon, Adj}},
     {{10}, {Whole, Art, Hold, Adj, Adj}},
     {{11}, {Art, Hold, Adv, Mera}},
     {{12, 21}, {Art, Hold, Adj, Mera}},
@@ -173,7 +177,7 @@ constexpr Recipe Recipes[] = {
     {{241}, {NameExpression}},
     {{244}, {PossWord}},
     {{246}, {Interjection}},
-    {{256}, {IndfWord}},
+    {{256}, {Demonstrative}},
     {{257}, {NameForm}},
     {{261}, {Unknown}},
     {{269}, {Comma}},

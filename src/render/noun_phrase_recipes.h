@@ -40,6 +40,8 @@ enum class Step : std::uint8_t {
     MoreAdverb,            // "más" + adverb (2 words)
     NounDeterminer,        // noun + determiner (2 words)
     SubjectPronoun,        // the object form after a preposition
+    Demonstrative,         // a demonstrative standing alone ("det här" before "ser" + noun phrase)
+    StandingPossessive,    // "mío", "tuyo" ... without a noun, agreeing with the noun meant
 };
 
 struct RecipeStep {

@@ -1,6 +1,7 @@
 // The steps of the noun-phrase recipes, and the walk that runs them.
 #include "render/noun_phrase_steps.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "render/adverbs.h"
 #include "render/comparison_steps.h"
 #include "render/emission.h"
+#include "render/own_possessive.h"
 #include "render/phrase_progress.h"
 #include "render/prepositions.h"
 #include "swedish/adjectives.h"
@@ -31,6 +33,9 @@ constexpr std::array<std::string_view, 4> AdjectiveTags{"adj", "vadj", "xadj", "
 struct WordPair {
     std::string_view from, to;
 };
+
+// The definite articles as written ("su", read as an article, is none of them).
+constexpr std::array<std::string_view, 4> DefiniteArticles{"el", "la", "los", "las"};
 
 // A subject pronoun after a preposition takes its object form (para él: "för honom").
 constexpr std::array<WordPair, 4> ObjectForms{{{"de", "dem"}, {"han", "honom"}, {"hon", "henne"}, {"vi", "oss"}}};
@@ -77,7 +82,78 @@ void SetMarks(NounPhrase& np, char mark) {
     np.nounMark = mark;
 }
 
+// After a possessive the adjective takes its definite form and the noun its
+// indefinite one (min stora bil).
+void SetPossessiveMarks(NounPhrase& np) {
+    np.adjectiveMark = 'b';
+    np.nounMark = 'o';
+    np.indefinite = 0;
+}
+
+// "su" of the clause's subject in place of the article: "sin", "sitt", "sina".
+bool RunOwnPossessive(TranslationState& s, NounPhrase& np) {
+    if (!PointsToSubject(s)) return false;
+    TranslateOwnPossessive(s, np.gender, np.number);
+    SetPossessiveMarks(np);
+    return true;
+}
+
+bool IsWrittenDefiniteArticle(const WordNode& word) {
+    return std::find(DefiniteArticles.begin(), DefiniteArticles.end(), word.SpText.view()) != DefiniteArticles.end();
+}
+
+// "juega al tenis": the game that "jugar a" names has no article in Swedish
+// ("spelar tennis").
+bool DropsGameArticle(TranslationState& s, NounPhrase& np) {
+    const WordNode& article = *s.CurWord;
+    const bool definite = IsWrittenDefiniteArticle(article);
+    if (!definite || SpWordOf(article.Prev) != "a" || article.Prev->Prev == nullptr || article.Prev->Prev->SpWord != "jugar")
+        return false;
+    AdvanceWord(s);
+    SetMarks(np, 'o');
+    return true;
+}
+
+// "usted olvidó su paraguas": ni glömde ert paraply.
+bool RunFormalPossessive(TranslationState& s, NounPhrase& np) {
+    if (!BelongsToUsted(s.CurWord)) return false;
+    TranslateFormalPossessive(s, np.gender, np.number);
+    SetPossessiveMarks(np);
+    return true;
+}
+
+// "su" of a person named before, who is not the subject: "hans", "hennes", "deras".
+bool RunOwnerPossessive(TranslationState& s, NounPhrase& np) {
+    const std::string_view owner = OwnerBefore(s.CurWord);
+    if (owner.empty()) return false;
+    TranslateOwnerPossessive(s, owner);
+    SetPossessiveMarks(np);
+    return true;
+}
+
+// "tiene los ojos verdes": a feature that "tener" gives with an adjective
+// after it has no article in Swedish ("har gröna ögon", "har långt hår").
+bool DropsFeatureArticle(TranslationState& s, NounPhrase& np) {
+    const WordNode& article = *s.CurWord;
+    const bool definite = IsWrittenDefiniteArticle(article);
+    const WordNode* noun = article.Next;
+    const WordNode* adjective = noun != nullptr ? noun->Next : nullptr;
+    if (adjective != nullptr && adjective->SpClass == wc::kAdverb) adjective = adjective->Next;
+    const bool described = adjective != nullptr && noun->SpClass == wc::kNoun && adjective->SpClass == wc::kAdjective;
+    if (!definite || !described || SpWordOf(article.Prev) != "tener") return false;
+    AdvanceWord(s);
+    SetMarks(np, 'o');
+    return true;
+}
+
+// The article of the phrase is replaced or left out.
+bool RunArticleInPlace(TranslationState& s, NounPhrase& np) {
+    return RunOwnPossessive(s, np) || RunFormalPossessive(s, np) || RunOwnerPossessive(s, np) || DropsGameArticle(s, np) ||
+           DropsFeatureArticle(s, np);
+}
+
 void RunArticle(TranslationState& s, NounPhrase& np) {
+    if (RunArticleInPlace(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     EmitArticle(s, mark, np.headCode, np.gender);
@@ -85,6 +161,7 @@ void RunArticle(TranslationState& s, NounPhrase& np) {
 }
 
 void RunArticleForm(TranslationState& s, NounPhrase& np) {
+    if (RunArticleInPlace(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     Str30 form = s.CurWord->SvWord;
@@ -94,6 +171,7 @@ void RunArticleForm(TranslationState& s, NounPhrase& np) {
 }
 
 void RunSuffixArticle(TranslationState& s, NounPhrase& np) {
+    if (RunArticleInPlace(s, np)) return;
     IsIndefiniteArticle(s, np.indefinite);
     char mark = 'b';
     EmitSuffixArticle(s, np.gender, np.number, mark);
@@ -175,13 +253,9 @@ void RunQuantifier(TranslationState& s, NounPhrase& np) {
     EmitAndRecord(s, form, "indf");
 }
 
-// After a possessive the adjective takes its definite form and the noun its
-// indefinite one (min stora bil).
 void RunPossessive(TranslationState& s, NounPhrase& np) {
     TranslatePossessive(s, np.gender, np.number);
-    np.adjectiveMark = 'b';
-    np.nounMark = 'o';
-    np.indefinite = 0;
+    SetPossessiveMarks(np);
 }
 
 // Noun "de" noun as one compound, the second noun first (casa de campo: "lanthus").
@@ -226,6 +300,24 @@ void RunSubjectPronoun(TranslationState& s) {
     EmitAndRecord(s, text, "ppsu");
 }
 
+// Demonstratives standing alone, by their Swedish form.
+constexpr std::array<WordPair, 4> NeuterDemonstratives{
+    {{"den h\xE4r", "det h\xE4r"}, {"de h\xE4r", "det h\xE4r"}, {"den d\xE4r", "det d\xE4r"}, {"de d\xE4r", "det d\xE4r"}}};
+
+// "Este es el río": a demonstrative that presents a noun phrase with "ser"
+// is "det här"/"det där" whatever the noun.
+void RunDemonstrative(TranslationState& s) {
+    const WordNode& word = *s.CurWord;
+    Str30 text = word.SvWord;
+    const WordNode* verb = word.Next;
+    const bool presents = verb != nullptr && verb->SpWord == "ser" && verb->Next != nullptr &&
+                          verb->Next->SpClass != wc::kAdjective && verb->Next->SpClass != wc::kAdverb;
+    if (presents)
+        for (const WordPair& row : NeuterDemonstratives)
+            if (text == row.from) text = row.to;
+    EmitRecordedAs(s, text, "indf", "indf");
+}
+
 void RunMeraParticipleNoun(TranslationState& s, NounPhrase& np) {
     if (np.indefinite != 0) {
         EmitMeraParticipleNoun(s, np.nounMark);
@@ -242,6 +334,10 @@ void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
         case Step::SuffixArticle: RunSuffixArticle(s, np); break;
         case Step::NameArticle: RunNameArticle(s, np); break;
         case Step::ArticleNoun:
+            if (RunArticleInPlace(s, np)) {
+                EmitNounForm(s, np.nounMark);
+                break;
+            }
             IsIndefiniteArticle(s, np.indefinite);
             EmitArticleNoun(s);
             break;
@@ -263,15 +359,18 @@ void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
         case Step::Possessive: RunPossessive(s, np); break;
         case Step::PossessiveNoun: EmitPossessiveNoun(s); break;
         case Step::PossessiveAdjectiveNoun: EmitPossessiveAdjectiveNoun(s); break;
-        case Step::NounAdjective: EmitNounAdjective(s, np.nounMark); break;
+        case Step::NounAdjective: EmitNounAdjective(s, np.nounMark, np.adjectiveMark); break;
         case Step::AdjectiveNoun:
-            EmitAdjectiveNoun(s, s.CurWord->SvWord, np.number, np.nounMark, np.gender, s.CurWord->SvCode2);
+            EmitAdjectiveNoun(s, s.CurWord->SvWord, np.number, np.nounMark, np.adjectiveMark, np.gender,
+                              s.CurWord->SvCode2);
             break;
-        case Step::NounParticiple: EmitNounParticiple(s, np.nounMark); break;
+        case Step::NounParticiple: EmitNounParticiple(s, np.nounMark, np.adjectiveMark); break;
         case Step::Compound: RunCompound(s, np); break;
         case Step::MoreAdverb: RunMoreAdverb(s); break;
         case Step::NounDeterminer: RunNounDeterminer(s, np); break;
         case Step::SubjectPronoun: RunSubjectPronoun(s); break;
+        case Step::Demonstrative: RunDemonstrative(s); break;
+        case Step::StandingPossessive: TranslateStandingPossessive(s); break;
         case Step::None: break;
     }
 }

@@ -166,9 +166,31 @@ bool OpensWithRole(const WordNode& de) {
     return bare && (after->SpWord == "," || after->SvClass == wc::kVerb || after->SpClass == wc::kVerb);
 }
 
+// A person noun: its Swedish entry is male or female.
+bool IsPersonNoun(const WordNode* w) {
+    return w != nullptr && w->SvClass == wc::kNoun && (w->Gender == 'm' || w->Gender == 'f');
+}
+
+// The possessor after "de" is a person: a name, or a person noun after an
+// article or a possessive ("de mi hermano", "de la vecina").
+bool IsPersonPossessor(const WordNode* w) {
+    if (IsProperName(w)) return true;
+    if (w == nullptr) return false;
+    const bool determined = w->SpClass == wc::kPossessive || w->SpClass == wc::kDeterminer || w->SpClass == wc::kDeterminerPronoun;
+    return determined && IsPersonNoun(w->Next);
+}
+
+// "un amigo de mi hermano": one person related to another is "till"
+// ("en vän till min bror"); a definite head takes the genitive instead.
+bool RelatesPersons(const WordNode& de) {
+    if (!IsPersonNoun(de.Prev) || IsSingularPlace(de.Prev->Prev)) return false;
+    return !Is(de.Prev->Prev, "los") && !Is(de.Prev->Prev, "las") && IsPersonPossessor(de.Next);
+}
+
 // The last of the remaining cases that applies wins.
 void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     const WordNode* next = word.Next;
+    if (RelatesPersons(word)) r.text = "till";
     if (AfterSuperlative(word) && IsSingularPlace(next)) r.text = "i";
     if (Is(next, "el") && Is(next->Next, "siglo")) r.text = "fr\xE5n";
     if (IsIn(ComparingWords, word.Prev)) r.text = "\xE4n";
@@ -190,6 +212,10 @@ void RenderDe(WordNode& word, Rendering& r) {
         KeepNameWithDe(word, r);
     } else if (OpensWithRole(word)) {
         r.text = "som";
+    } else if (prev != nullptr && prev->SvClass == wc::kNoun && HasFlag(prev->SvCode3, kDeOnFlag)) {
+        r.text = "p\xE5";
+    } else if (prev != nullptr && prev->SvClass == wc::kNoun && HasFlag(prev->SvCode3, kDeToFlag)) {
+        r.text = "till";
     } else if (!RenderGovernedDe(word, r)) {
         RenderOrdinaryDe(word, r);
     }

@@ -43,7 +43,7 @@ Str30 AnyByGender(const WordNode* noun) {
 Str30 NegationOf(const WordNode& word) {
     if (!word.SpWord.view().starts_with("ning") || word.Prev == nullptr) return word.SvWord;
     if (Is(word.Prev, "que") || Is(word.Prev, "sin")) return "n\xE5gon";
-    if (Is(word.Prev->Prev, "no")) return AnyByGender(word.Next);
+    if (Is(word.Prev->Prev, "no") && !word.Prev->Prev->SvWord.empty()) return AnyByGender(word.Next);
     return word.SvWord;
 }
 
@@ -98,8 +98,12 @@ void TranslateSentenceMark(TranslationState& s) {
     FinishPhrase(s, start);
 }
 
+// A "no" that a negative word took into itself is not said.
 void TranslateNegation(TranslationState& s) {
-    RenderCountedPhrase(s, [](TranslationState& st) { EmitAndStep(st, NegationOf(*st.CurWord), "neg", "neg"); });
+    RenderCountedPhrase(s, [](TranslationState& st) {
+        if (st.CurWord->SvWord.empty()) AdvanceWord(st);
+        else EmitAndStep(st, NegationOf(*st.CurWord), "neg", "neg");
+    });
 }
 
 void TranslateInfMarker(TranslationState& s) {

@@ -16,7 +16,7 @@ struct WordPair {
     std::string_view from, to;
 };
 
-constexpr std::array<WordPair, 9> DefiniteSuperlatives{{
+constexpr std::array<WordPair, 10> DefiniteSuperlatives{{
     {"h\xF6g", "h\xF6gst"},
     {"liten", "minst"},
     {"d\xE5lig", "s\xE4mst"},
@@ -26,9 +26,10 @@ constexpr std::array<WordPair, 9> DefiniteSuperlatives{{
     {"stor", "st\xF6rst"},
     {"l\xE5ng", "l\xE4ngst"},
     {"ung", "yngst"},
+    {"l\xE5g", "l\xE4gst"},
 }};
 
-constexpr std::array<WordPair, 7> IrregularComparatives{{
+constexpr std::array<WordPair, 11> IrregularComparatives{{
     {"h\xF6g", "h\xF6gre"},
     {"liten", "mindre"},
     {"d\xE5lig", "s\xE4mre"},
@@ -36,6 +37,10 @@ constexpr std::array<WordPair, 7> IrregularComparatives{{
     {"gammal", "\xE4ldre"},
     {"n\xE4ra", "n\xE4rmre"},
     {"stor", "st\xF6rre"},
+    {"l\xE5ng", "l\xE4ngre"},
+    {"ung", "yngre"},
+    {"tung", "tyngre"},
+    {"l\xE5g", "l\xE4gre"},
 }};
 
 // The endings "en", "er", "el" and what replaces them in the comparative.
@@ -63,6 +68,10 @@ const UnstressedEnding* UnstressedEndingOf(std::string_view word) {
 }
 
 void EmitAdjective(TranslationState& s, std::string_view form) { EmitAndRecord(s, form, "adj"); }
+
+constexpr std::string_view SwedishVowels = "aeiouy\xE5\xE4\xF6";
+
+bool IsVowel(char c) { return SwedishVowels.find(c) != std::string_view::npos; }
 
 }  // namespace
 
@@ -92,9 +101,13 @@ void FyllIAdjSup_4(TranslationState& s, const Str30& adjective) {
                                     : Str30("mer ") + adjective.view());
 }
 
-void EmitComparativeAre(TranslationState& s, const Str30& adjective) {
-    EmitAdjective(s, adjective + (adjective.back() == 'm' ? "mare" : "are"));
+Str30 SuffixStem(const Str30& adjective) {
+    const std::string_view word = adjective.view();
+    const bool vowelThenM = word.size() >= 2 && word.back() == 'm' && IsVowel(word[word.size() - 2]);
+    return vowelThenM ? adjective + "m" : adjective;
 }
+
+void EmitComparativeAre(TranslationState& s, const Str30& adjective) { EmitAdjective(s, SuffixStem(adjective) + "are"); }
 
 void EmitIrregularComparative(TranslationState& s, char mark, char gender) {
     Str30 form = s.CurWord != nullptr ? s.CurWord->SvWord : Str30();

@@ -23,7 +23,11 @@ void EmitDefiniteSuperlative(TranslationState& s, const Str30& adjective);
 // enklare); any other adjective takes "mer" before it.
 void FyllIAdjSup_4(TranslationState& s, const Str30& adjective);
 
-// The comparative in "are" ("mare" after a final "m": frommare).
+// The stem the endings "are" and "aste" join: a final "m" after a vowel is
+// doubled (tommare, ensammaste), after a consonant it is not (varmare).
+Str30 SuffixStem(const Str30& adjective);
+
+// The comparative in "are" on the stem above.
 void EmitComparativeAre(TranslationState& s, const Str30& adjective);
 
 // The comparative of CurWord's SvWord when it is one of the irregular ones

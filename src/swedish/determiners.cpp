@@ -7,6 +7,8 @@
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "swedish/nouns.h"
+#include "swedish/period_nouns.h"
+#include "swedish/word_text.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
@@ -66,6 +68,10 @@ bool TranslateQuantifier(TranslationState& s, char& definiteness) {
             form = "hela";
         else if (word->FormCode == fc::kPlural)
             form = "alla";
+    } else if ((spWord == "unos" || spWord == "unas") && next != nullptr && next->SpClass == wc::kNumeral) {
+        // "unos veinte libros": an amount given roughly.
+        definiteness = 'o';
+        form = "ungef\xE4r";
     } else if (spWord == "eso") {
         form = word->FormCode == fc::kPlural ? "de" : "detta";
     } else {
@@ -98,6 +104,10 @@ void TranslateDeterminer(TranslationState& s, char& definiteness, char gender) {
     Str30 form = word->SvWord;
     if (form == "den d\xE4r" || form == "det d\xE4r") {
         ThereByGender(gender, form, word->FormCode);
+        // "aquella noche": a time gone by is "den natten", without "där".
+        const WordNode* noun = word->Next;
+        if (noun != nullptr && noun->SpClass == wc::kNoun && IsPeriodNoun(noun->SvWord.view()))
+            form = WithoutLast(form, std::string_view(" d\xE4r").size());
         definiteness = 'b';
     } else if (form == "denna" || form == "den h\xE4r" || form == "det h\xE4r") {
         HereByGender(gender, form);

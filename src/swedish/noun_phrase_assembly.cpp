@@ -121,19 +121,19 @@ void EmitArticleNoun(TranslationState& s) {
     EmitNounForm(s, definiteness);
 }
 
-void EmitAdjectiveNoun(TranslationState& s, const Str30& form, int number, char definiteness, char gender,
-                       std::uint16_t code) {
+void EmitAdjectiveNoun(TranslationState& s, const Str30& form, int number, char definiteness, char adjectiveMark,
+                       char gender, std::uint16_t code) {
     if (s.CurWord == nullptr) return;
     WordNode& word = *s.CurWord;
     Str30 text = form;
     if (word.ClassTag == "vadj") {
         ParticipleFormCode(s);
         text = word.SvWord;
-        AgreeParticiple(s, text, VerbGroupOf(word.SvCode3), number, gender, definiteness);
+        AgreeParticiple(s, text, VerbGroupOf(word.SvCode3), number, gender, adjectiveMark);
     } else {
-        InflectAdjective(s, text, gender, number, code, definiteness);
+        InflectAdjective(s, text, gender, number, code, adjectiveMark);
     }
-    EmitAndRecord(s, text, "adj", definiteness, gender);
+    EmitAndRecord(s, text, "adj", adjectiveMark, gender);
     EmitNounForm(s, definiteness);
 }
 
@@ -181,7 +181,7 @@ void EmitMeraParticipleNoun(TranslationState& s, char definiteness) {
     EmitHeldNoun(s, noun, nounForm);
 }
 
-void EmitNounAdjective(TranslationState& s, char definiteness) {
+void EmitNounAdjective(TranslationState& s, char definiteness, char adjectiveMark) {
     if (s.CurWord == nullptr) return;
     const WordNode& noun = *s.CurWord;
     const char gender = GenderOfNoun(noun);
@@ -190,8 +190,8 @@ void EmitNounAdjective(TranslationState& s, char definiteness) {
     AdvanceWord(s);
     if (s.CurWord != nullptr) {
         Str30 adjective = s.CurWord->SvWord;
-        InflectAdjective(s, adjective, gender, number, s.CurWord->SvCode2, definiteness);
-        EmitAgreeingWord(s, adjective, "adj", definiteness);
+        InflectAdjective(s, adjective, gender, number, s.CurWord->SvCode2, adjectiveMark);
+        EmitAgreeingWord(s, adjective, "adj", adjectiveMark);
     }
     EmitHeldNoun(s, noun, nounForm);
 }
@@ -211,13 +211,13 @@ Str30 AgreedParticipleForm(TranslationState& s, int number, char gender, char de
     return form;
 }
 
-void EmitNounParticiple(TranslationState& s, char definiteness) {
+void EmitNounParticiple(TranslationState& s, char definiteness, char adjectiveMark) {
     if (s.CurWord == nullptr) return;
     const WordNode& noun = *s.CurWord;
     const Str30 nounForm = NounForm(s, definiteness);
     AdvanceWord(s);
     if (s.CurWord != nullptr)
-        EmitAgreeingWord(s, AgreedParticipleForm(s, noun.FormCode, noun.Gender, definiteness), "vadj", ' ');
+        EmitAgreeingWord(s, AgreedParticipleForm(s, noun.FormCode, noun.Gender, adjectiveMark), "vadj", ' ');
     EmitHeldNoun(s, noun, nounForm);
 }
 

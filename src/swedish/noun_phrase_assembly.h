@@ -23,9 +23,10 @@ void EmitArticle(TranslationState& s, char& definiteness, std::uint16_t code, ch
 void EmitArticleNoun(TranslationState& s);
 
 // An adjective (or participle) and its noun: `form` is the adjective, agreeing
-// with `gender`, `number` and `definiteness`; `code` is its adjective code.
-void EmitAdjectiveNoun(TranslationState& s, const Str30& form, int number, char definiteness, char gender,
-                       std::uint16_t code);
+// with `gender`, `number` and `adjectiveMark`; `code` is its adjective code.
+// The noun takes `definiteness` (after a possessive the two differ).
+void EmitAdjectiveNoun(TranslationState& s, const Str30& form, int number, char definiteness, char adjectiveMark,
+                       char gender, std::uint16_t code);
 
 // A possessive, its noun and an adjective: the possessive, the definite
 // adjective, the indefinite noun (mi casa blanca: "mitt vita hus").
@@ -38,11 +39,12 @@ void ParticipleFormCode(TranslationState& s);
 // A noun, "más" and a participle: "mera", the participle, the noun.
 void EmitMeraParticipleNoun(TranslationState& s, char definiteness);
 
-// A noun and its adjective (casa blanca), put out as adjective and noun.
-void EmitNounAdjective(TranslationState& s, char definiteness);
+// A noun and its adjective (casa blanca), put out as adjective and noun; the
+// adjective takes `adjectiveMark`, the noun `definiteness`.
+void EmitNounAdjective(TranslationState& s, char definiteness, char adjectiveMark);
 
 // A noun and a participle used as adjective, put out as participle and noun.
-void EmitNounParticiple(TranslationState& s, char definiteness);
+void EmitNounParticiple(TranslationState& s, char definiteness, char adjectiveMark);
 
 // A possessive, an adjective and a noun (mi gran casa): the possessive, the
 // definite adjective, the indefinite noun.

@@ -40,15 +40,19 @@ constexpr std::array<SubjectPronoun, 5> SubjectPronouns{{
 }};
 
 struct Possessive {
-    std::string_view spWord, common, neuter, plural;
+    std::string_view spWord, standing, common, neuter, plural;
 };
 
+// The possessive before a noun and its form standing alone (mi casa, la mía).
 constexpr std::array<Possessive, 4> Possessives{{
-    {"mi", "min", "mitt", "mina"},
-    {"tu", "din", "ditt", "dina"},
-    {"nuestro", "v\xE5r", "v\xE5rt", "v\xE5ra"},
-    {"vuestro", "er", "ert", "era"},
+    {"mi", "m\xEDo", "min", "mitt", "mina"},
+    {"tu", "tuyo", "din", "ditt", "dina"},
+    {"nuestro", "nuestro", "v\xE5r", "v\xE5rt", "v\xE5ra"},
+    {"vuestro", "vuestro", "er", "ert", "era"},
 }};
+
+// "su" pointing back to the subject of its clause.
+constexpr Possessive OwnPossessive{"su", "suyo", "sin", "sitt", "sina"};
 
 template <typename Table, typename Value>
 bool Contains(const Table& table, const Value& value) {
@@ -169,6 +173,24 @@ bool IsTagOf(const PhraseNode* p, std::initializer_list<std::string_view> tags) 
 
 bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO", "NPK", "KTNP", "Egnx", "Egnm"}); }
 
+const WordNode* WordsBack(const WordNode* word, int count) {
+    for (; word != nullptr && count > 0; --count) word = word->Prev;
+    return word;
+}
+
+// "Cientos de agricultores protestaron", "miles de personas llegaron": a
+// numeral or noun phrase with its "de" complement, opening the clause, is the
+// subject of the verb after it.
+bool HasDeSubjectBefore(const PhraseNode& phrase, const WordNode* firstWord) {
+    const PhraseNode* complement = phrase.Prev;
+    if (!IsTagOf(complement, {"NPP"})) return false;
+    const WordNode* de = WordsBack(firstWord, std::max(complement->MemberCount, 1));
+    if (de == nullptr || de->SpWord != "de") return false;
+    const PhraseNode* head = complement->Prev;
+    if (!IsTagOf(head, {"Rord", "Indf", "NP", "NPS"})) return false;
+    return head->Prev == nullptr || IsTagOf(head->Prev, {"ST", "Konj", "YKon", "Subx", "Konx", "KT"});
+}
+
 // The subject stands before a relative clause that ends right before the
 // verb: "la chica que canta en el coro es ...", "el escritor, que tenía
 // ochenta años, murió". An indefinite such as "todo el mundo" or "nadie"
@@ -214,6 +236,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb) || StartsTimeAgo(verb)) return;
+    if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasDeSubjectBefore(*phrase, s.CurWord)) return;
     if (verb->FormCode == fc::kInfinitive || verb->FormCode == fc::kImperative) return;
     if (phrase->Prev == nullptr && verb->FormCode == fc::kGerund) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
@@ -237,19 +260,73 @@ void AddQuestionSubject(TranslationState& s, const WordNode* verb) {
     if (PronounOf(s, verb->PersonNo, pronoun, spanish)) EmitCounted(s, verb->SpWord, pronoun, "ppsu");
 }
 
-void TranslatePossessive(TranslationState& s, char gender, int number) {
+namespace {
+
+// A plural possessive ("mis", "sus") makes the phrase plural even where the
+// Spanish noun is found as its own entry ("mis gafas": "mina glasögon").
+void EmitPossessiveForm(TranslationState& s, std::string_view form) {
     WordNode* word = s.CurWord;
-    if (word == nullptr) return;
-    Str30 form = word->SvWord;
-    for (const Possessive& row : Possessives) {
-        if (word->SpWord != row.spWord) continue;
-        if (const std::string_view* chosen = PossessiveFormFor(row, gender, number)) form = *chosen;
-        break;
-    }
     EmitCounted(s, word->SpWord, form, "poss");
     word->SvWord = form;
     word->ClassTag = "poss";
     s.CurWord = word->Next;
+}
+
+void EmitPossessive(TranslationState& s, const Possessive* row, char gender, int number) {
+    WordNode* word = s.CurWord;
+    if (word == nullptr) return;
+    if (word->FormCode == fc::kPlural) number = fc::kPlural;
+    Str30 form = word->SvWord;
+    if (row != nullptr)
+        if (const std::string_view* chosen = PossessiveFormFor(*row, gender, number)) form = *chosen;
+    EmitPossessiveForm(s, form);
+}
+
+// The gender of the noun a standing possessive stands for: the nearest noun
+// before it ("la casa es mía": "huset är mitt"), else common gender.
+char GenderOfNounBefore(const WordNode& word) {
+    for (const WordNode* w = word.Prev; w != nullptr; w = w->Prev)
+        if (w->SpClass == wc::kNoun && w->Gender != '\0' && w->Gender != ' ') return w->Gender;
+    return 'n';
+}
+
+const Possessive* StandingRowOf(const WordNode& word) {
+    const auto row = std::find_if(Possessives.begin(), Possessives.end(),
+                                  [&](const Possessive& p) { return word.SpWord == p.standing; });
+    return row != Possessives.end() ? &*row : nullptr;
+}
+
+}  // namespace
+
+bool IsStandingPossessive(const WordNode* word) { return word != nullptr && StandingRowOf(*word) != nullptr; }
+
+void TranslateStandingPossessive(TranslationState& s) {
+    if (s.CurWord == nullptr) return;
+    const int number = s.CurWord->FormCode == fc::kPlural ? fc::kPlural : fc::kSingular;
+    EmitPossessive(s, StandingRowOf(*s.CurWord), GenderOfNounBefore(*s.CurWord), number);
+}
+
+void TranslatePossessive(TranslationState& s, char gender, int number) {
+    if (s.CurWord == nullptr) return;
+    const auto row = std::find_if(Possessives.begin(), Possessives.end(),
+                                  [&](const Possessive& p) { return s.CurWord->SpWord == p.spWord; });
+    EmitPossessive(s, row != Possessives.end() ? &*row : nullptr, gender, number);
+}
+
+void TranslateOwnerPossessive(TranslationState& s, std::string_view owner) {
+    if (s.CurWord != nullptr) EmitPossessiveForm(s, owner);
+}
+
+void TranslateFormalPossessive(TranslationState& s, char gender, int number) {
+    if (s.CurWord != nullptr && s.CurWord->SpText == "sus") number = fc::kPlural;
+    const auto row = std::find_if(Possessives.begin(), Possessives.end(),
+                                  [](const Possessive& p) { return p.spWord == "vuestro"; });
+    EmitPossessive(s, &*row, gender, number);
+}
+
+void TranslateOwnPossessive(TranslationState& s, char gender, int number) {
+    if (s.CurWord != nullptr && s.CurWord->SpText == "sus") number = fc::kPlural;
+    EmitPossessive(s, &OwnPossessive, gender, number);
 }
 
 }  // namespace quelvo

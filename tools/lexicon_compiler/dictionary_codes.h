@@ -25,6 +25,7 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"drop-a", kDropAFlag},                   {"infinitive-att", kInfinitiveAttFlag}, {"s-verb", kSVerbFlag},
     {"de-from", kDeFromFlag},                 {"de-about", kDeAboutFlag}, {"de-none", kDeNoneFlag},
     {"on-place", kOnPlaceFlag},               {"measure", kMeasureFlag},
+    {"de-on", kDeOnFlag},                     {"de-to", kDeToFlag},
     {"reflexive", kReflexiveFlag},            {"own-reflexive", kOwnReflexiveFlag},
     {"dative-for", kDativeForFlag},           {"dative-till", kDativeTillFlag},
 };
