@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace quelvo {
 
@@ -26,19 +25,5 @@ std::int32_t ReadNumber(std::string_view field);
 
 // A dictionary code: the low 16 bits of the number.
 inline std::uint16_t ReadCode(std::string_view field) { return static_cast<std::uint16_t>(ReadNumber(field)); }
-
-// Hash maps keyed by exact text, searched with any string view.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
-template <typename T>
-using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
-
-template <typename T>
-const T* FindIn(const TextMap<T>& map, std::string_view key) {
-    const auto it = map.find(key);
-    return it == map.end() ? nullptr : &it->second;
-}
 
 }  // namespace quelvo

@@ -1,13 +1,30 @@
 #include "lexicon/tab_records.h"
 
+#include <array>
 #include <string>
 
+#include "lexicon/dictionary_format.h"
 #include "lexicon/field_reading.h"
 
 namespace quelvo {
 namespace {
 
 bool IsLineEnd(char c) { return c == kCr || c == kLf; }
+
+// The bytes a field's scan stops at, as a table so that the scan of the
+// other bytes is one lookup each.
+using StopBytes = std::array<bool, 256>;
+constexpr StopBytes StopsAt(std::string_view bytes) {
+    StopBytes stops{};
+    for (const char c : bytes) stops[static_cast<unsigned char>(c)] = true;
+    return stops;
+}
+constexpr char kFirstFieldStops[] = {kTab, kEndMark, kCr, kLf, '\0'};
+constexpr char kFieldStops[] = {kTab, kCr, kLf, '\0'};
+constexpr char kLastFieldStops[] = {kCr, kLf, '\0'};
+constexpr StopBytes kFirstFieldStopTable = StopsAt(kFirstFieldStops);
+constexpr StopBytes kFieldStopTable = StopsAt(kFieldStops);
+constexpr StopBytes kLastFieldStopTable = StopsAt(kLastFieldStops);
 
 class TabReader {
 public:
@@ -29,13 +46,19 @@ public:
     const std::optional<FileFault>& Fault() const { return fault_; }
 
 private:
+    // Moves to the first byte of `stops` from the current one, or to the end.
+    void SkipTo(const StopBytes& stops) {
+        const std::size_t size = bytes_.size();
+        std::size_t pos = pos_;
+        while (pos < size && !stops[static_cast<unsigned char>(bytes_[pos])]) ++pos;
+        pos_ = pos;
+    }
+
     bool ReadFirstField(std::string_view& field) {
         const std::size_t start = pos_;
-        for (; pos_ < bytes_.size() && bytes_[pos_] != kTab; ++pos_) {
-            if (bytes_[pos_] == '!') return false;
-            if (IsLineEnd(bytes_[pos_])) return Fail("the line holds no TAB");
-        }
-        if (pos_ == bytes_.size()) return false;
+        SkipTo(kFirstFieldStopTable);
+        if (pos_ == bytes_.size() || bytes_[pos_] == kEndMark) return false;
+        if (IsLineEnd(bytes_[pos_])) return Fail("the line holds no TAB");
         field = FitField(bytes_.substr(start, pos_ - start), capacities_[0]);
         ++pos_;
         return true;
@@ -45,16 +68,12 @@ private:
         const bool last = k + 1 == capacities_.size();
         const char terminator = last ? kCr : kTab;
         const std::size_t start = pos_;
-        for (; pos_ < bytes_.size() && bytes_[pos_] != terminator; ++pos_) {
-            if (last && bytes_[pos_] == kLf) {
-                Fail("the line ends in LF without CR");
-                break;
-            }
-            if (!last && IsLineEnd(bytes_[pos_])) {
-                Fail("the line has " + std::to_string(k + 1) + " of its " + std::to_string(capacities_.size()) +
-                     " fields");
-                break;
-            }
+        SkipTo(last ? kLastFieldStopTable : kFieldStopTable);
+        // Any other stop is a line end before the field's own end.
+        if (pos_ < bytes_.size() && bytes_[pos_] != terminator) {
+            Fail(last ? std::string("the line ends in LF without CR")
+                      : "the line has " + std::to_string(k + 1) + " of its " + std::to_string(capacities_.size()) +
+                            " fields");
         }
         const std::string_view field = FitField(bytes_.substr(start, pos_ - start), capacities_[k]);
         if (pos_ < bytes_.size()) ++pos_;
