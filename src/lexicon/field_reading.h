@@ -20,8 +20,19 @@ constexpr std::string_view FitField(std::string_view text, std::size_t capacity)
 
 // A signed decimal number: leading blanks skipped, an optional sign, digits up
 // to the first other character; 0 when there are none. Overlong numbers wrap,
-// so the low bits are those of the written value.
-std::int32_t ReadNumber(std::string_view field);
+// so the low bits are those of the written value. Inline: loading reads
+// several per record.
+inline std::int32_t ReadNumber(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ') ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+    std::uint32_t value = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) {
+        value = value * 10u + static_cast<std::uint32_t>(field[i] - '0');
+    }
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
 
 // A dictionary code: the low 16 bits of the number.
 inline std::uint16_t ReadCode(std::string_view field) { return static_cast<std::uint16_t>(ReadNumber(field)); }

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -27,11 +26,17 @@ std::optional<DataError> Unreachable(const std::filesystem::path& path, bool wan
 
 std::variant<std::string, DataError> ReadDataFile(const std::filesystem::path& path) {
     if (auto error = Unreachable(path, false)) return *error;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (in) bytes << in.rdbuf();
+    // Read whole, at the size the file reports, into a buffer made once.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::string bytes;
+    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
+    if (size >= 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
     if (!in || in.bad()) return DataError{path.string(), 0, "", "the file cannot be read"};
-    return std::move(bytes).str();
+    return bytes;
 }
 
 // Reads one dictionary file into `index`, the file named by its kind.
