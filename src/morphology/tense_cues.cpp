@@ -47,6 +47,13 @@ int CuedTense(const TranslationState& s) {
 }  // namespace
 
 void ResolvePresentOrPast(TranslationState& s) {
+    // The search for a cue costs more than the check that a word needs one.
+    const auto needsCue = [](const WordNode* w) {
+        for (; w != nullptr; w = w->Next)
+            if (w->FormCode == kPresentOrPreterite) return true;
+        return false;
+    };
+    if (!needsCue(s.WordList.Head)) return;
     const int tense = CuedTense(s);
     if (tense == 0) return;
     for (WordNode* w = s.WordList.Head; w != nullptr; w = w->Next)
