@@ -9,18 +9,11 @@ namespace {
 // The golden-ratio multiplier: one multiply spreads a word over all bits.
 constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15ULL;
 constexpr int kFold = 32;
-// Slots are kept at most three quarters full so that probes stay short.
-constexpr std::size_t kLoadNumerator = 3;
-constexpr std::size_t kLoadDenominator = 4;
 constexpr std::size_t kMinSlots = 16;
 
 std::uint64_t Mix(std::uint64_t h, std::uint64_t word) {
     h = (h ^ word) * kSpread;
     return h ^ (h >> kFold);
-}
-
-std::size_t SlotsFor(std::size_t count) {
-    return std::bit_ceil(std::max(kMinSlots, count * kLoadDenominator / kLoadNumerator + 1));
 }
 
 }  // namespace
@@ -46,7 +39,7 @@ std::uint32_t HashNumber(std::int32_t number) {
 }
 
 void HashSlots::Reserve(std::size_t count) {
-    const std::size_t wanted = SlotsFor(count);
+    const std::size_t wanted = std::bit_ceil(std::max(kMinSlots, count * kLoadDenominator / kLoadNumerator + 1));
     if (wanted <= slots_.size()) return;
     std::vector<std::uint64_t> old(wanted, kEmpty);
     old.swap(slots_);
@@ -54,12 +47,6 @@ void HashSlots::Reserve(std::size_t count) {
     for (const std::uint64_t slot : old) {
         if (slot != kEmpty) Place(slot);
     }
-}
-
-void HashSlots::Insert(std::uint32_t hash, std::uint32_t entry) {
-    if ((count_ + 1) * kLoadDenominator > slots_.size() * kLoadNumerator) Reserve(count_ + 1);
-    Place(static_cast<std::uint64_t>(hash) << kHashShift | entry);
-    ++count_;
 }
 
 void HashSlots::Place(std::uint64_t slot) {

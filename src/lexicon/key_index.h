@@ -38,12 +38,29 @@ public:
         }
     }
 
-    // Stores `entry` under `hash`; the caller has found no equal key.
-    void Insert(std::uint32_t hash, std::uint32_t entry);
+    // The entry stored under `hash` for which `same(entry)` holds; without
+    // one, `entry` is stored there and returned. One probe does both.
+    template <typename Same>
+    std::uint32_t FindOrInsert(std::uint32_t hash, std::uint32_t entry, Same same) {
+        if ((count_ + 1) * kLoadDenominator > slots_.size() * kLoadNumerator) Reserve(count_ + 1);
+        for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
+            const std::uint64_t slot = slots_[i];
+            if (slot == kEmpty) {
+                slots_[i] = static_cast<std::uint64_t>(hash) << kHashShift | entry;
+                ++count_;
+                return entry;
+            }
+            const auto stored = static_cast<std::uint32_t>(slot);
+            if (static_cast<std::uint32_t>(slot >> kHashShift) == hash && same(stored)) return stored;
+        }
+    }
 
 private:
     static constexpr std::uint64_t kEmpty = UINT32_MAX;  // no entry number reaches it
     static constexpr int kHashShift = 32;
+    // Slots are kept at most three quarters full so that probes stay short.
+    static constexpr std::size_t kLoadNumerator = 3;
+    static constexpr std::size_t kLoadDenominator = 4;
 
     void Place(std::uint64_t slot);
 
@@ -95,9 +112,9 @@ public:
 
     // Adds `value` under `key` unless the key is there already; true when added.
     bool Add(Key key, const T& value) {
-        const std::uint32_t hash = Keys::Hash(key);
-        if (Locate(key, hash) != HashSlots::kNone) return false;
-        slots_.Insert(hash, static_cast<std::uint32_t>(entries_.size()));
+        const auto next = static_cast<std::uint32_t>(entries_.size());
+        const auto same = [&](std::uint32_t entry) { return keys_.Equal(entries_[entry].key, key); };
+        if (slots_.FindOrInsert(Keys::Hash(key), next, same) != next) return false;
         entries_.push_back(Entry{keys_.Store(key), value});
         return true;
     }
