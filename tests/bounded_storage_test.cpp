@@ -19,11 +19,11 @@ struct FieldCountCase {
 class TabRecordFieldCount : public testing::TestWithParam<FieldCountCase> {};
 
 TEST_P(TabRecordFieldCount, IsBoundedByTheRecord) {
-    const std::vector<std::size_t> capacities(GetParam().fields, 10);
+    const std::vector<TabField> fields(GetParam().fields, TabField{10});
     std::string record = "a";
     for (std::size_t k = 1; k < GetParam().fields; ++k) record += "\tb";
     int records = 0;
-    const auto fault = ReadTabRecords(record + "\r\n" + record + "\r\n", capacities, [&records](const TabFields&) { ++records; });
+    const auto fault = ReadTabRecords(record + "\r\n" + record + "\r\n", fields, [&records](const TabFields&) { ++records; });
     EXPECT_EQ(fault.has_value(), !GetParam().fits);
     if (fault) {
         EXPECT_EQ(fault->line, 1);

@@ -65,7 +65,14 @@ const auto kReplace = [](std::string with) { return [with](const std::string&) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, DamagedFile,
     testing::Values(
-        DamageRow{"empty", "SpOrd.txt", kReplace(""), ""},
+        DamageRow{"empty", "SpOrd.txt", kReplace(""), "the file is empty"},
+        DamageRow{"all_nul", "SvFile.txt", [](std::string b) { return std::string(b.size(), '\0'); }, "binary byte 0"},
+        DamageRow{"shifted_by_a_byte", "SvVerb1.pek", [](std::string b) { return "\x01" + b.substr(0, b.size() - 1); },
+                  "shifted record"},
+        DamageRow{"word_for_a_number", "SpOrd.txt", [](std::string b) { return "1\tni\xF1o\tuno\t1\t0\t0\r\n" + b; },
+                  "field 3 is not a number"},
+        DamageRow{"phrase_field_too_many", "FrasText.txt", [](std::string b) { return b.insert(b.find('.'), "/9"); },
+                  "more than its 4 fields"},
         DamageRow{"utf16", "FrasText.txt", [](std::string b) { return "\xFF\xFE*\0d\0"s + b; }, "binary byte"},
         DamageRow{"utf8", "SpOrd.txt", [](std::string b) { return "9\tni\xC3\xB1o\t10\t1\t0\t0\r\n" + b; }, "UTF-8"},
         DamageRow{"record_cut_short", "SpOrd.txt", [](std::string b) { return "1\tperro\r\n" + b; }, "of its 6 fields"},
@@ -77,15 +84,27 @@ INSTANTIATE_TEST_SUITE_P(
         DamageRow{"all_end_marks", "SbAdj.txt", kReplace("!!!!!!!!\r\n"), ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Warned of once: by the translator, and by the command line however many
+// lines it translates.
 TEST(DamagedFile, MissingEndMarkIsAWarning) {
     const DamageRow row{"warned", "SbAdj.txt", [](std::string b) { return b.substr(0, b.rfind('!')); }, ""};
     const fs::path dir = DamagedCopy(row);
     const auto opened = Translator::Open(dir);
+    const fs::path err = dir / "stderr.txt";
+    const std::string command = "printf 'hola\\nperro\\n' | " + std::string(QUELVO_CLI) + " --data '" + dir.string() +
+                                "' > /dev/null 2> '" + err.string() + "'";
+    const int status = std::system(command.c_str());
+    const std::string said = ReadBytes(err);
     fs::remove_all(dir);
     ASSERT_TRUE(std::holds_alternative<Translator>(opened));
     const auto& warnings = std::get<Translator>(opened).Warnings();
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_NE(warnings[0].Describe().find("SbAdj.txt: the file lacks its closing"), std::string::npos);
+    const std::string warning = "SbAdj.txt: the file lacks its closing";
+    EXPECT_NE(warnings[0].Describe().find(warning), std::string::npos);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said;
+    const auto first = said.find(warning);
+    EXPECT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find(warning, first + 1), std::string::npos) << said;
 }
 
 TEST(DamagedDirectory, SaysWhatStandsInTheWay) {

@@ -76,6 +76,22 @@ TEST_P(MalformedFile, IsNamedWithItsLineAndFault) {
 
 std::string Records(std::size_t count, std::size_t size) { return std::string(count * size, '\0'); }
 
+// `count` copies of a valid record of "SvVerb1.pek" (five strings of 20
+// characters, one of 30) or of "OregSubs.pek" (four of 30, then padding).
+std::string Repeated(const std::string& record, std::size_t count) {
+    std::string records;
+    for (std::size_t i = 0; i < count; ++i) records += record;
+    return records;
+}
+std::string VerbRecords(std::size_t count) {
+    const std::string form = generated::PekString("ir", 20);
+    return Repeated(form + form + form + form + form + generated::PekString("x", 30), count);
+}
+std::string NounRecords(std::size_t count) {
+    const std::string form = generated::PekString("man", 30);
+    return Repeated(form + form + form + form + std::string(8, '\0'), count);
+}
+
 std::string WithByte(std::string bytes, std::size_t at, char value) {
     bytes[at] = value;
     return bytes;
@@ -105,12 +121,46 @@ INSTANTIATE_TEST_SUITE_P(
                       "its size 273 is not a whole number of 136-byte records"},
         MalformedCase{"noun_record_size", "OregSubs.pek", Records(1, 131), 0, "",
                       "its size 131 is not a whole number of 132-byte records"},
-        MalformedCase{"verb_key_too_long", "SvVerb1.pek", WithByte(Records(3, 136), 136, 21), 2, "",
+        MalformedCase{"verb_key_too_long", "SvVerb1.pek", WithByte(VerbRecords(3), 136, 21), 2, "",
                       "the length 21 of InfKey exceeds its 20 characters"},
-        MalformedCase{"present_participle_too_long", "SvVerb1.pek", WithByte(Records(1, 136), 105, 31), 1, "",
+        MalformedCase{"present_participle_too_long", "SvVerb1.pek", WithByte(VerbRecords(1), 105, 31), 1, "",
                       "the length 31 of PresPartForm exceeds its 30 characters"},
-        MalformedCase{"noun_form_too_long", "OregSubs.pek", WithByte(Records(2, 132), 132 + 93, '\xFF'), 2, "",
-                      "the length 255 of DefPl exceeds its 30 characters"}),
+        MalformedCase{"noun_form_too_long", "OregSubs.pek", WithByte(NounRecords(2), 132 + 93, '\xFF'), 2, "",
+                      "the length 255 of DefPl exceeds its 30 characters"},
+        MalformedCase{"verb_records_of_zeros", "SvVerb1.pek", VerbRecords(1) + Records(1, 136), 2, "",
+                      "InfKey is empty (zeros, or a shifted record?)"},
+        MalformedCase{"noun_file_shifted_by_a_byte", "OregSubs.pek", "\x02" + NounRecords(2).substr(1), 1, "",
+                      "IndefSg holds bytes past its 2 characters (a shifted record?)"},
+        MalformedCase{"noun_padding_not_zero", "OregSubs.pek", WithByte(NounRecords(1), 131, 'x'), 1, "",
+                      "the padding after the last string is not zero (a shifted record?)"},
+        MalformedCase{"field_too_many", "SpOrd.txt", "1\tx\t1\t5\t0\t9\tmore\r\n!", 1, "1\\tx\\t1\\t5\\t0\\t9\\tmore",
+                      "the line has more than its 6 fields"},
+        MalformedCase{"form_entry_field_too_many", "SbAdj.txt", "ojos\t1\t\r\n!", 1, "ojos\\t1\\t",
+                      "the line has more than its 2 fields"},
+        MalformedCase{"record_cut_at_the_end", "SvFile.txt", "1\tett\t1\t0\t0\t0\r\n2\ttv", 2, "2\\ttv",
+                      "the line has 2 of its 6 fields"},
+        MalformedCase{"code_not_a_number", "SpOrd.txt", "1\tx\t1\t12a\t0\t0\r\n!", 1, "1\\tx\\t1\\t12a\\t0\\t0",
+                      "field 4 is not a number"},
+        MalformedCase{"empty_code", "SvFile.txt", "1\tett\t1\t0\t0\t\r\n!", 1, "1\\tett\\t1\\t0\\t0\\t",
+                      "field 6 is not a number"},
+        MalformedCase{"entry_number_as_a_word", "SbAdj.txt", "ojos\tuno\r\n!", 1, "ojos\\tuno",
+                      "field 2 is not a number"},
+        MalformedCase{"verb_form_code_not_a_number", "Spvb.dat", "ir,4,voy\r\nser,4a,soy\r\n!", 2, "ser,4a,soy",
+                      "the form code is not a number"},
+        MalformedCase{"verb_line_with_seven_forms", "Spvb.dat", "ir,4,a,b,c,d,e,f,g\r\n!", 1, "ir,4,a,b,c,d,e,f,g",
+                      "the line has more than its 6 forms"},
+        MalformedCase{"phrase_field_too_many", "FrasText.txt", "*a&a b/x/adv/1,\r\na c/y/sub/2/3.#", 2, "a c/y/sub/2/3",
+                      "the record has more than its 4 fields"},
+        MalformedCase{"phrase_comma_in_a_text", "FrasText.txt", "*a&a c/t,a b/y/sub/2.#", 1, "*a&a c/t",
+                      "the record has 2 of its 4 fields"},
+        MalformedCase{"phrase_number_not_a_number", "FrasText.txt", "*a&a b/x/adv/1#", 1, "*a&a b/x/adv/1#",
+                      "the number of the record is not a number"},
+        MalformedCase{"empty_file", "SpOrd.txt", "", 0, "",
+                      "the file is empty (one without entries holds just its closing \"!\")"},
+        MalformedCase{"blank_phrase_file", "FrasText.txt", "\r\n", 0, "",
+                      "the file is empty (one without entries holds just its closing \"#\")"},
+        MalformedCase{"text_file_of_zeros", "SvFile.txt", Records(1, 64), 1, "",
+                      "a binary byte 0 in a text file (UTF-16 or a damaged file?)"}),
     [](const testing::TestParamInfo<MalformedCase>& info) { return std::string(info.param.name); });
 
 TEST(LexiconLoad, FaultAfterTheTerminatorIsNeverRead) {

@@ -1,9 +1,10 @@
 #pragma once
-// Random dictionary files in the exact formats, with the awkward corners a
-// hand-made file can have: duplicate keys, 007 and 7, six-digit entry
-// numbers, CR or CR LF endings with blank lines, "!" first in a record,
-// numbers such as 12a, missing terminators, over-long fields, "!" inside a
-// later field, chains of irregular forms.
+// Random dictionary files in the exact formats, valid as the readers demand,
+// with the awkward corners a hand-made file can still have: duplicate keys,
+// 007 and 7, six-digit entry numbers, signs and blanks before numbers, CR or
+// CR LF endings with blank lines, "!" first in a record, missing
+// terminators, over-long fields, "!" inside a later field, chains of
+// irregular forms.
 #include <filesystem>
 #include <memory>
 #include <fstream>
@@ -27,7 +28,7 @@ struct Profile {
     bool blankLines;    // blank lines between records
     bool terminator;    // files end with their "!" or "#"
     bool earlyStop;     // a "!" in a first field partway through
-    bool awkward;       // numbers such as 12a, 007, over-long fields, "!" and "," in later fields
+    bool awkward;       // numbers such as 007, +7 and " -3", over-long fields, "!" in later fields
 };
 
 class Generator {
@@ -85,11 +86,11 @@ private:
         if (!p_.awkward) return std::to_string(n);
         switch (Pick(8)) {
             case 0: return "00" + std::to_string(n);
-            case 1: return std::to_string(n) + "a";
+            case 1: return "+" + std::to_string(n);
             case 2: return " " + std::to_string(n);
             case 3: return std::to_string(100000 + n);
             case 4: return "0" + std::to_string(10000 + n);
-            case 5: return Chance(50) ? "" : "-" + std::to_string(n);
+            case 5: return "-" + std::to_string(n);
             default: return std::to_string(n);
         }
     }
@@ -97,11 +98,11 @@ private:
     std::string Number() {
         if (p_.awkward) {
             switch (Pick(8)) {
-                case 0: return "12a";
-                case 1: return "";
+                case 0: return "0012";
+                case 1: return "-0";
                 case 2: return "  -" + std::to_string(Pick(70000));
                 case 3: return "99999999999999999999";
-                case 4: return "+" + std::to_string(Pick(1000)) + "!";
+                case 4: return "+" + std::to_string(Pick(1000));
                 default: break;
             }
         }
@@ -110,10 +111,8 @@ private:
 
     std::string Field() { return p_.awkward && Chance(10) ? Word() + "!" + Word() : Word(); }
 
-    std::string End(std::string text, const char* terminator) {
-        if (p_.terminator) return text + terminator;
-        if (Chance(50) && !text.empty()) text.resize(text.size() - 1 - Pick(std::min<std::size_t>(text.size(), 12)));
-        return text;
+    std::string End(const std::string& text, const char* terminator) {
+        return p_.terminator ? text + terminator : text;
     }
 
     std::string SpOrd() {
@@ -141,13 +140,13 @@ private:
     }
 
     std::string Spvb() {
-        static const char* const codes[] = {"4", "5", "6", "7", "10", "11", "15", "12a", " 10", "-4", ""};
+        static const char* const codes[] = {"4", "5", "6", "7", "10", "11", "15", "+12", " 10", "-4"};
         std::string t;
         for (int i = 0; i < p_.records / 4; ++i) {
             std::string infinitive = Word();
             if (p_.earlyStop && Chance(1)) infinitive += "!";
             t += infinitive + "," + codes[Pick(p_.awkward ? std::size(codes) : 6)];
-            const std::size_t forms = 1 + Pick(7);
+            const std::size_t forms = 1 + Pick(kMaxVerbForms);
             for (std::size_t k = 0; k < forms; ++k) {
                 t += ',';
                 if (!p_.awkward || !Chance(5)) t += Field();
@@ -189,8 +188,7 @@ private:
             const std::size_t records = 1 + Pick(6);
             for (std::size_t r = 0; r < records; ++r) {
                 if (r > 0) t += ",";
-                std::string sv = Field();
-                if (p_.awkward && Chance(5)) sv += Chance(50) ? "," : ".";
+                const std::string sv = Field();
                 std::string record = Phrase(Chance(80) ? key : Word());
                 for (const std::string& field : {sv, std::string(classes[Pick(std::size(classes))]),
                                                  std::to_string(Pick(2000))}) {
@@ -199,7 +197,7 @@ private:
                 }
                 t += Scatter(record);
             }
-            if (!p_.awkward || Chance(90)) t += ".";
+            t += ".";
         }
         return End(t, "#");
     }
@@ -212,9 +210,9 @@ private:
                 const std::string w = Word().substr(0, capacity);
                 record += static_cast<char>(w.size());
                 record += w;
-                for (std::size_t k = w.size(); k < capacity; ++k) record += p_.awkward ? static_cast<char>(Pick(256)) : '\0';
+                record.append(capacity - w.size(), '\0');
             }
-            record.resize(recordSize, p_.awkward ? 'x' : '\0');
+            record.resize(recordSize, '\0');
             t += record;
         }
         return t;

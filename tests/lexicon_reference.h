@@ -11,8 +11,10 @@
 
 namespace quelvo::reference {
 
+// A file left out holds no entries: just its closing mark (the record files
+// have none, so theirs are empty).
 struct Files {
-    std::string spOrd{}, svFile{}, sbAdj{}, frasText{}, spvb{}, svVerb1{}, oregSubs{};
+    std::string spOrd{"!"}, svFile{"!"}, sbAdj{"!"}, frasText{"#"}, spvb{"!"}, svVerb1{}, oregSubs{};
 };
 
 struct State {

@@ -117,6 +117,7 @@ inline constexpr std::size_t kWordFieldCapacity = 20;    // "SpOrd.txt", "SvFile
 inline constexpr std::size_t kEntryNumberCapacity = 6;   // an entry number of five characters
 inline constexpr std::size_t kPhraseFieldCapacity = 30;  // "FrasText.txt" texts
 inline constexpr std::size_t kVerbFormChars = 30;        // "Spvb.dat" fields, no terminator
+inline constexpr std::size_t kMaxVerbForms = 6;          // "Spvb.dat": a form for each person
 static_assert(kMaxEntryNumber < 100000 && kEntryNumberCapacity == 5 + 1);
 
 // The record files: records of length-prefixed strings (a length byte, then

@@ -34,6 +34,21 @@ inline std::int32_t ReadNumber(std::string_view field) {
     return static_cast<std::int32_t>(negative ? 0u - value : value);
 }
 
+// Whether a field holds a number as the files write it: blanks, an optional
+// sign and at least one digit, nothing after the digits. ReadNumber reads
+// other text too (as 0, or up to its first non-digit), so the readers
+// refuse it rather than load a changed code.
+inline bool IsNumber(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ') ++i;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
+    if (i == field.size()) return false;
+    for (; i < field.size(); ++i) {
+        if (field[i] < '0' || field[i] > '9') return false;
+    }
+    return true;
+}
+
 // A dictionary code: the low 16 bits of the number.
 inline std::uint16_t ReadCode(std::string_view field) { return static_cast<std::uint16_t>(ReadNumber(field)); }
 

@@ -5,12 +5,9 @@
 namespace quelvo {
 namespace {
 
-std::size_t LineStartOf(std::string_view bytes, std::size_t pos) {
-    const std::size_t lf = bytes.rfind('\n', pos);
-    return lf == std::string_view::npos ? 0 : lf + 1;
-}
-
 bool IsRecordFile(std::string_view fileName) { return fileName.ends_with(".pek"); }
+
+char EndMarkOf(std::string_view fileName) { return fileName == kPhrasesFileName ? kPhraseFileEnd : kEndMark; }
 
 bool IsBinaryByte(char c) { return (c >= '\0' && c < ' ' && c != '\t' && c != '\r' && c != '\n') || c == '\x7F'; }
 
@@ -41,15 +38,15 @@ std::optional<FileFault> CheckTextBytes(std::string_view fileName, std::string_v
     if (!MayHoldDamage(bytes, phraseFile)) return std::nullopt;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (IsBinaryByte(bytes[i])) {
-            return FaultInLine(bytes, LineStartOf(bytes, i), i,
+            return FaultAt(bytes, i, i,
                                "a binary byte " + std::to_string(static_cast<unsigned char>(bytes[i])) +
                                    " in a text file (UTF-16 or a damaged file?)");
         }
         if (IsUtf8Latin1Letter(bytes, i)) {
-            return FaultInLine(bytes, LineStartOf(bytes, i), i + 2, "the file is written in UTF-8, not in code page 1252");
+            return FaultAt(bytes, i, i + 2, "the file is written in UTF-8, not in code page 1252");
         }
         if (bytes[i] == '\t' && phraseFile) {
-            return FaultInLine(bytes, LineStartOf(bytes, i), i, "a TAB in the phrase file (a source table in its place?)");
+            return FaultAt(bytes, i, i, "a TAB in the phrase file (a source table in its place?)");
         }
     }
     return std::nullopt;
@@ -58,12 +55,16 @@ std::optional<FileFault> CheckTextBytes(std::string_view fileName, std::string_v
 }  // namespace
 
 std::optional<FileFault> CheckFileBytes(std::string_view fileName, std::string_view bytes) {
-    return IsRecordFile(fileName) ? std::nullopt : CheckTextBytes(fileName, bytes);
+    if (IsRecordFile(fileName)) return std::nullopt;
+    if (bytes.find_first_not_of(" \r\n") == std::string_view::npos) {
+        return FileFault{0, "", std::string("the file is empty (one without entries holds just its closing \"") +
+                                    EndMarkOf(fileName) + "\")"};
+    }
+    return CheckTextBytes(fileName, bytes);
 }
 
 std::optional<std::string> MissingEndMark(std::string_view fileName, std::string_view bytes) {
     if (IsRecordFile(fileName)) return std::nullopt;
-    if (bytes.empty()) return std::string("the file is empty");
     if (fileName == kPhrasesFileName) {
         if (bytes.find(kPhraseFileEnd) != std::string_view::npos) return std::nullopt;
         return std::string("the file lacks its closing \"") + kPhraseFileEnd + "\"";

@@ -39,4 +39,9 @@ FileFault FaultInLine(std::string_view bytes, std::size_t lineStart, std::size_t
     return FileFault{LineOf(bytes, from), Shown(bytes.substr(from, to - from)), std::move(reason)};
 }
 
+FileFault FaultAt(std::string_view bytes, std::size_t pos, std::size_t end, std::string reason) {
+    const std::size_t lf = bytes.rfind('\n', pos);
+    return FaultInLine(bytes, lf == std::string_view::npos ? 0 : lf + 1, end, std::move(reason));
+}
+
 }  // namespace quelvo

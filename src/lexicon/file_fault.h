@@ -16,4 +16,7 @@ struct FileFault {
 // A fault in the line that starts at `lineStart`, showing its text up to `end`.
 FileFault FaultInLine(std::string_view bytes, std::size_t lineStart, std::size_t end, std::string reason);
 
+// A fault at `pos`, showing the text of its line up to `end`.
+FileFault FaultAt(std::string_view bytes, std::size_t pos, std::size_t end, std::string reason);
+
 }  // namespace quelvo

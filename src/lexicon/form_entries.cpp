@@ -12,7 +12,7 @@ namespace quelvo {
 namespace {
 
 // Form, entry number.
-constexpr std::array<std::size_t, 2> kCapacities{kWordFieldCapacity, kEntryNumberCapacity};
+constexpr std::array<TabField, 2> kLayout{{{kWordFieldCapacity}, {kEntryNumberCapacity, FieldKind::Number}}};
 // The form searched for is the word's SpWord cut to this length.
 constexpr std::size_t kKeyLength = 25;
 
@@ -21,7 +21,7 @@ constexpr std::size_t kKeyLength = 25;
 std::variant<FormEntryFile, FileFault> FormEntryFile::Read(std::string_view bytes) {
     FormEntryFile entries;
     entries.entryNumbers_.Reserve(CountLines(bytes));
-    auto fault = ReadTabRecords(bytes, kCapacities, [&entries](const TabFields& f) {
+    auto fault = ReadTabRecords(bytes, kLayout, [&entries](const TabFields& f) {
         entries.entryNumbers_.Add(f[0], Str6(f[1]));
     });
     if (fault) return *std::move(fault);

@@ -26,7 +26,9 @@ struct PekField {
 };
 
 // Hands the strings of every record to `onRecord`. A size that is not a whole
-// number of records, or a length byte larger than its field, is a fault.
+// number of records, a length byte larger than its field, an empty key and
+// bytes other than zero past a string or in the padding (a file shifted by
+// some bytes, a run of zeros) are faults.
 std::optional<FileFault> ReadPekRecords(std::string_view bytes, std::size_t recordSize, std::span<const PekField> fields,
                                         const std::function<void(std::span<const std::string_view>)>& onRecord);
 

@@ -7,6 +7,7 @@
 #include "lexicon/field_reading.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
+#include "lexicon/phrase_checks.h"
 
 namespace quelvo {
 namespace {
@@ -56,6 +57,7 @@ std::variant<PhraseFile, FileFault> PhraseFile::Read(std::string_view bytes) {
     std::copy_if(bytes.begin() + 1, bytes.end(), std::back_inserter(file.text_),
                  [](char c) { return c != kCr && c != kLf; });
     const std::string_view text = file.text_;
+    if (auto fault = CheckPhraseRecords(bytes, text)) return *std::move(fault);
     std::unordered_map<std::size_t, std::int32_t> recordAt;
     for (std::size_t pos = 0;;) {
         const std::size_t amp = text.find(kSectionKeyEnd, pos);

@@ -12,8 +12,12 @@ namespace quelvo {
 namespace {
 
 // Label, form, entry number, three codes.
-constexpr std::array<std::size_t, 6> kCapacities{kWordFieldCapacity, kWordFieldCapacity, kWordFieldCapacity,
-                                                kWordFieldCapacity, kWordFieldCapacity, kWordFieldCapacity};
+constexpr std::array<TabField, 6> kLayout{{{kWordFieldCapacity},
+                                           {kWordFieldCapacity},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number}}};
 
 void StageNotFound(WordFields& w) {
     w.SpWord = "Not Nound";
@@ -31,7 +35,7 @@ void StageNotFound(WordFields& w) {
 std::variant<SpanishWordFile, FileFault> SpanishWordFile::Read(std::string_view bytes) {
     SpanishWordFile words;
     words.forms_.Reserve(CountLines(bytes));
-    auto fault = ReadTabRecords(bytes, kCapacities, [&words](const TabFields& f) {
+    auto fault = ReadTabRecords(bytes, kLayout, [&words](const TabFields& f) {
         words.forms_.Add(f[1], SpanishForm{f[2], ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])});
     });
     if (fault) return *std::move(fault);

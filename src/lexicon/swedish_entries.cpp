@@ -12,8 +12,12 @@ namespace quelvo {
 namespace {
 
 // Entry number, word, four codes.
-constexpr std::array<std::size_t, 6> kCapacities{kEntryNumberCapacity, kWordFieldCapacity, kWordFieldCapacity,
-                                                kWordFieldCapacity, kWordFieldCapacity, kWordFieldCapacity};
+constexpr std::array<TabField, 6> kLayout{{{kEntryNumberCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number},
+                                           {kWordFieldCapacity, FieldKind::Number}}};
 
 }  // namespace
 
@@ -23,7 +27,7 @@ std::variant<SwedishEntryFile, FileFault> SwedishEntryFile::Read(std::string_vie
     entries.entries_.reserve(lines);
     entries.byNumber_.Reserve(lines);
     entries.byWord_.Reserve(lines);
-    auto fault = ReadTabRecords(bytes, kCapacities, [&entries](const TabFields& f) {
+    auto fault = ReadTabRecords(bytes, kLayout, [&entries](const TabFields& f) {
         const SwedishEntry entry{f[1], ReadCode(f[2]), ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])};
         const auto position = static_cast<std::uint32_t>(entries.entries_.size());
         const bool firstOfNumber = entries.byNumber_.Add(ReadNumber(f[0]), position);

@@ -1,5 +1,6 @@
 #include "lexicon/tab_records.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -21,27 +22,24 @@ constexpr StopBytes StopsAt(std::string_view bytes) {
 }
 constexpr char kFirstFieldStops[] = {kTab, kEndMark, kCr, kLf, '\0'};
 constexpr char kFieldStops[] = {kTab, kCr, kLf, '\0'};
-constexpr char kLastFieldStops[] = {kCr, kLf, '\0'};
 constexpr StopBytes kFirstFieldStopTable = StopsAt(kFirstFieldStops);
 constexpr StopBytes kFieldStopTable = StopsAt(kFieldStops);
-constexpr StopBytes kLastFieldStopTable = StopsAt(kLastFieldStops);
 
 class TabReader {
 public:
-    TabReader(std::string_view bytes, std::span<const std::size_t> capacities)
-        : bytes_(bytes), capacities_(capacities) {}
+    TabReader(std::string_view bytes, std::span<const TabField> layout) : bytes_(bytes), layout_(layout) {}
 
     // Reads the next record into `fields`; false at the end of the file.
     bool Next(TabFields& fields) {
         while (pos_ < bytes_.size() && IsLineEnd(bytes_[pos_])) ++pos_;
         recordStart_ = pos_;
-        if (capacities_.empty() || capacities_.size() > fields.size()) {
+        if (layout_.empty() || layout_.size() > fields.size()) {
             return Fail("a record is read as 1 to " + std::to_string(fields.size()) + " fields, not " +
-                        std::to_string(capacities_.size()));
+                        std::to_string(layout_.size()));
         }
         if (!ReadFirstField(fields[0])) return false;
-        for (std::size_t k = 1; k < capacities_.size() && !fault_; ++k) fields[k] = ReadField(k);
-        return !fault_;
+        for (std::size_t k = 1; k < layout_.size() && !fault_; ++k) fields[k] = ReadField(k);
+        return !fault_ && CheckNumbers(fields);
     }
     const std::optional<FileFault>& Fault() const { return fault_; }
 
@@ -59,34 +57,56 @@ private:
         SkipTo(kFirstFieldStopTable);
         if (pos_ == bytes_.size() || bytes_[pos_] == kEndMark) return false;
         if (IsLineEnd(bytes_[pos_])) return Fail("the line holds no TAB");
-        field = FitField(bytes_.substr(start, pos_ - start), capacities_[0]);
+        field = FitField(bytes_.substr(start, pos_ - start), layout_[0].capacity);
         ++pos_;
         return true;
     }
 
     std::string_view ReadField(std::size_t k) {
-        const bool last = k + 1 == capacities_.size();
-        const char terminator = last ? kCr : kTab;
+        const bool last = k + 1 == layout_.size();
         const std::size_t start = pos_;
-        SkipTo(last ? kLastFieldStopTable : kFieldStopTable);
-        // Any other stop is a line end before the field's own end.
-        if (pos_ < bytes_.size() && bytes_[pos_] != terminator) {
-            Fail(last ? std::string("the line ends in LF without CR")
-                      : "the line has " + std::to_string(k + 1) + " of its " + std::to_string(capacities_.size()) +
-                            " fields");
-        }
-        const std::string_view field = FitField(bytes_.substr(start, pos_ - start), capacities_[k]);
+        // Every field stops at TAB, CR or LF: TAB ends a field, CR the last.
+        SkipTo(kFieldStopTable);
+        if (pos_ == bytes_.size() || bytes_[pos_] != (last ? kCr : kTab)) FaultAtFieldEnd(k, last);
+        const std::string_view field = FitField(bytes_.substr(start, pos_ - start), layout_[k].capacity);
         if (pos_ < bytes_.size()) ++pos_;
         return field;
     }
 
-    bool Fail(std::string reason) {
-        fault_ = FaultInLine(bytes_, recordStart_, pos_, std::move(reason));
+    // A field ended otherwise: the last field by TAB or LF (the end of the
+    // file is its end too), another by the end of its line or of the file.
+    void FaultAtFieldEnd(std::size_t k, bool last) {
+        const bool atEnd = pos_ == bytes_.size();
+        if (last && !atEnd && bytes_[pos_] == kTab) {
+            Fail("the line has more than its " + std::to_string(layout_.size()) + " fields", LineEndFrom(pos_));
+        } else if (last && !atEnd && bytes_[pos_] == kLf) {
+            Fail("the line ends in LF without CR");
+        } else if (!last && !fault_) {
+            Fail("the line has " + std::to_string(k + 1) + " of its " + std::to_string(layout_.size()) + " fields");
+        }
+    }
+
+    bool CheckNumbers(const TabFields& fields) {
+        for (std::size_t k = 0; k < layout_.size(); ++k) {
+            if (layout_[k].kind == FieldKind::Number && !IsNumber(fields[k])) {
+                return Fail("field " + std::to_string(k + 1) + " is not a number", LineEndFrom(recordStart_));
+            }
+        }
+        return true;
+    }
+
+    std::size_t LineEndFrom(std::size_t from) const {
+        return std::min(bytes_.find_first_of("\r\n", from), bytes_.size());
+    }
+
+    // A fault of the current record, showing its text up to `end`.
+    bool Fail(std::string reason, std::optional<std::size_t> end = std::nullopt) {
+        fault_ = FaultInLine(bytes_, recordStart_, end.value_or(pos_), std::move(reason));
         return false;
     }
 
     std::string_view bytes_;
-    std::span<const std::size_t> capacities_;
+    std::span<const TabField> layout_;
     std::size_t pos_ = 0;
     std::size_t recordStart_ = 0;
     std::optional<FileFault> fault_;
@@ -94,11 +114,11 @@ private:
 
 }  // namespace
 
-std::optional<FileFault> ReadTabRecords(std::string_view bytes, std::span<const std::size_t> capacities,
+std::optional<FileFault> ReadTabRecords(std::string_view bytes, std::span<const TabField> fields,
                                         const std::function<void(const TabFields&)>& onRecord) {
-    TabReader reader(bytes, capacities);
-    TabFields fields{};
-    while (reader.Next(fields)) onRecord(fields);
+    TabReader reader(bytes, fields);
+    TabFields read{};
+    while (reader.Next(read)) onRecord(read);
     return reader.Fault();
 }
 

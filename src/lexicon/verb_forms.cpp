@@ -20,6 +20,7 @@ constexpr std::int32_t kImpersonalFormCode = fc::kParticiple;
 // Reads the comma-separated lines up to the "!" that starts a line or the
 // end of the file. A line that ends before its form code, or whose end is
 // not CR LF, is a fault: read on, it would corrupt the infinitive of the next.
+// So are a form code that is not a number and a form past the sixth person.
 class VerbLineReader {
 public:
     explicit VerbLineReader(std::string_view bytes) : bytes_(bytes) {}
@@ -32,8 +33,12 @@ public:
         if (!infinitive) return false;
         const auto formCode = ReadHead(false);
         if (!formCode) return false;
+        if (!IsNumber(formCode->view())) return FailLine("the form code is not a number");
         const std::int32_t code = ReadNumber(formCode->view());
         for (std::int32_t position = 1;; ++position) {
+            if (position > static_cast<std::int32_t>(kMaxVerbForms)) {
+                return FailLine("the line has more than its " + std::to_string(kMaxVerbForms) + " forms");
+            }
             const std::size_t start = pos_;
             while (pos_ < bytes_.size() && bytes_[pos_] != ',' && bytes_[pos_] != kCr) {
                 if (bytes_[pos_] == kLf) return Fail("the line ends in LF without CR");
@@ -72,6 +77,12 @@ private:
     bool Fail(std::string reason) {
         fault_ = FaultInLine(bytes_, lineStart_, pos_, std::move(reason));
         return false;
+    }
+
+    // A fault of the whole line, shown up to its end.
+    bool FailLine(std::string reason) {
+        pos_ = std::min(bytes_.find_first_of("\r\n", pos_), bytes_.size());
+        return Fail(std::move(reason));
     }
 
     std::string_view bytes_;

@@ -1,11 +1,15 @@
 // The main window driven as a user drives it: typing, pressing the tool-bar
 // buttons, reading the panes and the message boxes.
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <array>
+#include <fstream>
+#include <sstream>
 
 #include "gui_test_support.h"
 #include "quelvo/translator.h"
@@ -43,12 +47,33 @@ void Type(QWidget* widget, const QString& text) {
     }
 }
 
+// Presses "Översätt" and waits until the translation is answered.
+void TranslateAndWait(MainWindow& window) {
+    QSignalSpy done(&window, &MainWindow::TranslationDone);
+    Press(window, "BitBtn2");
+    QTRY_COMPARE(done.count(), 1);
+}
+
 // Types the text into the input pane and presses "Översätt".
 void TypeAndTranslate(MainWindow& window, const QString& text) {
     QPlainTextEdit* input = Pane(window, "Memo1");
     input->clear();
     Type(input, text);
-    Press(window, "BitBtn2");
+    TranslateAndWait(window);
+}
+
+// The shipped dictionaries copied to `dir`, `file` changed by `damage`.
+template <typename Damage>
+bool DamagedShippedData(const QTemporaryDir& dir, const char* file, Damage damage) {
+    const std::filesystem::path data = dir.path().toStdString();
+    for (const char* name : kDataFiles) {
+        if (!std::filesystem::exists(ShippedData() / name)) return false;
+        std::filesystem::copy_file(ShippedData() / name, data / name);
+    }
+    std::ostringstream bytes;
+    bytes << std::ifstream(data / file, std::ios::binary).rdbuf();
+    std::ofstream(data / file, std::ios::binary | std::ios::trunc) << damage(bytes.str());
+    return true;
 }
 
 }  // namespace
@@ -119,7 +144,7 @@ private slots:
         const QString earlier = Pane(window, "Memo3")->toPlainText();
         MessageBoxCatcher boxes;
         Pane(window, "Memo1")->setPlainText(input);
-        Press(window, "BitBtn2");
+        TranslateAndWait(window);
         QCOMPARE(boxes.texts, QStringList{Utf8(MessageOf(rejection))});
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("Quelvo")});
         QCOMPARE(boxes.buttonCounts, QList<int>{1});
@@ -128,11 +153,42 @@ private slots:
         QCOMPARE(Pane(window, "Memo3")->document()->blockCount(), 1);
     }
 
+    // Each press is answered after it returns, in the order of the presses.
+    void TranslationsArriveAfterThePressInOrder() {
+        MainWindow window(ShippedData());
+        QSignalSpy done(&window, &MainWindow::TranslationDone);
+        const QStringList sentences{QStringLiteral("Tengo un perro."), QStringLiteral("La casa es grande.")};
+        for (const QString& sentence : sentences) {
+            Pane(window, "Memo1")->setPlainText(sentence);
+            Press(window, "BitBtn2");
+        }
+        QCOMPARE(Pane(window, "Memo3")->toPlainText(), QString());
+        QTRY_COMPARE(done.count(), 2);
+        QCOMPARE(Pane(window, "Memo3")->toPlainText(),
+                 ExpectedTranslation(sentences[0]) + QLatin1Char('\n') + ExpectedTranslation(sentences[1]));
+    }
+
+    void MissingEndMarkIsWarnedOfInTheStatusBar() {
+        QTemporaryDir dir;
+        const auto withoutEndMark = [](const std::string& b) { return b.substr(0, b.rfind('!')); };
+        if (!DamagedShippedData(dir, "SbAdj.txt", withoutEndMark)) QSKIP("the shipped dictionaries are not built");
+        MessageBoxCatcher boxes;
+        MainWindow window(dir.path().toStdString());
+        window.show();
+        TypeAndTranslate(window, QStringLiteral("Hola."));
+        const auto* warning = window.statusBar()->findChild<QLabel*>(QStringLiteral("DataWarning"));
+        QVERIFY(warning != nullptr && warning->isVisible());
+        const QString said = warning->text();
+        QVERIFY2(said.contains(QStringLiteral("SbAdj.txt: the file lacks its closing")), qPrintable(said));
+        QCOMPARE(boxes.texts, QStringList());
+        QCOMPARE(Pane(window, "Memo3")->toPlainText(), ExpectedTranslation(QStringLiteral("Hola.")));
+    }
+
     void ReplacedCharactersAreNotedInTheStatusBar() {
         MainWindow window(ShippedData());
         MessageBoxCatcher boxes;
         Pane(window, "Memo1")->setPlainText(QStringLiteral("Hola ☺"));
-        Press(window, "BitBtn2");
+        TranslateAndWait(window);
         QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("_")));
         QCOMPARE(boxes.texts, QStringList());
         TypeAndTranslate(window, QStringLiteral("Hola."));
@@ -187,15 +243,18 @@ private slots:
     }
 
     void MissingDictionaryFileIsNamed() {
-        for (const char* file : kDataFiles) {
-            if (!std::filesystem::exists(ShippedData() / file)) QSKIP("the shipped dictionaries are not built");
-        }
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const std::filesystem::path data = dir.path().toStdString();
-        for (const char* file : kDataFiles) std::filesystem::copy_file(ShippedData() / file, data / file);
-        std::filesystem::remove(data / "SvFile.txt");
-        ExpectDataErrorNaming(data, QStringLiteral("SvFile.txt"));
+        const auto unchanged = [](const std::string& b) { return b; };
+        if (!DamagedShippedData(dir, "SvFile.txt", unchanged)) QSKIP("the shipped dictionaries are not built");
+        std::filesystem::remove(dir.path().toStdString() + "/SvFile.txt");
+        ExpectDataErrorNaming(dir.path().toStdString(), QStringLiteral("SvFile.txt: the file is missing"));
+    }
+
+    void EmptyDictionaryFileIsNamed() {
+        QTemporaryDir dir;
+        const auto emptied = [](const std::string&) { return std::string(); };
+        if (!DamagedShippedData(dir, "SbAdj.txt", emptied)) QSKIP("the shipped dictionaries are not built");
+        ExpectDataErrorNaming(dir.path().toStdString(), QStringLiteral("SbAdj.txt: the file is empty"));
     }
 
     void MissingDataDirectoryIsNamed() {

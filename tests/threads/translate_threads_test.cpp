@@ -16,7 +16,7 @@ namespace quelvo {
 namespace {
 
 constexpr int kThreads = 8;
-constexpr int kRounds = 10;
+constexpr int kRounds = 4;
 
 std::vector<std::string> CorpusSpanish() {
     std::ifstream in(QUELVO_CORPUS);

@@ -3,13 +3,12 @@
 // format. Exit status 1 when a source is missing or damaged (nothing is written).
 #include <CLI/CLI.hpp>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "checked_import.h"
 #include "import_text.h"
+#include "morphology_listing.h"
 
 namespace {
 
@@ -19,28 +18,10 @@ constexpr std::string_view kDictionaryNames[] = {"swe-spa", "spa-deu", "deu-spa"
                                                  "fra-spa", "fra-swe", "ita-spa", "ita-swe", "spa-eng",
                                                  "eng-spa", "eng-swe", "swe-eng"};
 constexpr std::string_view kDirectName = "swe-spa";
-// Patterns match the analyses ("hund<*>"), the right side of the analyser.
-constexpr std::string_view kListingOptions = "-a";
 
 int Fail(const std::string& error) {
     std::cerr << error << '\n';
     return 1;
-}
-
-// Lists the forms of every Swedish word of the dictionaries with lt-paradigm.
-std::string ListMorphology(const std::string& analyser, const std::vector<std::string>& words,
-                           const std::string& workDir, std::string& error) {
-    const std::string patterns = workDir + "/swedish_words.txt", listing = workDir + "/swedish_forms.txt";
-    std::ofstream out(patterns, std::ios::trunc);
-    for (const std::string& w : words) out << w << "<*>\n";
-    out.close();
-    const std::string command =
-        "lt-paradigm " + std::string(kListingOptions) + " '" + analyser + "' '" + patterns + "' '" + listing + "'";
-    if (!out || std::system(command.c_str()) != 0) {
-        error = analyser + ": lt-paradigm could not list the morphology";
-        return {};
-    }
-    return ReadWholeFile(listing, error);
 }
 
 }  // namespace

@@ -90,6 +90,7 @@ Morphology ParseMorphologyListing(const std::string& file, std::string_view list
         word.wordClass = slot->wordClass;
         if (!slot->gender.empty()) word.gender = slot->gender;
         word.slots[slot->name].emplace_back(line.substr(formStart + 2));
+        if (!slot->gender.empty()) word.slots[slot->gender + ' ' + slot->name].emplace_back(line.substr(formStart + 2));
     }
     return morphology;
 }

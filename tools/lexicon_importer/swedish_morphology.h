@@ -16,8 +16,10 @@ enum class WordClass { Noun, Verb, Adjective, Adverb };
 struct SwedishWord {
     std::string lemma;
     WordClass wordClass;
-    std::string gender;                                      // "ut" or "nt" for nouns
-    std::map<std::string, std::vector<std::string>> slots;  // "sg def" -> {"hunden"}
+    std::string gender;  // "ut" or "nt" for nouns: the gender listed last
+    // "sg def" -> {"hunden"}; a noun's forms also stand under their gender
+    // ("ut sg def"), as some nouns have both ("en pris", "ett pris").
+    std::map<std::string, std::vector<std::string>> slots;
 
     const std::vector<std::string>& Forms(const std::string& slot) const;
 };

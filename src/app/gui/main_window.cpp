@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "help_window.h"
 #include "message_box.h"
@@ -59,6 +61,8 @@ MainWindow::MainWindow(const std::filesystem::path& dataDir, QWidget* parent)
     BuildToolBar();
     BuildPanes();
     statusBar()->setSizeGripEnabled(false);
+    ShowDataWarnings();
+    connect(&running_, &QFutureWatcher<Translation>::finished, this, &MainWindow::ShowTranslation);
     resize(kMainWidth, kMainHeight);
     CentreOnScreen(*this);
 }
@@ -136,6 +140,8 @@ void MainWindow::Run(Command command) {
 }
 
 void MainWindow::New() {
+    waiting_.clear();
+    discardRunning_ = busy_;
     input_->clear();
     input_->setFocus();
     output_->clear();
@@ -144,20 +150,41 @@ void MainWindow::New() {
 }
 
 void MainWindow::Translate() {
-    const auto* translator = std::get_if<Translator>(&engine_);
-    if (translator == nullptr) {
+    if (!std::holds_alternative<Translator>(engine_)) {
         ShowDataError();
+        emit TranslationDone();
         return;
     }
-    const QByteArray text = input_->toPlainText().toUtf8();
-    const Translation result = translator->Translate(std::string_view(text.constData(), text.size()));
-    ShowReplacedCharacters(result.replacedCharacters);
-    // A refused text stays in the input pane, so that the user can correct it.
-    if (result.rejection != Rejection::None) {
-        ShowMessage(this, Utf8(MessageOf(result.rejection)));
-        return;
+    waiting_.push_back(input_->toPlainText().toStdString());
+    if (!busy_) StartNextTranslation();
+}
+
+void MainWindow::StartNextTranslation() {
+    busy_ = !waiting_.empty();
+    if (!busy_) return;
+    // The worker holds its own handle on the shared dictionaries and its own
+    // copy of the text, so the window may change or close meanwhile.
+    running_.setFuture(QtConcurrent::run([translator = std::get<Translator>(engine_), text = std::move(waiting_.front())] {
+        return translator.Translate(text);
+    }));
+    waiting_.pop_front();
+}
+
+void MainWindow::ShowTranslation() {
+    const Translation result = running_.result();
+    if (discardRunning_) {
+        discardRunning_ = false;
+    } else {
+        ShowReplacedCharacters(result.replacedCharacters);
+        // A refused text stays in the input pane, so that the user can correct it.
+        if (result.rejection != Rejection::None) {
+            ShowMessage(this, Utf8(MessageOf(result.rejection)));
+        } else {
+            AppendOutputLine(QString::fromStdString(result.text));
+        }
+        emit TranslationDone();
     }
-    AppendOutputLine(QString::fromStdString(result.text));
+    StartNextTranslation();
 }
 
 void MainWindow::Help() {
@@ -182,6 +209,18 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::ShowDataError() {
     const DataError& error = std::get<DataError>(engine_);
     ShowMessage(this, Qs(u"Ordb\u00F6ckerna kunde inte l\u00E4sas:\n") + QString::fromStdString(error.Describe()));
+}
+
+// Kept apart from the passing messages of the translations, so that it stays.
+void MainWindow::ShowDataWarnings() {
+    const auto* translator = std::get_if<Translator>(&engine_);
+    if (translator == nullptr || translator->Warnings().empty()) return;
+    QStringList said;
+    for (const DataError& warning : translator->Warnings()) said << QString::fromStdString(warning.Describe());
+    auto* label = new QLabel(Qs(u"Varning: ") + said.join(QStringLiteral("; ")), statusBar());
+    label->setObjectName(QStringLiteral("DataWarning"));
+    label->setToolTip(said.join(QLatin1Char('\n')));
+    statusBar()->addPermanentWidget(label, 1);
 }
 
 // Every translation is a line of its own, an empty one too.

@@ -1,9 +1,14 @@
 #pragma once
 // The main window: the Spanish sentence goes into the upper pane, its
-// Swedish translation is appended to the lower one.
+// Swedish translation is appended to the lower one. Translations run on a
+// worker thread, one at a time in the order asked for, so that the window
+// stays responsive however long one takes.
+#include <QFutureWatcher>
 #include <QMainWindow>
 
+#include <deque>
 #include <filesystem>
+#include <string>
 #include <variant>
 
 #include "quelvo/translator.h"
@@ -20,8 +25,14 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Loads the dictionaries of `dataDir`; a data error is reported once the
-    // window shows, and again on every Translate.
+    // window shows, and again on every Translate; what the dictionaries
+    // loaded with but should not have stays in the status bar.
     explicit MainWindow(const std::filesystem::path& dataDir, QWidget* parent = nullptr);
+
+signals:
+    // A Translate has been answered: its line appended, or its refusal or
+    // the data error shown.
+    void TranslationDone();
 
 public slots:
     void New();
@@ -38,7 +49,10 @@ private:
     void BuildToolBar();
     void BuildPanes();
     void Run(Command command);
+    void StartNextTranslation();
+    void ShowTranslation();
     void ShowDataError();
+    void ShowDataWarnings();
     void AppendOutputLine(const QString& line);
     void ShowReplacedCharacters(bool replaced);
 
@@ -46,6 +60,10 @@ private:
     QPlainTextEdit* input_ = nullptr;   // Memo1
     QPlainTextEdit* output_ = nullptr;  // Memo3
     QAction* longSentWarning_ = nullptr;
+    QFutureWatcher<Translation> running_;
+    std::deque<std::string> waiting_;  // UTF-8 texts of Translate presses not yet started
+    bool busy_ = false;
+    bool discardRunning_ = false;      // New was pressed while a translation ran
     HelpWindow* help_ = nullptr;
     int outputLines_ = 0;
     bool shownBefore_ = false;
