@@ -73,26 +73,5 @@ TEST(ClauseSplitting, RecordsAtMostTenVerbPhrases) {
               (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
-struct ClauseOfCase {
-    const char* name;
-    int phraseNo;
-    int clause;
-};
-
-class ClauseLookup : public testing::TestWithParam<ClauseOfCase> {};
-
-TEST_P(ClauseLookup, FindsTheClauseOfTheCurrentPhrase) {
-    TranslationState s(NoLexicon());
-    SplitRow(s, {"det", "n", "v", "n", "ykon", "n", "v", "sklj"});  // bounds 1, 4, 7
-    s.CurPhraseNo = GetParam().phraseNo;
-    EXPECT_EQ(ClauseOfPhrase(s), GetParam().clause);
-}
-
-INSTANTIATE_TEST_SUITE_P(Phrases, ClauseLookup,
-                         testing::Values(ClauseOfCase{"first", 1, 1}, ClauseOfCase{"end_of_first", 3, 1},
-                                         ClauseOfCase{"start_of_second", 4, 2}, ClauseOfCase{"end_of_second", 6, 2},
-                                         ClauseOfCase{"sentence_mark", 7, 0}, ClauseOfCase{"before_any", 0, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace
 }  // namespace quelvo

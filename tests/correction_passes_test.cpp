@@ -147,16 +147,6 @@ TEST_F(TranslatorRoutines, WeatherVerbInThePastIsVar) {
     EXPECT_EQ(testing_support::OutTexts(*s), std::vector<std::string>{"Var"});
 }
 
-TEST_F(TranslatorRoutines, WeatherVerbLeavesOtherTensesToTheVerb) {
-    const auto s = At("Hace buen tiempo.", 1);
-    s->CurWord->FormCode = 6;
-    bool done = false;
-    WeatherVerb(*s, done);
-    EXPECT_FALSE(done);
-    EXPECT_EQ(s->OutList.Head, nullptr);
-    EXPECT_EQ(s->CurWord, WordAt(*s, 1));
-}
-
 TEST_F(TranslatorRoutines, WeatherVerbNeedsTiempoOrCalor) {
     const auto s = At("Hace buen perro.", 1);
     bool done = true;

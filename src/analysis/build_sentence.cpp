@@ -8,6 +8,8 @@
 #include "analysis/word_lookup.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
+#include "morphology/dative_pronouns.h"
+#include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
@@ -63,6 +65,7 @@ void BuildWordList(TranslationState& s) {
     for (const TextNode* t = s.TokenList.Head; t != nullptr && position <= s.WordCount; t = t->Next, ++position) {
         StageWord(s, t->Text, position);
         AppendStagedWord(s, position);
+        s.WordList.Tail->Attached = t->Attached;
     }
     s.TokenList = {};
 }
@@ -73,6 +76,8 @@ void RunSentencePasses(TranslationState& s) {
     RunCorrectionPasses(s);
     ResolveWordClasses(s);
     ResolveOwnReflexiveVerbs(s);
+    ResolveVerbsBeforeQue(s);
+    ResolveDativePronouns(s);
     ResolvePostnominalAdjectives(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);

@@ -91,6 +91,7 @@ TextNode* OpeningToken(const TranslationState& s) {
 void AddAfter(TranslationState& s, TextNode& at, std::string_view text) {
     TextNode* node = s.TokenList.InsertAfter(s.Arena, at);
     node->Text = text;
+    node->Attached = true;
     ++s.WordCount;
     ++s.SlotCount;
 }

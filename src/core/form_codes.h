@@ -28,6 +28,9 @@ inline constexpr int kPresentSubjunctive = 20;
 inline constexpr int kImperfectSubjunctive = 21;
 inline constexpr int kImperfectSubjunctive2 = 22;
 inline constexpr int kSubjunctive23 = 23;  // tested with the forms of "poder", given by no file
+// The infinitive's class number, which "de" tests as a form code: no file
+// gives it as one, so "de" before such a word keeps its other readings.
+inline constexpr int kInfinitiveClassNumber = 99;
 inline constexpr int kAdjective = 30;      // an adjective in its base form
 inline constexpr int kSuperlative = 32;
 inline constexpr int kAgreeingParticiple = 33;  // a participle used as an adjective, singular

@@ -11,6 +11,7 @@ namespace quelvo {
 
 struct TextNode {
     Str30 Text;
+    bool Attached = false;  // a pronoun split off the verb before it
     TextNode* Next = nullptr;
     TextNode* Prev = nullptr;
 };
@@ -40,6 +41,7 @@ struct WordFields {
 };
 
 struct WordNode : WordFields {
+    bool Attached = false;  // a pronoun written onto the verb before it
     WordNode* Next = nullptr;
     WordNode* Prev = nullptr;
 };

@@ -133,13 +133,4 @@ void SplitClauses(TranslationState& s) {
     StoreBounds(s, bounds);
 }
 
-int ClauseOfPhrase(const TranslationState& s) {
-    int clause = 0;
-    for (int c = 1; c <= TranslationState::kMaxClauses; ++c) {
-        const auto c1 = static_cast<std::size_t>(c);
-        if (s.ClauseBounds[c1] <= s.CurPhraseNo && s.CurPhraseNo < s.ClauseBounds[c1 + 1]) clause = c;
-    }
-    return clause;
-}
-
 }  // namespace quelvo

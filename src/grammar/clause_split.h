@@ -7,8 +7,4 @@ namespace quelvo {
 // Fills VerbPhrasePos, ClauseCount and ClauseBounds from MergedPhraseList.
 void SplitClauses(TranslationState& s);
 
-// The clause holding phrase CurPhraseNo (the last one whose bounds enclose
-// it), or 0 when no clause does.
-int ClauseOfPhrase(const TranslationState& s);
-
 }  // namespace quelvo

@@ -38,7 +38,8 @@ public:
             if (token.empty()) break;  // nothing left to read
             SeparatePronouns(token);
             ExpandContraction(token);
-            AddToken(token);
+            AddToken(token, attached_);
+            attached_ = false;
             // The 21st token already refuses the segment: the rest is not read.
             if (s_.WordCount > kMaxSegmentWords + 1) break;
             if (s_.ScanPos > s_.TextLen || IsTerminator(token)) break;
@@ -91,8 +92,9 @@ private:
             const std::string second = token.substr(stemEnd + static_cast<std::size_t>(table.firstLength),
                                                     static_cast<std::size_t>(table.secondLength));
             AddToken(WithoutAccents(std::string_view(token).substr(0, stemEnd), false));
-            AddToken(first);
+            AddToken(first, true);
             token = second;
+            attached_ = true;
             return;
         }
     }
@@ -127,6 +129,7 @@ private:
         const std::size_t stemEnd = token.size() - pronounLength;
         AddToken(WithoutAccents(std::string_view(token).substr(0, stemEnd), alsoOU));
         token.erase(0, stemEnd);
+        attached_ = true;
     }
 
     void ExpandContraction(std::string& token) {
@@ -140,14 +143,16 @@ private:
         token = "el";
     }
 
-    void AddToken(std::string_view text) {
+    void AddToken(std::string_view text, bool attached = false) {
         TextNode* node = s_.TokenList.Add(s_.Arena, s_.WordCount == 1);
         node->Text = text;
+        node->Attached = attached;
         ++s_.SlotCount;
         ++s_.WordCount;
     }
 
     TranslationState& s_;
+    bool attached_ = false;  // the token left over is a pronoun split off its verb
 };
 
 }  // namespace

@@ -98,6 +98,8 @@ inline constexpr DictionaryFlag kDropAFlag{CodeField::SpCode3, 3};              
 inline constexpr DictionaryFlag kReflexiveFlag{CodeField::SpCode3, 1U << 5};      // reflexive in Swedish too
 inline constexpr DictionaryFlag kOwnReflexiveFlag{CodeField::SpCode3, 1U << 6};   // reflexive use has its own verb
 inline constexpr DictionaryFlag kInfinitiveAttFlag{CodeField::SpCode3, 1U << 7};  // an infinitive object takes "att"
+inline constexpr DictionaryFlag kDativeForFlag{CodeField::SpCode3, 1U << 8};      // a person pronoun object is "för mig"
+inline constexpr DictionaryFlag kDativeTillFlag{CodeField::SpCode3, 1U << 9};     // a person pronoun object is "till mig"
 inline constexpr DictionaryFlag kSVerbFlag{CodeField::SvCode3, 1U << 7};
 // What "de" after a verb becomes: "från" (venir de), "om" (hablar de), or
 // nothing, the Swedish verb taking an object (salir de: lämna).

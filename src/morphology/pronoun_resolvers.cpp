@@ -45,6 +45,13 @@ void DeterminerReading(TranslationState& s, WordNode& node, int position) {
     SetTag(s, position, "det");
 }
 
+// The object pronoun after an infinitive or a gerund.
+void EncliticReading(TranslationState& s, WordNode& node, int position, const PronounRendering* rendering) {
+    node.SvClass = wc::kDeterminer;
+    SetTag(s, position, "e_ppob");
+    if (rendering != nullptr) node.SvWord = ObjectPronounOf(node, rendering->enclitic, node.Prev);
+}
+
 // "att" before a clause or an infinitive.
 void InfinitiveMarkerReading(TranslationState& s, WordNode& node, int position) {
     node.SvWord = "att";
@@ -112,7 +119,9 @@ void ResolveDetPpob(TranslationState& s, WordNode& node, int position) {
     const WordNode* next = node.Next;
     const PronounRendering* rendering = RenderingOf(node.SpWord);
     const bool beforeVAdj = TagAt(s, position + 1) == "vadj";
-    if (OneOf(SpClassOf(node.Prev), {wc::kPreposition, wc::kPrepositionInfinitive})) {
+    if (node.Attached) {
+        EncliticReading(s, node, position, rendering);
+    } else if (OneOf(SpClassOf(node.Prev), {wc::kPreposition, wc::kPrepositionInfinitive})) {
         DeterminerReading(s, node, position);
         if (node.SvWord == "de") node.SvWord = node.SvForm = "dem";
     } else if (next != nullptr && !beforeVAdj &&
@@ -124,9 +133,7 @@ void ResolveDetPpob(TranslationState& s, WordNode& node, int position) {
         SetTag(s, position, "ppob");
         if (rendering != nullptr) node.SvWord = ObjectPronounOf(node, rendering->beforeVerb, next);
     } else if (IsInfinitiveOrGerund(node.Prev)) {
-        node.SvClass = wc::kDeterminer;
-        SetTag(s, position, "e_ppob");
-        if (rendering != nullptr) node.SvWord = ObjectPronounOf(node, rendering->enclitic, node.Prev);
+        EncliticReading(s, node, position, rendering);
     } else if (beforeVAdj) {
         DeterminerReading(s, node, position);
         node.SvWord = "det";

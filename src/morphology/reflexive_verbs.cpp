@@ -67,15 +67,8 @@ bool IsSilentReflexivePronoun(const WordNode& pronoun) {
 
 void ResolveOwnReflexiveVerbs(TranslationState& s) {
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next) {
-        if (!TakesOwnReflexiveVerb(n) || ReflexivePronounOf(n) == nullptr) continue;
-        WordNode reflexiveInfinitive = *n;
-        reflexiveInfinitive.SpWord = std::string(n->SpWord.view()) + "se";
-        if (!LookupFormEntryFound(s, reflexiveInfinitive)) continue;
-        n->SvWord = s.StagedWord.SvWord;
-        n->SvForm = s.StagedWord.SvWord;
-        n->SvKey = s.StagedWord.SvKey;
-        n->SvClass = s.StagedWord.SvClass;
-        CopySvCodes(s.StagedWord, *n);
+        if (TakesOwnReflexiveVerb(n) && ReflexivePronounOf(n) != nullptr)
+            TakeFormEntryUnder(s, *n, std::string(n->SpWord.view()) + "se");
     }
 }
 

@@ -76,4 +76,16 @@ bool LookupFormEntryFound(TranslationState& s, const WordNode& node) {
     return !s.StagedWord.SvWord.empty();
 }
 
+bool TakeFormEntryUnder(TranslationState& s, WordNode& node, std::string_view spanish) {
+    WordNode named = node;
+    named.SpWord = spanish;
+    if (!LookupFormEntryFound(s, named)) return false;
+    node.SvWord = s.StagedWord.SvWord;
+    node.SvForm = s.StagedWord.SvWord;
+    node.SvKey = s.StagedWord.SvKey;
+    node.SvClass = s.StagedWord.SvClass;
+    CopySvCodes(s.StagedWord, node);
+    return true;
+}
+
 }  // namespace quelvo

@@ -32,4 +32,8 @@ void ReanalyseVerb(TranslationState& s, const Str30& form, bool& found);
 // and its Swedish entry exist.
 bool LookupFormEntryFound(TranslationState& s, const WordNode& node);
 
+// The node takes the Swedish entry of the form entry named `spanish` (a
+// verb's further reading, "llamarse", "esperar que"); false when none.
+bool TakeFormEntryUnder(TranslationState& s, WordNode& node, std::string_view spanish);
+
 }  // namespace quelvo

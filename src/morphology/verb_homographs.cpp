@@ -10,10 +10,10 @@ namespace {
 
 constexpr int kThirdPerson = 3;
 
-// Punctuation, conjunctions, "y", "que" and the relatives end a clause.
+// Punctuation, the comma, conjunctions, "y", "que" and the relatives end a clause.
 bool EndsClause(const WordNode* w) {
-    return w == nullptr || OneOf(w->SpClass, {wc::kPunctuation, wc::kConjunction, wc::kYConjunction, wc::kRkif, wc::kRelative,
-                                          wc::kRelativeConjunction, wc::kRelativeAdverb});
+    return w == nullptr || OneOf(w->SpClass, {wc::kPunctuation, wc::kComma, wc::kConjunction, wc::kYConjunction, wc::kRkif,
+                                          wc::kRelative, wc::kRelativeConjunction, wc::kRelativeAdverb});
 }
 
 bool IsFiniteVerb(const WordNode& w) {
@@ -35,6 +35,9 @@ int VerbPlaceAt(const WordNode& word) {
     if (OpensClause(word)) return 0;
     const WordNode& prev = *word.Prev;
     if (prev.SpClass == wc::kAdverb && OpensClause(prev)) return 0;
+    // An object pronoun stands before a verb only: "me cuenta", "te lo cuento".
+    if (prev.SpClass == wc::kObjectPronoun) return 0;
+    if (prev.SpClass == wc::kDeterminerPronoun && prev.Prev != nullptr && prev.Prev->SpClass == wc::kObjectPronoun) return 0;
     if (prev.SpClass == wc::kNoun || prev.SpClass == wc::kProperName) return kThirdPerson;
     if (prev.SpClass == wc::kSubjectPronoun) return prev.PersonNo;
     return -1;

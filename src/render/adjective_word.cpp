@@ -2,8 +2,11 @@
 // "det är" it takes the neuter form, otherwise it agrees with the word's noun.
 #include "render/adjective_word.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
+#include "morphology/verb_routines.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "swedish/adjectives.h"
@@ -15,9 +18,24 @@ namespace {
 // Before three words are out there is no "det är" to look back at.
 constexpr int kFirstPredicativeSlot = 3;
 
+// The forms of "vara" and "bli" after which an adjective is predicative,
+// and the auxiliaries that may stand before their infinitive.
+constexpr std::string_view kCopulas[] = {"\xE4r", "var", "blir", "blev", "kommer att vara", "skulle vara"};
+constexpr std::string_view kCopulaInfinitives[] = {"vara", "bli"};
+constexpr std::string_view kFutureAuxiliaries[] = {"kommer att", "skulle", "ska"};
+
+template <std::size_t N>
+bool Listed(const std::string_view (&list)[N], const Str30& word) {
+    return std::find(std::begin(list), std::end(list), word.view()) != std::end(list);
+}
+
+// "det är viktigt", "det kommer att vara viktigt", and after an infinitive
+// subject "att läsa är viktigt".
 bool FollowsDetAr(const TranslationState& s) {
-    const Str30 verb = OutWordAt(s, s.OutCount - 1);
-    return (verb == "\xE4r" || verb == "kommer att vara") && OutWordAt(s, s.OutCount - 2) == "det";
+    int verb = s.OutCount - 1;
+    if (Listed(kCopulaInfinitives, OutWordAt(s, verb)) && Listed(kFutureAuxiliaries, OutWordAt(s, verb - 1))) --verb;
+    else if (!Listed(kCopulas, OutWordAt(s, verb))) return false;
+    return OutWordAt(s, verb - 1) == "det" || OpensWithInfinitiveSubject(s.WordList.Head);
 }
 
 // The neuter predicative (det är viktigt) is the adjective's neuter singular

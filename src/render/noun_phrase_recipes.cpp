@@ -231,6 +231,4 @@ const Recipe* RecipeOfRule(int ruleNo) {
     return it != RecipeByRule.end() && it->rule == ruleNo ? &Recipes[it->recipe] : nullptr;
 }
 
-std::span<const Recipe> NounPhraseRecipes() { return Recipes; }
-
 }  // namespace quelvo

@@ -4,7 +4,6 @@
 // phrase's Spanish order.
 #include <array>
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 namespace quelvo {
@@ -64,8 +63,5 @@ int WordsOfRecipe(const Recipe& recipe);
 
 // The recipe of a rule number; null for a rule without one.
 const Recipe* RecipeOfRule(int ruleNo);
-
-// The whole table.
-std::span<const Recipe> NounPhraseRecipes();
 
 }  // namespace quelvo

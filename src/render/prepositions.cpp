@@ -9,7 +9,9 @@
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
+#include "render/before_clause.h"
 #include "render/phrase_progress.h"
+#include "render/verb_word.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 
@@ -170,7 +172,7 @@ void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     if (AfterSuperlative(word) && IsSingularPlace(next)) r.text = "i";
     if (Is(next, "el") && Is(next->Next, "siglo")) r.text = "fr\xE5n";
     if (IsIn(ComparingWords, word.Prev)) r.text = "\xE4n";
-    if (HasFormCode(next, 99)) r.text = "i";
+    if (HasFormCode(next, fc::kInfinitiveClassNumber)) r.text = "i";
 }
 
 void RenderDe(WordNode& word, Rendering& r) {
@@ -220,8 +222,8 @@ constexpr std::array<PrepositionRule, 7> PrepositionRules{{
     {"a", RenderA},
 }};
 
-// "después de" and "antes de" before an infinitive take the infinitive
-// along as a supine (efter att ha ätit, innan man har ätit).
+// "después de" before an infinitive takes the infinitive along as a supine
+// (efter att ha ätit); "antes de" makes a clause of it (innan jag äter).
 struct InfinitiveConstruction {
     std::string_view spWord;
     std::string_view swedish;
@@ -230,7 +232,7 @@ struct InfinitiveConstruction {
 
 constexpr std::array<InfinitiveConstruction, 2> InfinitiveConstructions{{
     {"despu\xE9s de", "efter att ha", "prpx"},
-    {"antes de", "innan man har", "prep"},
+    {"antes de", "innan", "prep"},
 }};
 
 const InfinitiveConstruction* ConstructionOf(const TranslationState& s) {
@@ -253,6 +255,12 @@ void RenderPrepInfinitive(TranslationState& s) {
     const InfinitiveConstruction* construction = ConstructionOf(s);
     if (construction == nullptr) {
         EmitAndRecord(s, s.CurWord->SvWord, "prep");
+        return;
+    }
+    if (s.CurWord->SpWord == "antes de") {
+        EmitBeforeClause(s, construction->tag);
+        AdvancePhrase(s);
+        EmitFormedVerb(s, "v");
         return;
     }
     EmitCounted(s, s.CurWord->SpWord, construction->swedish, construction->tag);

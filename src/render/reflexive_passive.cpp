@@ -110,8 +110,19 @@ void ProgressivePassive(TranslationState& s) {
     AdvanceWord(s);
 }
 
-void PassiveVerb(TranslationState& s) {  // hacerse: göras
-    EmitPassive(s, "v");
+// hacerse: göras; a verb reflexive in Swedish too keeps "sig" (casarse:
+// gifta sig), one with its own reflexive verb says that verb (levantarse:
+// stiga upp).
+void PassiveVerb(TranslationState& s) {
+    const WordNode* verb = s.CurWord;
+    if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb)) {
+        const bool own = TakesOwnReflexiveVerb(verb);
+        if (IsParticleVerb(*verb)) EmitParticleVerb(s);
+        else EmitFormedVerb(s, "v");
+        if (!own) EmitAdded(s, "sig", "refl");
+    } else {
+        EmitPassive(s, "v");
+    }
     AdvanceWord(s);
 }
 
@@ -134,8 +145,9 @@ void ReflexiveActive(TranslationState& s) {
 
 // Verbs of saying and believing take the impersonal "man": "se cree que"
 // is "man tror att".
-constexpr std::array<std::string_view, 10> kVerbsOfSaying{
-    "decir", "creer", "pensar", "saber", "opinar", "suponer", "considerar", "contar", "comentar", "esperar"};
+constexpr std::array<std::string_view, 18> kVerbsOfSaying{
+    "decir",    "creer",    "pensar",   "saber",   "opinar",    "suponer",  "considerar", "contar",  "comentar",
+    "esperar",  "calcular", "estimar",  "afirmar", "asegurar",  "sospechar", "prever",    "anunciar", "explicar"};
 
 bool IsVerbOfSaying(const WordNode* verb) {
     return verb != nullptr && std::find(kVerbsOfSaying.begin(), kVerbsOfSaying.end(), verb->SpWord.view()) !=

@@ -5,6 +5,7 @@
 #include "core/form_codes.h"
 #include "morphology/verb_routines.h"
 #include "render/auxiliary_verbs.h"
+#include "render/before_clause.h"
 #include "render/emission.h"
 #include "render/prepositions.h"
 #include "render/reflexive_passive.h"
@@ -144,7 +145,7 @@ void PrepositionInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
 }
 
 // prpx inf: "después de comer" is "efter att ha ätit", "antes de salir"
-// "innan man har gått".
+// a clause, "innan jag går".
 void PrepositionalInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
     if (IsSpanish(s.CurWord, "despu\xE9s de")) {
         EmitAndRecord(s, "efter att ha", "prep");
@@ -153,9 +154,8 @@ void PrepositionalInfinitive(TranslationState& s, const PhraseWalk& walk, int) {
         return EmitFormedVerb(s, "v");
     }
     if (IsSpanish(s.CurWord, "antes de")) {
-        EmitAndRecord(s, "innan man har", "prpx");
-        if (!walk.At(2)) return;
-        s.CurWord->FormCode = fc::kSupine;
+        if (walk.Remaining() < 2) return EmitOwnWord(s, "prpx");
+        EmitBeforeClause(s, "prpx");
         if (IsParticleVerb(*s.CurWord)) return EmitParticleVerb(s);
         return EmitFormedVerb(s, "v");
     }

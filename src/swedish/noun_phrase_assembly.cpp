@@ -121,23 +121,6 @@ void EmitArticleNoun(TranslationState& s) {
     EmitNounForm(s, definiteness);
 }
 
-void EmitParticipleNoun(TranslationState& s, char definiteness) {
-    if (s.CurWord == nullptr) return;
-    const WordNode& word = *s.CurWord;
-    const WordNode* noun = word.Next;
-    Str30 form = word.SvWord;
-    if (word.SvClass == wc::kParticleVerb) {
-        LookupParticipleAdjective(s, form, word.FormCode);
-    } else if (word.SvClass != wc::kAdjective) {
-        AgreeParticiple(s, form, VerbGroupOf(word.SvCode3), word.FormCode, 'n', definiteness);
-    } else {
-        const char gender = noun != nullptr ? noun->Gender : 'n';
-        InflectAdjective(s, form, gender, noun != nullptr ? noun->FormCode : word.FormCode, word.SvCode2, definiteness);
-    }
-    EmitAndRecord(s, form, "vadj", definiteness);
-    EmitNounForm(s, definiteness);
-}
-
 void EmitAdjectiveNoun(TranslationState& s, const Str30& form, int number, char definiteness, char gender,
                        std::uint16_t code) {
     if (s.CurWord == nullptr) return;

@@ -22,9 +22,6 @@ void EmitArticle(TranslationState& s, char& definiteness, std::uint16_t code, ch
 // and the adjective in "a".
 void EmitArticleNoun(TranslationState& s);
 
-// A participle (or adjective) and its noun, both with `definiteness`.
-void EmitParticipleNoun(TranslationState& s, char definiteness);
-
 // An adjective (or participle) and its noun: `form` is the adjective, agreeing
 // with `gender`, `number` and `definiteness`; `code` is its adjective code.
 void EmitAdjectiveNoun(TranslationState& s, const Str30& form, int number, char definiteness, char gender,

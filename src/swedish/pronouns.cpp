@@ -176,6 +176,10 @@ bool IsNounPhraseTag(const PhraseNode* p) { return IsTagOf(p, {"NP", "NPS", "NPO
 bool HasSubjectBefore(const PhraseNode& phrase) {
     // An unknown word right before the verb is taken for its subject.
     if (IsTagOf(phrase.Prev, {"Indx", "Indf", "X"})) return true;
+    // An amount or a noun with its "de" phrase: "cientos de agricultores protestaron".
+    if (IsTagOf(phrase.Prev, {"NPP"}) && phrase.Prev->Prev != nullptr &&
+        (IsNounPhraseTag(phrase.Prev->Prev) || IsTagOf(phrase.Prev->Prev, {"Rord", "Indf"})))
+        return true;
     bool verbBetween = false;
     for (const PhraseNode* p = phrase.Prev; p != nullptr; p = p->Prev) {
         if (IsTagOf(p, {"ST", "Konj", "YKon", "Subx", "Konx"})) return false;
@@ -214,6 +218,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (phrase->Prev == nullptr && verb->FormCode == fc::kGerund) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
+    if (HasInfinitiveSubject(*verb)) return;
     Str30 pronoun;
     Str30 spanish;
     // "hacía frío": the first and third person share the form, and the

@@ -1,10 +1,13 @@
 #include "swedish/verb_forms.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 
 #include "core/emit.h"
 #include "core/form_codes.h"
+#include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/lookups.h"
 #include "swedish/word_output.h"
@@ -136,10 +139,19 @@ void EmitAuxiliary(TranslationState& s, std::string_view auxiliary, std::string_
     EmitCounted(s, SpWordOf(s.CurWord), auxiliary, tag);
 }
 
+template <typename T, std::size_t N>
+bool Listed(const T (&list)[N], const T& value) {
+    return std::find(std::begin(list), std::end(list), value) != std::end(list);
+}
+
+constexpr std::string_view kDegreeWords[] = {"mucho", "much\xEDsimo", "bastante", "tanto", "m\xE1s"};
+
 // The verb whose object the infinitive is, when it takes "att": "me gusta
 // leer", "empiezo a trabajar", "olvidé de cerrar".
 bool GovernedByAttVerb(const WordNode* infinitive) {
     const WordNode* governor = infinitive->Prev;
+    // "me gusta mucho viajar": a degree word may stand between.
+    if (governor != nullptr && Listed(kDegreeWords, governor->SpWord.view())) governor = governor->Prev;
     if (governor != nullptr && (governor->SpWord == "a" || governor->SpWord == "de")) governor = governor->Prev;
     return governor != nullptr && HasFlag(governor->SpCode3, kInfinitiveAttFlag);
 }
@@ -266,6 +278,42 @@ void MakeSwedishVerbForm(TranslationState& s, Str30& form, std::uint16_t code, i
     }
 }
 
+namespace {
+
+// Particles that are prepositions of the verb's object ("lyssna på", "leta
+// efter"); with no object they go: "Juan lyssnar", not "Juan lyssnar på".
+constexpr std::string_view kObjectParticles[] = {"p\xE5", "efter", "till", "f\xF6r", "\xE5t", "om", "med"};
+
+// Spanish words after the verb that begin no object of it.
+constexpr int kNoObjectClasses[] = {wc::kPunctuation, wc::kComma,        wc::kAdverb,      wc::kAdvx,
+                                    wc::kConjunction, wc::kYConjunction, wc::kPreposition, wc::kPrpx,
+                                    wc::kRelative,    wc::kKonx,         wc::kNegation};
+constexpr int kObjectBeforeClasses[] = {wc::kObjectPronoun, wc::kDeterminerPronoun, wc::kReflexive, wc::kSubjectReflexive};
+
+constexpr std::string_view kQuestionObjects[] = {"qu\xE9", "qui\xE9n", "qui\xE9nes", "cu\xE1l"};
+
+// A question word or a relative "que" after a noun before the verb is its
+// object, which leaves the particle at the end: "vad letar du efter",
+// "boken som jag letar efter".
+bool HasObjectBefore(const WordNode& verb) {
+    for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev) {
+        if (Listed(kQuestionObjects, w->SpWord.view())) return true;
+        if (w->SpWord == "que" && w->Prev != nullptr && w->Prev->SpClass == wc::kNoun) return true;
+    }
+    return false;
+}
+
+bool HasObject(const WordNode& verb) {
+    if (verb.Prev != nullptr && Listed(kObjectBeforeClasses, verb.Prev->SpClass)) return true;
+    if (HasObjectBefore(verb)) return true;
+    const WordNode* next = verb.Next;
+    if (next == nullptr) return false;
+    if (next->SpWord == "a" || next->Attached) return true;
+    return !Listed(kNoObjectClasses, next->SpClass);
+}
+
+}  // namespace
+
 void EmitParticleVerb(TranslationState& s) {
     WordNode* word = s.CurWord;
     if (word == nullptr) return;
@@ -277,8 +325,9 @@ void EmitParticleVerb(TranslationState& s) {
     s.OutTags.Set(s.OutCount, Str6("v"));
     word->SvWord = verb;
     MakeSwedishVerbForm(s, verb, word->SvCode3, word->FormCode);
+    const bool dropParticle = Listed(kObjectParticles, particle.view()) && !HasObject(*word);
     EmitAndRecord(s, verb, "v");
-    if (!particle.empty()) EmitCounted(s, spWord, particle, "part");
+    if (!particle.empty() && !dropParticle) EmitCounted(s, spWord, particle, "part");
 }
 
 }  // namespace quelvo

@@ -1,5 +1,7 @@
 #include "translate/dispatch.h"
 
+#include "morphology/verb_routines.h"
+#include "render/emission.h"
 #include "render/genitive.h"
 #include "render/single_words.h"
 #include "render/word_by_word.h"
@@ -52,6 +54,8 @@ const DispatchRow* FindDispatchRow(std::string_view tag) {
 void DispatchPhrases(TranslationState& s) {
     PrepareDispatch(s);
     KeepPhrasesForExplaining(s);
+    // "casarse es fácil": an infinitive as the subject is said with "att".
+    if (OpensWithInfinitiveSubject(s.WordList.Head)) EmitAdded(s, "att", "infm");
     // The last phrase, normally the sentence mark, is never rendered.
     while (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) {
         if (StartsGenitive(s))

@@ -103,11 +103,20 @@ std::vector<Node*> OrderOf(Node* head) {
     return ordered;
 }
 
+// The words that open an exclamation after "¡": "¡qué suerte tienes!".
+constexpr std::string_view kExclamationWords[] = {"qu\xE9", "c\xF3mo", "cu\xE1nto", "cu\xE1nta", "cu\xE1ntos", "cu\xE1ntas"};
+
+bool OpensExclamation(const WordNode& w) {
+    return w.SpWord == "\xA1" && w.Next != nullptr &&
+           std::find(std::begin(kExclamationWords), std::end(kExclamationWords), w.Next->SpWord.view()) != std::end(kExclamationWords);
+}
+
 SegmentFacts FactsOf(const TranslationState& s) {
     SegmentFacts facts;
     for (const WordNode* w = s.WordList.Head; w != nullptr; w = w->Next) {
         if (w->SpWord == "?") facts.question = true;
         if (w->SpText == "se") facts.passive = true;
+        if (OpensExclamation(*w)) facts.exclamation = true;
     }
     return facts;
 }
@@ -123,6 +132,91 @@ void SetOutputOrder(NodeList<OutWordNode>& out, const std::vector<OutWordNode*>&
             for (const OutWordNode* v = out.Head; v != order[place]; v = v->Next) ++listPos;
         w->OutPos = place < order.size() ? listPos : 0;
     }
+}
+
+// An unstressed object pronoun goes before the negation of a main clause:
+// "jag har den inte", "Juan vet det inte". In a subordinate clause the
+// negation already stands before the verb and is not followed by it.
+void PlacePronounBeforeNegation(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        if (order[i]->OutTag != "neg" || order[i + 1]->OutTag != "ppob") continue;
+        const OutWordNode& before = *order[i - 1];
+        if (IsFiniteVerb(before) || before.OutTag == "ppsu") std::swap(order[i], order[i + 1]);
+    }
+}
+
+// Degree words that go between a verb and its particle: "jag tycker mycket om".
+constexpr std::string_view kDegreeWords[] = {"mycket", "ganska", "v\xE4ldigt", "lite", "verkligen"};
+
+void PlaceDegreeBeforeParticle(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        if (order[i]->OutTag != "part" || !IsFiniteVerb(*order[i - 1])) continue;
+        const std::string_view next = order[i + 1]->SvText.view();
+        // "mycket bra" stays together: the degree word is the next word's.
+        if (i + 2 < order.size() && (order[i + 2]->OutTag == "adj" || order[i + 2]->OutTag == "adv")) continue;
+        if (std::find(std::begin(kDegreeWords), std::end(kDegreeWords), next) != std::end(kDegreeWords)) std::swap(order[i], order[i + 1]);
+    }
+}
+
+bool IsObjectPronoun(const OutWordNode& w) { return w.OutTag == "ppob" || w.OutTag == "Ppob"; }
+
+bool IsNounPhraseWord(const OutWordNode& w) {
+    for (const std::string_view tag : {"det", "poss", "indf", "adj", "rord", "Rord", "n", "egnm"})
+        if (w.OutTag == tag) return true;
+    return false;
+}
+
+bool IsNoun(const OutWordNode& w) { return w.OutTag == "n" || w.OutTag == "egnm"; }
+
+// A person object said with a preposition goes after the thing object:
+// "berätta historien för mig", "säg det till mig".
+void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        const std::string_view text = order[i]->SvText.view();
+        if (!IsObjectPronoun(*order[i]) || !(text.starts_with("f\xF6r ") || text.starts_with("till "))) continue;
+        std::size_t end = i + 1;
+        if (IsObjectPronoun(*order[end])) {
+            ++end;
+        } else {
+            // The thing object ends on its first noun ("en saga", not "en saga varje natt").
+            while (end < order.size() && IsNounPhraseWord(*order[end]) && (end == i + 1 || !IsNoun(*order[end - 1]))) ++end;
+            while (end > i + 1 && !IsNoun(*order[end - 1])) --end;
+        }
+        if (end == i + 1) continue;
+        std::rotate(order.begin() + static_cast<std::ptrdiff_t>(i), order.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                    order.begin() + static_cast<std::ptrdiff_t>(end));
+        i = end - 1;  // the moved pronoun is not looked at again
+    }
+}
+
+struct NegativeIndefinite {
+    std::string_view any;
+    std::string_view none;
+};
+
+constexpr NegativeIndefinite kNegativeIndefinites[] = {
+    {"n\xE5gon", "ingen"}, {"n\xE5got", "inget"}, {"n\xE5gra", "inga"}, {"n\xE5gonting", "ingenting"}};
+
+// "inte någon" right after the finite verb of a main clause is "ingen":
+// "det finns ingen på gatan", "jag har inget". After a supine or in a
+// subordinate clause the negation stays ("jag har inte sett någon").
+void JoinNegativeIndefinite(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 1; i + 1 < order.size(); ++i) {
+        const OutWordNode& before = *order[i - 1];
+        if (order[i]->OutTag != "neg" || !(IsFiniteVerb(before) || before.OutTag == "ppsu")) continue;
+        for (const NegativeIndefinite& row : kNegativeIndefinites) {
+            if (order[i + 1]->SvText != row.any) continue;
+            order[i + 1]->SvText = row.none;
+            order.erase(order.begin() + static_cast<std::ptrdiff_t>(i));
+            break;
+        }
+    }
+}
+
+// Swedish asks for a name with "vad": "¿cómo te llamas?" is "vad heter du".
+void AskNameWithVad(std::vector<OutWordNode*>& order) {
+    if (order.size() < 2 || order[0]->OutTag != "intr" || order[0]->SvText != "Hur") return;
+    if (order[1]->SvText == "heter" || order[1]->SvText == "hette") order[0]->SvText = "Vad";
 }
 
 void AppendCopy(TranslationState& s, const OutWordNode& w) {
@@ -155,6 +249,11 @@ void ReorderOutput(TranslationState& s) {
     std::vector<OutWordNode*> order = OrderOf<OutWordNode>(s.OutList.Head);
     if (static_cast<int>(order.size()) == s.OutList.Count()) {
         PlaceVerbSecond(order, FactsOf(s));
+        PlacePronounBeforeNegation(order);
+        PlaceDegreeBeforeParticle(order);
+        PlaceDativeAfterObject(order);
+        JoinNegativeIndefinite(order);
+        AskNameWithVad(order);
         SetOutputOrder(s.OutList, order);
     }
     KeepCapitalFirst(order);

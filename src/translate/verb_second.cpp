@@ -24,7 +24,7 @@ bool HasTag(const OutWordNode* w, std::initializer_list<std::string_view> tags) 
     return false;
 }
 
-bool IsNounPhraseWord(const OutWordNode* w) { return HasTag(w, {"det", "poss", "indf", "adj", "rord", "n", "egnm"}); }
+bool IsNounPhraseWord(const OutWordNode* w) { return HasTag(w, {"det", "poss", "indf", "adj", "rord", "Rord", "n", "egnm"}); }
 bool IsNoun(const OutWordNode* w) { return HasTag(w, {"n", "egnm"}); }
 
 // The places [begin, end) hold a noun phrase that ends on its noun.
@@ -121,14 +121,25 @@ bool IsSPassive(const OutWordNode* w) {
     return IsFiniteVerb(w) && !text.empty() && text.back() == 's';
 }
 
-// A statement that opens with an s-passive has the noun phrase after it as
-// its subject, which Swedish puts first: "rum hyrs", "många hus har sålts".
+// "mer än" or "mindre än" before a noun phrase: the words of the amount.
+std::size_t AmountEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
+    const bool amount = begin + 1 < order.size() && HasTag(order[begin], {"Mer", "mer"}) && order[begin + 1]->SvText == "\xE4n";
+    return amount ? begin + 2 : begin;
+}
+
+// A statement that opens with an s-passive has the noun phrase after it,
+// with its amount and an "av" phrase that qualifies it, as its
+// subject, which Swedish puts first: "rum hyrs", "många hus har sålts",
+// "mer än en miljon exemplar av skivan har sålts".
 void PlacePassiveSubjectFirst(std::vector<OutWordNode*>& order) {
     std::size_t group = 0;
     while (group < order.size() && IsFiniteVerb(order[group])) ++group;
     if (group == 0 || !IsSPassive(order[group - 1])) return;
-    const std::size_t end = NounPhraseEnd(order, group);
-    if (end == group) return;
+    const std::size_t nounStart = AmountEnd(order, group);
+    std::size_t end = NounPhraseEnd(order, nounStart);
+    if (end == nounStart) return;
+    // Only "av" binds to the noun ("exemplar av skivan"); a place stays after the verb.
+    if (end < order.size() && order[end]->SvText == "av") end = PrepositionalPhraseEnd(order, end);
     std::rotate(At(order, 0), At(order, group), At(order, end));
     MoveCapital(*order[end - group], *order[0]);
 }
@@ -144,6 +155,13 @@ void PlaceLateSubject(std::vector<OutWordNode*>& order) {
     std::rotate(At(order, finite + 1), At(order, pronoun), At(order, pronoun + 1));
 }
 
+// Adverbs that bind to the quantity after them: "nästan alla", "bara någon".
+constexpr std::string_view kFocusAdverbs[] = {"n\xE4stan", "bara", "endast", "\xE4ven", "inte"};
+
+bool IsFocusAdverb(const OutWordNode& w) {
+    return HasTag(&w, {"adv"}) && std::find(std::begin(kFocusAdverbs), std::end(kFocusAdverbs), w.SvText.view()) != std::end(kFocusAdverbs);
+}
+
 // Moves the finite verb that follows the subject to `start`, where the
 // subject began; adverbs between `start` and the subject ("innan ..., läser
 // jag alltid") go after the subject. False when no finite verb follows.
@@ -152,7 +170,11 @@ bool MoveVerbBeforeSubject(std::vector<OutWordNode*>& order, std::size_t start, 
     if (!question)
         while (subject < order.size() && HasTag(order[subject], {"adv"})) ++subject;
     if (subject >= order.size()) return false;
-    const std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
+    std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
+    // A lone indefinite is a subject too: "lyckligtvis blev ingen skadad";
+    // not after an adverb that belongs to it ("nästan alla").
+    if (!question && verb == subject && HasTag(order[subject], {"indf"}) && !(subject > 0 && IsFocusAdverb(*order[subject - 1])))
+        verb = subject + 1;
     if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return false;
     std::rotate(At(order, start), At(order, verb), At(order, verb + 1));
     std::rotate(At(order, start + 1), At(order, start + 1 + (subject - start)), At(order, verb + 1));
@@ -160,11 +182,10 @@ bool MoveVerbBeforeSubject(std::vector<OutWordNode*>& order, std::size_t start, 
     return true;
 }
 
-// Swedish sets no comma between an opening adverbial and its verb; after a
-// clause or an infinitive the comma stays.
+// Swedish sets no comma between an opening adverbial, subordinate clause or
+// infinitive and the verb of the main clause: "när vi bodde där gick vi".
 void DropCommaBefore(std::vector<OutWordNode*>& order, std::size_t verb) {
-    if (verb < 2 || !HasTag(order[verb - 1], {"st"})) return;
-    if (HasTag(order[0], {"Konj", "prpx"}) || HasTag(order[1], {"v"})) return;
+    if (verb < 2 || !HasTag(order[verb - 1], {"st"}) || order[verb - 1]->SvText != ",") return;
     order.erase(At(order, verb - 1));
 }
 
@@ -182,10 +203,23 @@ void PlaceCoordinatedVerbSecond(std::vector<OutWordNode*>& order) {
     }
 }
 
+// An exclamation keeps the order of a subordinate clause: its subject comes
+// right after the exclamative phrase, before the verb ("vad god kycklingen
+// är", "vilken tur du har").
+void PlaceExclamationSubject(std::vector<OutWordNode*>& order) {
+    std::size_t verb = 1;
+    while (verb < order.size() && !IsFiniteVerb(order[verb])) ++verb;
+    if (verb + 1 >= order.size()) return;
+    const std::size_t subjectEnd = HasTag(order[verb + 1], {"ppsu"}) ? verb + 2 : NounPhraseEnd(order, verb + 1);
+    if (subjectEnd == verb + 1) return;
+    std::rotate(At(order, verb), At(order, verb + 1), At(order, subjectEnd));
+}
+
 }  // namespace
 
 void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
+    if (facts.exclamation) return PlaceExclamationSubject(order);
     if (facts.question) PlaceLateSubject(order);
     PlaceCoordinatedVerbSecond(order);
     const std::size_t start = SubjectStart(order, facts.question);

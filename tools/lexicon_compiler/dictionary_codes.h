@@ -26,6 +26,7 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"de-from", kDeFromFlag},                 {"de-about", kDeAboutFlag}, {"de-none", kDeNoneFlag},
     {"on-place", kOnPlaceFlag},               {"measure", kMeasureFlag},
     {"reflexive", kReflexiveFlag},            {"own-reflexive", kOwnReflexiveFlag},
+    {"dative-for", kDativeForFlag},           {"dative-till", kDativeTillFlag},
 };
 
 struct NamedValue {

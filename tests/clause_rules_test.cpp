@@ -1,0 +1,209 @@
+// Whole sentences over the shipped dictionaries, one group per rule of verbs
+// and clauses: each row is the Swedish line a careful translator would give.
+#include "shipped_sentences.h"
+
+namespace quelvo {
+namespace {
+
+class ClauseRules : public ShippedSentences {};
+
+TEST_P(ClauseRules, GivesTheSwedishLine) { ExpectLine(); }
+
+// A pronoun written onto an infinitive is its object, never an article of
+// the word after it.
+constexpr Row kAttachedPronounRows[] = {
+    {"Vamos a venderlas mañana.", "Vi kommer att sälja dem i morgon."},
+    {"Quiero leerlo mañana.", "Jag vill läsa det i morgon."},
+    {"Tengo que verlos hoy.", "Jag måste se dem i dag."},
+    {"Voy a comerla ahora.", "Jag kommer att äta den nu."},
+    {"Quieren comprarlas.", "De vill köpa dem."},
+    {"Podemos ayudarte mañana.", "Vi kan hjälpa dig i morgon."},
+    {"Juan va a venderlos.", "Juan kommer att sälja dem."},
+    {"Necesito verlos mañana.", "Jag behöver se dem i morgon."},
+};
+INSTANTIATE_TEST_SUITE_P(AttachedPronouns, ClauseRules, testing::ValuesIn(kAttachedPronounRows));
+
+// "hacer" with a noun of the weather: the formal "det", "vara" in the tense
+// of "hacer" ("blir" for a weather to come) and the noun as a neuter adjective.
+constexpr Row kWeatherRows[] = {
+    {"Hoy hace calor.", "I dag är det varmt."},
+    {"En verano hace mucho calor.", "På sommaren är det mycket varmt."},
+    {"Ayer hacía viento.", "I går var det blåsigt."},
+    {"En el norte hace frío.", "I norr är det kallt."},
+    {"Mañana hará sol.", "I morgon blir det soligt."},
+    {"No hacía frío.", "Det var inte kallt."},
+    {"Hace sol y calor.", "Det är soligt och varmt."},
+    {"En enero hizo mucho frío.", "I januari var det mycket kallt."},
+};
+INSTANTIATE_TEST_SUITE_P(Weather, ClauseRules, testing::ValuesIn(kWeatherRows));
+
+// An exclamation with "qué" or "cuánto" keeps its subject before the verb.
+constexpr Row kExclamationRows[] = {
+    {"¡Qué suerte tenemos!", "Vilken tur vi har!"},
+    {"¡Qué suerte tiene Ana!", "Vilken tur Ana har!"},
+    {"¡Qué bien cantas!", "Vad bra du sjunger!"},
+    {"¡Qué bien habla María!", "Vad bra María talar!"},
+    {"¡Qué bien juegan los niños!", "Vad bra barnen spelar!"},
+    {"¡Qué caro es el coche!", "Vad dyr bilen är!"},
+    {"¡Qué bonita es la ciudad!", "Vad vacker staden är!"},
+    {"¡Qué difícil es este libro!", "Vad svår den här boken är!"},
+};
+INSTANTIATE_TEST_SUITE_P(Exclamations, ClauseRules, testing::ValuesIn(kExclamationRows));
+
+// No comma between an opening clause or sentence adverb and the verb that
+// follows it; a lone indefinite after the verb is its subject.
+constexpr Row kOpeningClauseRows[] = {
+    {"Cuando llueve, Juan lee.", "När det regnar läser Juan."},
+    {"Cuando Juan trabaja, María duerme.", "När Juan arbetar sover María."},
+    {"Si tienes tiempo, leemos un libro.", "Om du har tid läser vi en bok."},
+    {"Si Juan viene, bebemos vino.", "Om Juan kommer dricker vi vin."},
+    {"Normalmente, nadie trabaja aquí.", "Normalt arbetar ingen här."},
+    {"Sin embargo, el libro es bueno.", "Emellertid är boken bra."},
+    {"Hoy nadie trabaja.", "I dag arbetar ingen."},
+    {"Tengo muchos libros y casi todos son buenos.", "Jag har många böcker och nästan alla är goda."},
+};
+INSTANTIATE_TEST_SUITE_P(OpeningClauses, ClauseRules, testing::ValuesIn(kOpeningClauseRows));
+
+// "antes de" + infinitive is a clause with the subject and tense of the main clause.
+constexpr Row kBeforeClauseRows[] = {
+    {"Bebo agua antes de correr.", "Jag dricker vatten innan jag springer."},
+    {"Antes de cantar, bebes agua.", "Innan du sjunger dricker du vatten."},
+    {"Antes de comer, bebemos agua.", "Innan vi äter dricker vi vatten."},
+    {"Leíamos un libro antes de dormir.", "Vi läste en bok innan vi sov."},
+    {"Juan leyó el libro antes de dormir.", "Juan läste boken innan han sov."},
+    {"Los niños comen antes de jugar.", "Barnen äter innan de spelar."},
+    {"Antes de dormir, los niños leen.", "Innan de sover läser barnen."},
+    {"Vamos a comer antes de trabajar.", "Vi kommer att äta innan vi arbetar."},
+};
+INSTANTIATE_TEST_SUITE_P(BeforeClauses, ClauseRules, testing::ValuesIn(kBeforeClauseRows));
+
+// "se" with a subject after the verb: the s-passive with its subject first,
+// an amount and an "av" phrase included; with a verb of saying "man".
+constexpr Row kPassiveSubjectRows[] = {
+    {"Se han vendido muchos coches.", "Många bilar har sålts."},
+    {"Se venden dos casas.", "Två hus säljs."},
+    {"Se han construido más de cien casas.", "Mer än hundra hus har byggts."},
+    {"Se han vendido más de cien copias del libro.", "Mer än hundra exemplar av boken har sålts."},
+    {"Se venden libros en la plaza.", "Böcker säljs på torget."},
+    {"Se estima que Juan es rico.", "Man uppskattar att Juan är rik."},
+    {"Se sospecha que Juan miente.", "Man misstänker att Juan ljuger."},
+    {"Se afirma que el rey está enfermo.", "Man hävdar att kungen är sjuk."},
+};
+INSTANTIATE_TEST_SUITE_P(PassiveSubjects, ClauseRules, testing::ValuesIn(kPassiveSubjectRows));
+
+// A verb whose Swedish takes a preposition keeps it before an object and
+// drops it without one; "esperar que" is hoping, not waiting.
+constexpr Row kVerbPrepositionRows[] = {
+    {"Ana espera el autobús.", "Ana väntar på bussen."},
+    {"Te espero.", "Jag väntar på dig."},
+    {"Espérame en la plaza.", "Vänta på mig på torget."},
+    {"Esperé mucho tiempo.", "Jag väntade länge."},
+    {"Espero que Ana viene.", "Jag hoppas att Ana kommer."},
+    {"Juan escucha bien.", "Juan lyssnar bra."},
+    {"Los niños escuchan.", "Barnen lyssnar."},
+    {"Busco a mi hermano.", "Jag letar efter min bror."},
+};
+INSTANTIATE_TEST_SUITE_P(VerbPrepositions, ClauseRules, testing::ValuesIn(kVerbPrepositionRows));
+
+// An unstressed object pronoun comes before "inte" in a main clause.
+constexpr Row kPronounBeforeNegationRows[] = {
+    {"No la veo.", "Jag ser den inte."},
+    {"No te entiendo.", "Jag förstår dig inte."},
+    {"No los conozco.", "Jag känner dem inte."},
+    {"Juan no lo sabe.", "Juan vet det inte."},
+    {"Hoy no lo tengo.", "I dag har jag det inte."},
+    {"¿No lo sabes?", "Vet du det inte?"},
+    {"Creo que Juan no lo sabe.", "Jag tror att Juan inte vet det."},
+    {"No lo he visto.", "Jag har inte sett det."},
+};
+INSTANTIATE_TEST_SUITE_P(PronounBeforeNegation, ClauseRules, testing::ValuesIn(kPronounBeforeNegationRows));
+
+// An infinitive that opens the sentence as its subject takes "att", with
+// "sig" for a reflexive verb, and makes a predicative neuter.
+constexpr Row kInfinitiveSubjectRows[] = {
+    {"Leer es importante.", "Att läsa är viktigt."},
+    {"Fumar es malo.", "Att röka är dåligt."},
+    {"Viajar en tren es cómodo.", "Att resa med tåg är bekvämt."},
+    {"Lavarse es bueno.", "Att tvätta sig är bra."},
+    {"Levantarse temprano es difícil.", "Att stiga upp tidigt är svårt."},
+    {"Nadar era difícil.", "Att simma var svårt."},
+    {"Cocinar es divertido.", "Att laga mat är roligt."},
+    {"Será difícil.", "Det kommer att vara svårt."},
+};
+INSTANTIATE_TEST_SUITE_P(InfinitiveSubjects, ClauseRules, testing::ValuesIn(kInfinitiveSubjectRows));
+
+// A degree word goes between "tycker" and "om"; the infinitive object of a
+// verb of liking takes "att" with the degree word between.
+constexpr Row kLikingRows[] = {
+    {"Me gusta mucho el libro.", "Jag tycker mycket om boken."},
+    {"Te gusta mucho cantar.", "Du tycker mycket om att sjunga."},
+    {"Me gustan mucho los perros.", "Jag tycker mycket om hundarna."},
+    {"Nos gusta mucho bailar.", "Vi tycker mycket om att dansa."},
+    {"Les gusta mucho el mar.", "De tycker mycket om havet."},
+    {"Me gusta mucho nadar en el mar.", "Jag tycker mycket om att simma i havet."},
+    {"Me encanta cocinar.", "Jag älskar att laga mat."},
+    {"Mi madre cocina muy bien.", "Min mor lagar mat mycket bra."},
+};
+INSTANTIATE_TEST_SUITE_P(Liking, ClauseRules, testing::ValuesIn(kLikingRows));
+
+// "-amos" takes the present or the past from a time word, else from another
+// finite verb of the sentence; with neither it keeps both.
+constexpr Row kPresentOrPastRows[] = {
+    {"Hace dos años viajamos a España.", "För två år sedan reste vi till Spanien."},
+    {"Cuando llegábamos, cenamos.", "När vi kom åt vi middag."},
+    {"Si tienes tiempo, compramos pan.", "Om du har tid köper vi bröd."},
+    {"Compramos pan y ahora comemos.", "Vi köper bröd och nu äter vi."},
+    {"A veces cenamos en casa.", "Ibland äter vi middag hemma."},
+    {"Juan dijo que necesitamos dinero.", "Juan sade att vi behövde pengar."},
+    {"Actualmente vivimos en Madrid.", "För närvarande bor vi i Madrid."},
+    {"Trabajamos en Madrid.", "Vi arbetar/arbetade i Madrid."},
+};
+INSTANTIATE_TEST_SUITE_P(PresentOrPast, ClauseRules, testing::ValuesIn(kPresentOrPastRows));
+
+// A noun that is also a verb form is the verb after a comma-closed clause
+// or an object pronoun, where the clause has no other verb.
+constexpr Row kHomographAfterCommaRows[] = {
+    {"Cuando llego a casa, como pan.", "När jag kommer hem äter jag bröd."},
+    {"Mientras Ana lee, Juan cocina.", "Medan Ana läser lagar Juan mat."},
+    {"Cuando tengo tiempo, canto en un coro.", "När jag har tid sjunger jag i en kör."},
+    {"Si Ana trabaja, trabajo también.", "Om Ana arbetar arbetar jag också."},
+    {"Los domingos, paseo con mi perro.", "På söndagar promenerar jag med min hund."},
+    {"Me cuenta la historia.", "Han berättar historien för mig."},
+    {"La cocina es grande.", "Köket är stort."},
+    {"Cuando llego, la cocina está limpia.", "När jag kommer är köket rent."},
+};
+INSTANTIATE_TEST_SUITE_P(HomographAfterComma, ClauseRules, testing::ValuesIn(kHomographAfterCommaRows));
+
+// A person object of a verb flagged "dative-for" or "dative-till" takes its
+// preposition and goes after the thing object.
+constexpr Row kDativeRows[] = {
+    {"Cuéntame.", "Berätta för mig."},
+    {"Cuéntame la historia.", "Berätta historien för mig."},
+    {"Dímelo.", "Säg det till mig."},
+    {"Explícamelo.", "Förklara det för mig."},
+    {"Léeme el libro nuevo.", "Läs den nya boken för mig."},
+    {"Te explico el problema.", "Jag förklarar problemet för dig."},
+    {"Te escribo una carta.", "Jag skriver ett brev till dig."},
+    {"Ella me lee un cuento cada noche.", "Hon läser en saga för mig varje natt."},
+    {"Quiero contarte una cosa.", "Jag vill berätta en sak för dig."},
+};
+INSTANTIATE_TEST_SUITE_P(DativeObjects, ClauseRules, testing::ValuesIn(kDativeRows));
+
+// "inte någon" after the finite verb of a main clause is "ingen"; an amount
+// with its "de" phrase is the subject of the verb after it; a name is asked
+// for with "vad".
+constexpr Row kNegativeIndefiniteRows[] = {
+    {"No veo a nadie.", "Jag ser ingen."},
+    {"No tengo nada.", "Jag har inget."},
+    {"No hay ningún problema.", "Det finns inget problem."},
+    {"Hoy no hay nadie aquí.", "I dag finns det ingen här."},
+    {"¿No tienes nada?", "Har du inget?"},
+    {"Creo que no hay nadie.", "Jag tror att det inte finns någon."},
+    {"Miles de personas viven aquí.", "Tusentals personer bor här."},
+    {"Muchos de los niños juegan.", "Många av barnen spelar."},
+    {"¿Cómo se llamaba el perro?", "Vad hette hunden?"},
+};
+INSTANTIATE_TEST_SUITE_P(NegativeIndefinites, ClauseRules, testing::ValuesIn(kNegativeIndefiniteRows));
+
+}  // namespace
+}  // namespace quelvo
