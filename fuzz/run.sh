@@ -26,6 +26,32 @@ text_seeds() {
     grep -ohE '^\s*\{"[^"]+", "' "$root"/tests/*_test.cpp | sed -E 's/^\s*\{"//; s/", "$//'
 }
 
+# Whole texts of four sentences: two lines, a blank line between them.
+paragraph_seeds() {
+    mkdir -p "$1"
+    text_seeds | awk -v dir="$1" '{
+        file = dir "/" int((NR - 1) / 4)
+        printf "%s%s", $0, (NR % 4 == 2 ? "\n\n" : NR % 2 ? " " : "\n") >file
+        if (NR % 4 == 0) close(file)
+    }'
+}
+
+# Requests to the service: a byte that picks the method, path and content type
+# (see service_fuzz.cpp), the query, a line break, the body.
+service_seeds() {
+    local dir=$1 n=0
+    mkdir -p "$dir"
+    printf '\x00\n{"q":"El perro come la carne.","source":"es","target":"sv"}' >"$dir/json"
+    printf '\x00\n{"q":["El perro come.","<b>El gato</b>"],"source":"es","target":"sv","format":"html"}' >"$dir/batch"
+    printf '\x20\nq=El perro come.&source=auto&target=sv&alternatives=2' >"$dir/form"
+    printf '\x41langpair=spa|swe&markUnknown=no&q=El+perro+come+la+xyzzy.\n' >"$dir/apy"
+    printf '\x24\nq=Hola' >"$dir/detect"
+    printf '\x01\n' >"$dir/get"
+    text_seeds | sed -n '1,40{s/\\/\\\\/g; s/"/\\"/g; p}' | while IFS= read -r line; do
+        printf '\x00\n{"q":"%s","source":"es","target":"sv"}' "$line" >"$dir/corpus-$((n++))"
+    done
+}
+
 reader_file() {
     case $1 in
         SpanishWordFile) echo SpOrd.txt ;; SwedishEntryFile) echo SvFile.txt ;; FormEntryFile) echo SbAdj.txt ;;
@@ -58,6 +84,8 @@ seed_dir() {
                 [ -s "$f" ] && cp "$f" "$dir/$(basename "$(dirname "$f")")"
             done ;;
         fuzz_lexicon_sources) source_seeds "$dir" ;;
+        fuzz_text) paragraph_seeds "$dir" ;;
+        fuzz_service_request) service_seeds "$dir" ;;
     esac
     echo "$dir"
 }

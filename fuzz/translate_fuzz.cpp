@@ -5,19 +5,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-#include <variant>
 
 #include "quelvo/translator.h"
-
-namespace {
-
-const quelvo::Translator& SharedTranslator() {
-    static const auto opened = quelvo::Translator::Open(QUELVO_FUZZ_DATA);
-    if (!std::holds_alternative<quelvo::Translator>(opened)) std::abort();
-    return std::get<quelvo::Translator>(opened);
-}
-
-}  // namespace
+#include "shared_translator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -78,6 +78,12 @@ Cp1252Text ToCp1252(std::string_view utf8) {
     Cp1252Text result;
     result.bytes.reserve(utf8.size());
     while (!utf8.empty()) {
+        // Plain ASCII, most of any Spanish text, is the same byte in both.
+        if (Byte(utf8[0]) < kCp1252SpecialFirst) {
+            result.bytes += utf8[0];
+            utf8.remove_prefix(1);
+            continue;
+        }
         const std::size_t length = SequenceLength(utf8);
         const auto code = Decode(utf8.substr(0, length));
         utf8.remove_prefix(length);

@@ -1,5 +1,7 @@
 #include "input/abbreviations.h"
 
+#include <array>
+
 namespace quelvo {
 namespace {
 
@@ -12,13 +14,24 @@ char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 bool StartsWord(std::string_view text, std::size_t pos) { return pos == 0 || !IsWordByte(text[pos - 1]); }
 bool EndsWord(std::string_view text, std::size_t end) { return end >= text.size() || !IsWordByte(text[end]); }
 
+// The first letters of the abbreviations and the capitals of initials: a
+// position that starts with another byte is passed over at once.
+constexpr auto kAbbreviationStarts = [] {
+    std::array<bool, 256> starts{};
+    for (const Abbreviation& a : kAbbreviations) starts[static_cast<unsigned char>(a.written[0])] = true;
+    for (char c = 'A'; c <= 'Z'; ++c) starts[static_cast<unsigned char>(c)] = true;
+    return starts;
+}();
+bool MayStartAbbreviation(char c) { return kAbbreviationStarts[static_cast<unsigned char>(c)]; }
+
 }  // namespace
 
 AbbreviationSpan AbbreviationAt(std::string_view text, std::size_t pos) {
-    if (pos >= text.size() || !StartsWord(text, pos)) return {};
+    if (pos >= text.size() || !MayStartAbbreviation(text[pos]) || !StartsWord(text, pos)) return {};
     const std::string_view rest = text.substr(pos);
+    // The first letter is compared inline: this runs at every word of every input.
     for (const Abbreviation& a : kAbbreviations)
-        if (rest.starts_with(a.written) && EndsWord(text, pos + a.written.size()))
+        if (rest[0] == a.written[0] && rest.starts_with(a.written) && EndsWord(text, pos + a.written.size()))
             return {a.written.size(), a.mayEndSentence};
     constexpr std::string_view kInitialShape = "A. A";  // a capital, a dot, a blank, a capital
     const bool initial = rest.size() >= kInitialShape.size() && IsCapital(rest[0]) && rest[1] == '.' &&
@@ -28,6 +41,8 @@ AbbreviationSpan AbbreviationAt(std::string_view text, std::size_t pos) {
 
 const Abbreviation* FindAbbreviation(std::string_view token) {
     for (const Abbreviation& a : kAbbreviations) {
+        // A first letter that differs rules the row out at once.
+        if (token.empty() || AsciiLower(token[0]) != AsciiLower(a.written[0])) continue;
         std::size_t t = 0;
         bool same = true;
         for (const char c : a.written) {

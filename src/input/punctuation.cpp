@@ -1,6 +1,8 @@
 #include "input/punctuation.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <string_view>
 
 #include "input/abbreviations.h"
@@ -41,10 +43,18 @@ constexpr MarkRule kMarkRules[] = {
     {'\x94', "_M__", "_M__"},  // ”
 };
 
+// The rule of each byte, found once: the text is rewritten a byte at a time.
+constexpr std::size_t kNoRule = std::size(kMarkRules);
+constexpr auto kRuleOfByte = [] {
+    std::array<std::size_t, 256> rules{};
+    rules.fill(kNoRule);
+    for (std::size_t r = std::size(kMarkRules); r-- > 0;) rules[static_cast<unsigned char>(kMarkRules[r].mark)] = r;
+    return rules;
+}();
+
 const MarkRule* RuleFor(char c) {
-    for (const auto& rule : kMarkRules)
-        if (rule.mark == c) return &rule;
-    return nullptr;
+    const std::size_t rule = kRuleOfByte[static_cast<unsigned char>(c)];
+    return rule == kNoRule ? nullptr : &kMarkRules[rule];
 }
 
 bool IsCapital(char c) {

@@ -12,9 +12,13 @@ namespace {
 
 bool IsTerminator(std::string_view token) { return token == "." || token == "?" || token == "!" || token == ":"; }
 
+// Every token is checked against these lists: the first letter is compared
+// inline before the whole word.
 template <typename List>
 bool Contains(const List& list, std::string_view word) {
-    return std::find(std::begin(list), std::end(list), word) != std::end(list);
+    return std::any_of(std::begin(list), std::end(list), [word](std::string_view w) {
+        return w.size() == word.size() && (word.empty() || w[0] == word[0]) && w == word;
+    });
 }
 
 // The last n characters, or the whole text when it is shorter.

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace quelvo {
 
@@ -21,30 +20,36 @@ constexpr std::string_view FitField(std::string_view text, std::size_t capacity)
 
 // A signed decimal number: leading blanks skipped, an optional sign, digits up
 // to the first other character; 0 when there are none. Overlong numbers wrap,
-// so the low bits are those of the written value.
-std::int32_t ReadNumber(std::string_view field);
+// so the low bits are those of the written value. Inline: loading reads
+// several per record.
+inline std::int32_t ReadNumber(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ') ++i;
+    bool negative = false;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
+    std::uint32_t value = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) {
+        value = value * 10u + static_cast<std::uint32_t>(field[i] - '0');
+    }
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
 
 // Whether a field holds a number as the files write it: blanks, an optional
 // sign and at least one digit, nothing after the digits. ReadNumber reads
 // other text too (as 0, or up to its first non-digit), so the readers
 // refuse it rather than load a changed code.
-bool IsNumber(std::string_view field);
+inline bool IsNumber(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ') ++i;
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) ++i;
+    if (i == field.size()) return false;
+    for (; i < field.size(); ++i) {
+        if (field[i] < '0' || field[i] > '9') return false;
+    }
+    return true;
+}
 
 // A dictionary code: the low 16 bits of the number.
 inline std::uint16_t ReadCode(std::string_view field) { return static_cast<std::uint16_t>(ReadNumber(field)); }
-
-// Hash maps keyed by exact text, searched with any string view.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
-template <typename T>
-using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
-
-template <typename T>
-const T* FindIn(const TextMap<T>& map, std::string_view key) {
-    const auto it = map.find(key);
-    return it == map.end() ? nullptr : &it->second;
-}
 
 }  // namespace quelvo

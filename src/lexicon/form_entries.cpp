@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lexicon/dictionary_format.h"
+#include "lexicon/field_reading.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 #include "lexicon/tab_records.h"
@@ -19,8 +20,9 @@ constexpr std::size_t kKeyLength = 25;
 
 std::variant<FormEntryFile, FileFault> FormEntryFile::Read(std::string_view bytes) {
     FormEntryFile entries;
+    entries.entryNumbers_.Reserve(CountLines(bytes));
     auto fault = ReadTabRecords(bytes, kLayout, [&entries](const TabFields& f) {
-        entries.entryNumbers_.try_emplace(std::string(f[0]), Str6(f[1]));
+        entries.entryNumbers_.Add(f[0], Str6(f[1]));
     });
     if (fault) return *std::move(fault);
     return entries;

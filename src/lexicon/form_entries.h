@@ -6,8 +6,8 @@
 
 #include "core/fixed_string.h"
 #include "lexicon/dictionary_format.h"
-#include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
+#include "lexicon/key_index.h"
 
 namespace quelvo {
 
@@ -16,10 +16,10 @@ public:
     static constexpr std::string_view kFileName = kFormEntriesFileName;
     static std::variant<FormEntryFile, FileFault> Read(std::string_view bytes);
     // The entry number of `form`, as written.
-    const Str6* Find(std::string_view form) const { return FindIn(entryNumbers_, form); }
+    const Str6* Find(std::string_view form) const { return entryNumbers_.Find(form); }
 
 private:
-    TextMap<Str6> entryNumbers_;
+    TextIndex<Str6> entryNumbers_;
 };
 
 }  // namespace quelvo

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -25,23 +24,29 @@ std::optional<DataError> Unreachable(const std::filesystem::path& path, bool wan
     return std::nullopt;
 }
 
-std::variant<std::string, DataError> ReadDataFile(const std::filesystem::path& path) {
+// Reads the file whole, at the size it reports, into `bytes`: one buffer
+// serves every file, so that its pages are touched once.
+std::optional<DataError> ReadDataFile(const std::filesystem::path& path, std::string& bytes) {
     if (auto error = Unreachable(path, false)) return *error;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (in) bytes << in.rdbuf();
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    bytes.clear();
+    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
+    if (size >= 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
     if (!in || in.bad()) return DataError{path.string(), 0, "", "the file cannot be read"};
-    return std::move(bytes).str();
+    return std::nullopt;
 }
 
 // Reads one dictionary file into `index`, the file named by its kind.
 // A file without its closing mark is read, and a warning says so.
 template <typename Index>
-std::optional<DataError> ReadInto(const std::filesystem::path& dir, Index& index, std::vector<DataError>& warnings) {
+std::optional<DataError> ReadInto(const std::filesystem::path& dir, Index& index, std::vector<DataError>& warnings,
+                                  std::string& text) {
     const std::filesystem::path path = dir / Index::kFileName;
-    auto bytes = ReadDataFile(path);
-    if (auto* error = std::get_if<DataError>(&bytes)) return *error;
-    const std::string& text = std::get<std::string>(bytes);
+    if (auto error = ReadDataFile(path, text)) return error;
     if (auto fault = CheckFileBytes(Index::kFileName, text)) return DataError{path.string(), fault->line, fault->text, fault->reason};
     if (auto warning = MissingEndMark(Index::kFileName, text)) warnings.push_back(DataError{path.string(), 0, "", *warning});
     auto read = Index::Read(text);
@@ -56,10 +61,11 @@ std::variant<std::shared_ptr<const Lexicon>, DataError> Lexicon::Load(const std:
     if (auto error = Unreachable(dir, true)) return *error;
     auto lexicon = std::make_shared<Lexicon>();
     auto& w = lexicon->warnings_;
-    for (auto error : {ReadInto(dir, lexicon->spanishWords_, w), ReadInto(dir, lexicon->swedishEntries_, w),
-                       ReadInto(dir, lexicon->formEntries_, w), ReadInto(dir, lexicon->verbForms_, w),
-                       ReadInto(dir, lexicon->phrases_, w), ReadInto(dir, lexicon->irregularNouns_, w),
-                       ReadInto(dir, lexicon->irregularVerbs_, w)}) {
+    std::string buffer;  // each file in turn
+    for (auto error : {ReadInto(dir, lexicon->spanishWords_, w, buffer), ReadInto(dir, lexicon->swedishEntries_, w, buffer),
+                       ReadInto(dir, lexicon->formEntries_, w, buffer), ReadInto(dir, lexicon->verbForms_, w, buffer),
+                       ReadInto(dir, lexicon->phrases_, w, buffer), ReadInto(dir, lexicon->irregularNouns_, w, buffer),
+                       ReadInto(dir, lexicon->irregularVerbs_, w, buffer)}) {
         if (error) return *error;
     }
     return std::shared_ptr<const Lexicon>(std::move(lexicon));

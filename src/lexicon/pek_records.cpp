@@ -1,5 +1,6 @@
 #include "lexicon/pek_records.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quelvo {

@@ -3,8 +3,8 @@
 // "OregSubs.pek"), and their search: every record from the first to the last
 // whose key equals the current form replaces it, so one replacement can lead
 // to another further on.
-#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core/fixed_string.h"
-#include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
+#include "lexicon/key_index.h"
 
 namespace quelvo {
 
@@ -36,26 +36,42 @@ template <typename Record>
 class PekRecords {
 public:
     void Add(std::string_view key, const Record& record) {
-        byKey_[std::string(key)].push_back(records_.size());
+        const auto number = static_cast<std::uint32_t>(records_.size());
         records_.push_back(record);
+        nextOfKey_.push_back(kNoRecord);
+        if (Chain* chain = byKey_.Find(key)) {
+            nextOfKey_[chain->last] = number;
+            chain->last = number;
+        } else {
+            byKey_.Add(key, Chain{number, number});
+        }
     }
 
     // The scan of the file: `formOf` gives the replacement from a matching record.
     template <typename FormOf>
     void Follow(Str30& form, FormOf formOf) const {
-        for (std::size_t from = 0;;) {
-            const std::vector<std::size_t>* matches = FindIn(byKey_, form.view());
-            if (matches == nullptr) return;
-            const auto next = std::lower_bound(matches->begin(), matches->end(), from);
-            if (next == matches->end()) return;
-            form = formOf(records_[*next]);
-            from = *next + 1;
+        for (std::uint32_t from = 0;;) {
+            const Chain* chain = byKey_.Find(form.view());
+            if (chain == nullptr) return;
+            std::uint32_t next = chain->first;
+            while (next != kNoRecord && next < from) next = nextOfKey_[next];
+            if (next == kNoRecord) return;
+            form = formOf(records_[next]);
+            from = next + 1;
         }
     }
 
 private:
+    static constexpr std::uint32_t kNoRecord = UINT32_MAX;
+    // The first and last record of a key; each record links to the next of its key.
+    struct Chain {
+        std::uint32_t first;
+        std::uint32_t last;
+    };
+
     std::vector<Record> records_;
-    TextMap<std::vector<std::size_t>> byKey_;  // record numbers in file order
+    std::vector<std::uint32_t> nextOfKey_;
+    TextIndex<Chain> byKey_;
 };
 
 }  // namespace quelvo

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "lexicon/dictionary_format.h"
+#include "lexicon/field_reading.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 #include "lexicon/phrase_checks.h"
@@ -63,9 +64,7 @@ std::variant<PhraseFile, FileFault> PhraseFile::Read(std::string_view bytes) {
         if (amp == std::string_view::npos) break;
         const std::string_view key = FitField(text.substr(pos, amp - pos), kKeyCapacity);
         pos = amp + 1;
-        if (file.sections_.find(key) == file.sections_.end()) {
-            file.sections_.emplace(std::string(key), file.ReadSection(pos, recordAt));
-        }
+        if (file.sections_.Find(key) == nullptr) file.sections_.Add(key, file.ReadSection(pos, recordAt));
         const std::size_t end = text.find_first_of(kSectionOrFileEnd, pos);
         if (end == std::string_view::npos || text[end] == kPhraseFileEnd) break;
         pos = end + 1;
@@ -111,7 +110,7 @@ std::int32_t PhraseFile::ReadSection(std::size_t start, std::unordered_map<std::
 }
 
 std::int32_t PhraseFile::FirstRecord(std::string_view word) const {
-    const std::int32_t* first = FindIn(sections_, word);
+    const std::int32_t* first = sections_.Find(word);
     return first == nullptr ? -1 : *first;
 }
 

@@ -12,8 +12,8 @@
 
 #include "core/fixed_string.h"
 #include "lexicon/dictionary_format.h"
-#include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
+#include "lexicon/key_index.h"
 
 namespace quelvo {
 
@@ -49,7 +49,7 @@ private:
 
     std::string text_;
     std::vector<PhraseRecord> records_;
-    TextMap<std::int32_t> sections_;
+    TextIndex<std::int32_t> sections_;
 };
 
 }  // namespace quelvo

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lexicon/dictionary_format.h"
+#include "lexicon/field_reading.h"
 #include "lexicon/lookups.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/tab_records.h"
@@ -33,8 +34,9 @@ void StageNotFound(WordFields& w) {
 
 std::variant<SpanishWordFile, FileFault> SpanishWordFile::Read(std::string_view bytes) {
     SpanishWordFile words;
+    words.forms_.Reserve(CountLines(bytes));
     auto fault = ReadTabRecords(bytes, kLayout, [&words](const TabFields& f) {
-        words.forms_.try_emplace(std::string(f[1]), SpanishForm{f[2], ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])});
+        words.forms_.Add(f[1], SpanishForm{f[2], ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])});
     });
     if (fault) return *std::move(fault);
     return words;

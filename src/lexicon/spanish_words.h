@@ -7,8 +7,8 @@
 
 #include "core/fixed_string.h"
 #include "lexicon/dictionary_format.h"
-#include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
+#include "lexicon/key_index.h"
 
 namespace quelvo {
 
@@ -23,10 +23,10 @@ class SpanishWordFile {
 public:
     static constexpr std::string_view kFileName = kSpanishWordsFileName;
     static std::variant<SpanishWordFile, FileFault> Read(std::string_view bytes);
-    const SpanishForm* Find(std::string_view form) const { return FindIn(forms_, form); }
+    const SpanishForm* Find(std::string_view form) const { return forms_.Find(form); }
 
 private:
-    TextMap<SpanishForm> forms_;
+    TextIndex<SpanishForm> forms_;
 };
 
 }  // namespace quelvo

@@ -23,19 +23,23 @@ constexpr std::array<TabField, 6> kLayout{{{kEntryNumberCapacity, FieldKind::Num
 
 std::variant<SwedishEntryFile, FileFault> SwedishEntryFile::Read(std::string_view bytes) {
     SwedishEntryFile entries;
+    const std::size_t lines = CountLines(bytes);
+    entries.entries_.reserve(lines);
+    entries.byNumber_.Reserve(lines);
+    entries.byWord_.Reserve(lines);
     auto fault = ReadTabRecords(bytes, kLayout, [&entries](const TabFields& f) {
         const SwedishEntry entry{f[1], ReadCode(f[2]), ReadCode(f[3]), ReadCode(f[4]), ReadCode(f[5])};
-        entries.entries_.try_emplace(ReadNumber(f[0]), entry);
-        entries.byWord_.try_emplace(std::string(entry.SvWord.view()), entry);
+        const auto position = static_cast<std::uint32_t>(entries.entries_.size());
+        const bool firstOfNumber = entries.byNumber_.Add(ReadNumber(f[0]), position);
+        if (entries.byWord_.Add(entry.SvWord.view(), position) || firstOfNumber) entries.entries_.push_back(entry);
     });
     if (fault) return *std::move(fault);
     return entries;
 }
 
-const SwedishEntry* SwedishEntryFile::Find(std::int32_t entryNumber) const {
-    const auto it = entries_.find(entryNumber);
-    return it == entries_.end() ? nullptr : &it->second;
-}
+const SwedishEntry* SwedishEntryFile::Find(std::int32_t entryNumber) const { return EntryAt(byNumber_.Find(entryNumber)); }
+
+const SwedishEntry* SwedishEntryFile::FindByWord(std::string_view svWord) const { return EntryAt(byWord_.Find(svWord)); }
 
 void LookupSwedishEntry(TranslationState& s, bool& found) {
     const SwedishEntry* entry = s.Dict.SwedishEntries().Find(ReadNumber(s.StagedWord.SvKey));

@@ -3,14 +3,14 @@
 // so 007 finds entry 7; the first record of a number wins.
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 #include <variant>
 
 #include "core/fixed_string.h"
 #include "core/records.h"
 #include "lexicon/dictionary_format.h"
-#include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
+#include "lexicon/key_index.h"
 
 namespace quelvo {
 
@@ -31,11 +31,17 @@ public:
     static std::variant<SwedishEntryFile, FileFault> Read(std::string_view bytes);
     const SwedishEntry* Find(std::int32_t entryNumber) const;
     // The first entry whose Swedish word is `svWord`.
-    const SwedishEntry* FindByWord(std::string_view svWord) const { return FindIn(byWord_, svWord); }
+    const SwedishEntry* FindByWord(std::string_view svWord) const ;
 
 private:
-    std::unordered_map<std::int32_t, SwedishEntry> entries_;
-    TextMap<SwedishEntry> byWord_;
+    const SwedishEntry* EntryAt(const std::uint32_t* position) const {
+        return position == nullptr ? nullptr : &entries_[*position];
+    }
+
+    std::vector<SwedishEntry> entries_;
+    // Positions in entries_ of the first entry of each number and of each word.
+    NumberIndex<std::uint32_t> byNumber_;
+    TextIndex<std::uint32_t> byWord_;
 };
 
 }  // namespace quelvo

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/form_codes.h"
+#include "lexicon/field_reading.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lookups.h"
 
@@ -94,9 +95,11 @@ private:
 
 std::variant<VerbFormFile, FileFault> VerbFormFile::Read(std::string_view bytes) {
     VerbFormFile file;
+    // Every form of a line follows a ",".
+    file.forms_.Reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), ',')));
     VerbLineReader reader(bytes);
     const auto keepFirst = [&file](const VerbForm& form, std::string_view text) {
-        file.forms_.try_emplace(std::string(Str30(text).view()), form);
+        file.forms_.Add(Str30(text).view(), form);
     };
     while (reader.NextLine(keepFirst)) {
     }

@@ -9,8 +9,8 @@
 #include "core/fixed_string.h"
 #include "core/form_codes.h"
 #include "lexicon/dictionary_format.h"
-#include "lexicon/field_reading.h"
 #include "lexicon/file_fault.h"
+#include "lexicon/key_index.h"
 
 namespace quelvo {
 
@@ -24,10 +24,10 @@ class VerbFormFile {
 public:
     static constexpr std::string_view kFileName = kVerbFormsFileName;
     static std::variant<VerbFormFile, FileFault> Read(std::string_view bytes);
-    const VerbForm* Find(std::string_view form) const { return FindIn(forms_, form); }
+    const VerbForm* Find(std::string_view form) const { return forms_.Find(form); }
 
 private:
-    TextMap<VerbForm> forms_;
+    TextIndex<VerbForm> forms_;
 };
 
 }  // namespace quelvo

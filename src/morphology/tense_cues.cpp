@@ -78,6 +78,13 @@ int VerbTense(const TranslationState& s) {
 }  // namespace
 
 void ResolvePresentOrPast(TranslationState& s) {
+    // The search for a cue costs more than the check that a word needs one.
+    const auto needsCue = [](const WordNode* w) {
+        for (; w != nullptr; w = w->Next)
+            if (w->FormCode == fc::kPresentOrPreterite) return true;
+        return false;
+    };
+    if (!needsCue(s.WordList.Head)) return;
     int tense = CuedTense(s);
     if (tense == 0) tense = VerbTense(s);
     if (tense == 0) return;
