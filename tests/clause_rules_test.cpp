@@ -209,10 +209,10 @@ INSTANTIATE_TEST_SUITE_P(NegativeIndefinites, ClauseRules, testing::ValuesIn(kNe
 // the head noun, not with the complement that stood last before the verb.
 constexpr Row kHeadNounAgreementRows[] = {
     {"La casa de mi abuela es pequeña.", "Min farmors hus är litet."},
-    {"La puerta del garaje está cerrada.", "Garagets dörr är stängd."},
+    {"La puerta del garaje está cerrada.", "Dörren till garaget är stängd."},
     {"El agua del río está fría.", "Flodens vatten är kallt."},
     {"Las flores del jardín son rojas.", "Trädgårdens blommor är röda."},
-    {"El precio de las casas es alto.", "Husens pris är högt."},
+    {"El precio de las casas es alto.", "Priset på husen är högt."},
     {"La ventana de la cocina está abierta.", "Kökets fönster är öppet."},
     {"El pan de la tienda es bueno y barato.", "Affärens bröd är bra och billigt."},
     {"La mesa del comedor es grande.", "Matsalens bord är stort."},
