@@ -248,5 +248,18 @@ constexpr Row kSwedishReflexiveRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(SwedishReflexives, ClauseRules, testing::ValuesIn(kSwedishReflexiveRows));
 
+// "saber" + infinitive is a skill ("kunna"); with an object or "que" it is knowing.
+constexpr Row kSaberRows[] = {
+    {"Él no sabe nadar.", "Han kan inte simma."},
+    {"Sé cocinar muy bien.", "Jag kan laga mat mycket bra."},
+    {"¿Sabes conducir?", "Kan du köra?"},
+    {"Mi hija sabe leer.", "Min dotter kan läsa."},
+    {"No sabían bailar.", "De kunde inte dansa."},
+    {"No sé nada.", "Jag vet inget."},
+    {"Sé que vienes.", "Jag vet att du kommer."},
+    {"Ella sabe la respuesta.", "Hon vet svaret."},
+};
+INSTANTIATE_TEST_SUITE_P(Saber, ClauseRules, testing::ValuesIn(kSaberRows));
+
 }  // namespace
 }  // namespace quelvo

@@ -45,7 +45,7 @@ void VerbTratar(TranslationState& s) {
     if (w == nullptr) return;
     WordNode* next = w->Next;
     if (HasSpanishClass(NextOf(next), {wc::kNoun, wc::kDeterminer, wc::kDemonstrative, wc::kDeterminerPronoun, wc::kRkif})) {
-        SetSwedishVerb(*w, "handla", 3, 193, 1);
+        SetSwedishVerb(*w, kVerbHandla);
         next->SvWord = "om";
     }
     EmitConjugatedVerb(s);
@@ -54,19 +54,25 @@ void VerbTratar(TranslationState& s) {
 void VerbConseguir(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    if (IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
+    if (IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, kVerbLyckas);
     EmitConjugatedVerb(s);
 }
 
-void VerbSaber(TranslationState& s) { EmitConjugatedVerb(s); }
+// "saber" + infinitive is a skill: "sabe nadar" is "kan simma".
+void VerbSaber(TranslationState& s) {
+    WordNode* w = s.CurWord;
+    if (w == nullptr) return;
+    if (IsInfinitive(w->Next)) SetSwedishVerb(*w, kVerbKunna);
+    EmitConjugatedVerb(s);
+}
 
 void VerbResultar(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     if (HasClassTag(w->Next, {"adj"}))
-        SetSwedishVerb(*w, "bli", 3, 768, 9);
+        SetSwedishVerb(*w, kVerbBli);
     else
-        SetSwedishVerb(*w, "resultera", 3, 193, 1);
+        SetSwedishVerb(*w, kVerbResultera);
     EmitConjugatedVerb(s);
 }
 
@@ -74,9 +80,9 @@ void VerbDejar(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     if (IsSpanish(w->Next, "de"))
-        SetSwedishVerb(*w, "upph\xF6ra", 3, 0, 10);
+        SetSwedishVerb(*w, kVerbUpphora);
     else if (IsInfinitive(w->Next))
-        SetSwedishVerb(*w, "l\xE5ta", 3, 777, 9);
+        SetSwedishVerb(*w, kVerbLata);
     EmitConjugatedVerb(s);
 }
 
@@ -92,14 +98,14 @@ void VerbSeguir(TranslationState& s) {
 void VerbMandar(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    if (HasSpanishClass(w->Next, {wc::kVerb, wc::kInfinitive})) SetSwedishVerb(*w, "besluta", 3, 193, 1);
+    if (HasSpanishClass(w->Next, {wc::kVerb, wc::kInfinitive})) SetSwedishVerb(*w, kVerbBesluta);
     EmitConjugatedVerb(s);
 }
 
 void VerbServir(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
-    SetSwedishVerb(*w, "tj\xE4na", 3, 193, 1);
+    SetSwedishVerb(*w, kVerbTjana);
     if (IsSpanish(w->Next, "de")) w->Next->SvWord = "som";
     EmitConjugatedVerb(s);
 }
@@ -108,9 +114,9 @@ void VerbCaber(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     if (IsInfinitive(w->Next))
-        SetSwedishVerb(*w, "kunna", 42, 0, 9);
+        SetSwedishVerb(*w, kVerbKunna);
     else
-        SetSwedishVerb(*w, "rymmas", 3, 777, 9);
+        SetSwedishVerb(*w, kVerbRymmas);
     EmitConjugatedVerb(s);
 }
 
@@ -139,7 +145,7 @@ void VerbOthers(TranslationState& s) {
         LookupSwedishWord(s, v.svWord, found);
         if (!found) return;
         const WordFields& entry = s.StagedWord;
-        SetSwedishVerb(*w, entry.SvWord, entry.SvCode1, entry.SvCode2, entry.SvCode3);
+        SetSwedishVerb(*w, {entry.SvWord.view(), entry.SvCode1, entry.SvCode2, entry.SvCode3});
         w->SvCode4 = entry.SvCode4;
         if (!v.nextSvWord.empty()) w->Next->SvWord = v.nextSvWord;
         return;

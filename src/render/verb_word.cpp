@@ -53,7 +53,7 @@ void TranslateVerbWord(TranslationState& s) {
         EmitExistential(s);
         return;
     }
-    if (w->SpWord == "lograr" && IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, "lyckas", 3, 777, 140);
+    if (w->SpWord == "lograr" && IsVerbAfterLograr(w->Next)) SetSwedishVerb(*w, kVerbLyckas);
     if (IsParticleVerb(*w)) {
         EmitParticleVerb(s);
         return;
@@ -85,13 +85,12 @@ void EmitFormedVerb(TranslationState& s, std::string_view tag) {
     EmitAndRecord(s, ConjugatedForm(s), tag);
 }
 
-void SetSwedishVerb(WordNode& w, std::string_view svWord, std::uint16_t code1, std::uint16_t code2,
-                    std::uint16_t code3) {
-    w.SvWord = svWord;
-    w.SvCode1 = code1;
-    w.SvCode2 = code2;
-    w.SvCode3 = code3;
-    w.SvClass = ClassOfCode(code1);
+void SetSwedishVerb(WordNode& w, const SwedishVerbEntry& verb) {
+    w.SvWord = verb.word;
+    w.SvCode1 = verb.code1;
+    w.SvCode2 = verb.code2;
+    w.SvCode3 = verb.code3;
+    w.SvClass = ClassOfCode(verb.code1);
 }
 
 // The particle routine splits the Swedish form at its blank; a form without

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/translation_state.h"
+#include "core/word_classes.h"
 
 namespace quelvo {
 
@@ -26,9 +27,29 @@ Str30 ConjugatedForm(TranslationState& s);
 // Emits that form with `tag` and blank marks; nothing past the end of the list.
 void EmitFormedVerb(TranslationState& s, std::string_view tag);
 
+// A Swedish verb as its dictionary entry gives it: the word and its codes
+// (SvCode1, the class; SvCode2; SvCode3, the conjugation group).
+struct SwedishVerbEntry {
+    std::string_view word;
+    std::uint16_t code1;
+    std::uint16_t code2;
+    std::uint16_t code3;
+};
+
+// The entries the rules put in place of a verb's own.
+inline constexpr SwedishVerbEntry kVerbHandla{"handla", wc::kVerb, 193, 1};
+inline constexpr SwedishVerbEntry kVerbLyckas{"lyckas", wc::kVerb, 777, 140};
+inline constexpr SwedishVerbEntry kVerbBli{"bli", wc::kVerb, 768, 9};
+inline constexpr SwedishVerbEntry kVerbResultera{"resultera", wc::kVerb, 193, 1};
+inline constexpr SwedishVerbEntry kVerbUpphora{"upph\xF6ra", wc::kVerb, 0, 10};
+inline constexpr SwedishVerbEntry kVerbLata{"l\xE5ta", wc::kVerb, 777, 9};
+inline constexpr SwedishVerbEntry kVerbBesluta{"besluta", wc::kVerb, 193, 1};
+inline constexpr SwedishVerbEntry kVerbTjana{"tj\xE4na", wc::kVerb, 193, 1};
+inline constexpr SwedishVerbEntry kVerbKunna{"kunna", wc::kVerbAuxiliary, 0, 9};
+inline constexpr SwedishVerbEntry kVerbRymmas{"rymmas", wc::kVerb, 777, 9};
+
 // Gives a word another Swedish verb with its dictionary codes.
-void SetSwedishVerb(WordNode& w, std::string_view svWord, std::uint16_t code1, std::uint16_t code2,
-                    std::uint16_t code3);
+void SetSwedishVerb(WordNode& w, const SwedishVerbEntry& verb);
 
 // A particle verb whose Swedish form holds the verb and the particle.
 bool IsParticleVerb(const WordNode& w);
