@@ -261,5 +261,19 @@ constexpr Row kSaberRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Saber, ClauseRules, testing::ValuesIn(kSaberRows));
 
+// A nationality word with no article after a verb or "en" names the language.
+constexpr Row kLanguageRows[] = {
+    {"Hablo español.", "Jag talar spanska."},
+    {"Mis padres no hablan inglés.", "Mina föräldrar talar inte engelska."},
+    {"Sabemos hablar sueco.", "Vi kan tala svenska."},
+    {"Aprendo italiano en la escuela.", "Jag lär mig italienska i skolan."},
+    {"Hablo inglés y francés.", "Jag talar engelska och franska."},
+    {"El libro está en alemán.", "Boken är på tyska."},
+    {"La carta está escrita en inglés.", "Brevet är skrivet på engelska."},
+    {"Es un coche alemán.", "Det är en tysk bil."},
+    {"Juan es español.", "Juan är spansk."},
+};
+INSTANTIATE_TEST_SUITE_P(LanguageNames, ClauseRules, testing::ValuesIn(kLanguageRows));
+
 }  // namespace
 }  // namespace quelvo

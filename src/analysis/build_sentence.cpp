@@ -10,6 +10,7 @@
 #include "morphology/class_resolvers.h"
 #include "morphology/dative_pronouns.h"
 #include "morphology/head_gender.h"
+#include "morphology/language_names.h"
 #include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/swedish_reflexives.h"
@@ -81,6 +82,7 @@ void RunSentencePasses(TranslationState& s) {
     ResolveVerbsBeforeQue(s);
     ResolveDativePronouns(s);
     ResolvePostnominalAdjectives(s);
+    ResolveLanguageNames(s);
     CarryHeadNounGender(s);
     AgreeSwedishReflexives(s);
     PrepareSerForms(s);
