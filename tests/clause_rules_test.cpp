@@ -147,7 +147,7 @@ constexpr Row kLikingRows[] = {
 INSTANTIATE_TEST_SUITE_P(Liking, ClauseRules, testing::ValuesIn(kLikingRows));
 
 // "-amos" takes the present or the past from a time word, else from another
-// finite verb of the sentence; with neither it keeps both.
+// finite verb of the sentence; with neither it is the present.
 constexpr Row kPresentOrPastRows[] = {
     {"Hace dos años viajamos a España.", "För två år sedan reste vi till Spanien."},
     {"Cuando llegábamos, cenamos.", "När vi kom åt vi middag."},
@@ -156,9 +156,24 @@ constexpr Row kPresentOrPastRows[] = {
     {"A veces cenamos en casa.", "Ibland äter vi middag hemma."},
     {"Juan dijo que necesitamos dinero.", "Juan sade att vi behövde pengar."},
     {"Actualmente vivimos en Madrid.", "För närvarande bor vi i Madrid."},
-    {"Trabajamos en Madrid.", "Vi arbetar/arbetade i Madrid."},
+    {"Trabajamos en Madrid.", "Vi arbetar i Madrid."},
 };
 INSTANTIATE_TEST_SUITE_P(PresentOrPast, ClauseRules, testing::ValuesIn(kPresentOrPastRows));
+
+// With no cue at all an "-amos" or "-imos" verb is one Swedish present, in
+// questions, negations, reflexives and clauses after "que" alike.
+constexpr Row kPresentWithoutCueRows[] = {
+    {"Compramos pan en el mercado.", "Vi köper bröd på marknaden."},
+    {"Nos sentamos en el sofá.", "Vi sätter oss i soffan."},
+    {"¿Dónde compramos el pan?", "Var köper vi brödet?"},
+    {"No necesitamos nada.", "Vi behöver inget."},
+    {"Escribimos una carta a nuestra madre.", "Vi skriver ett brev till vår mor."},
+    {"¿Por qué no trabajamos juntos?", "Varför arbetar vi inte tillsammans?"},
+    {"Creo que necesitamos más tiempo.", "Jag tror att vi behöver mer tid."},
+    {"Hablamos español y francés.", "Vi talar spanska och franska."},
+    {"Ayer nos sentamos en el parque.", "I går satte vi oss i parken."},
+};
+INSTANTIATE_TEST_SUITE_P(PresentWithoutCue, ClauseRules, testing::ValuesIn(kPresentWithoutCueRows));
 
 // A noun that is also a verb form is the verb after a comma-closed clause
 // or an object pronoun, where the clause has no other verb.

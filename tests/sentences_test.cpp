@@ -456,7 +456,7 @@ constexpr SentenceRow kPresentOrPastRows[] = {
     {"Ahora vivimos en Madrid.", "Nu bor vi i Madrid."},
     {"Trabajamos siempre.", "Vi arbetar alltid."},
     {"Mañana hablamos con Juan.", "I morgon talar vi med Juan."},
-    {"Hablamos con Juan.", "Vi talar/talade med Juan."},
+    {"Hablamos con Juan.", "Vi talar med Juan."},
 };
 
 // ";" joins two clauses as "," does; ":" ends a segment.

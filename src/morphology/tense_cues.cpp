@@ -87,7 +87,8 @@ void ResolvePresentOrPast(TranslationState& s) {
     if (!needsCue(s.WordList.Head)) return;
     int tense = CuedTense(s);
     if (tense == 0) tense = VerbTense(s);
-    if (tense == 0) return;
+    // Without a cue the present is the plain reading: "trabajamos en Madrid".
+    if (tense == 0) tense = fc::kPresent;
     for (WordNode* w = s.WordList.Head; w != nullptr; w = w->Next)
         if (w->FormCode == fc::kPresentOrPreterite) w->FormCode = tense;
 }
