@@ -220,6 +220,22 @@ constexpr Row kNegativeIndefiniteRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(NegativeIndefinites, ClauseRules, testing::ValuesIn(kNegativeIndefiniteRows));
 
+// A negated existential before a noun without a determiner says the negation
+// in "ingen", "inget", "inga" by the noun, in every tense; "tener" and a
+// subordinate clause keep "inte".
+constexpr Row kNegatedExistentialRows[] = {
+    {"No hay agua en la botella.", "Det finns inget vatten i flaskan."},
+    {"En mi pueblo no hay cine.", "I min by finns det ingen bio."},
+    {"No había libros en la mesa.", "Det fanns inga böcker på bordet."},
+    {"¿Por qué no hay sillas?", "Varför finns det inga stolar?"},
+    {"No habrá problemas.", "Det kommer att finnas inga problem."},
+    {"No hubo accidentes ayer.", "Det fanns inga olyckor i går."},
+    {"No hay leche fría.", "Det finns ingen kall mjölk."},
+    {"No tengo tiempo.", "Jag har inte tid."},
+    {"Creo que no hay pan.", "Jag tror att det inte finns bröd."},
+};
+INSTANTIATE_TEST_SUITE_P(NegatedExistential, ClauseRules, testing::ValuesIn(kNegatedExistentialRows));
+
 // After a subject that ends in a "de" complement, the predicative agrees with
 // the head noun, not with the complement that stood last before the verb.
 constexpr Row kHeadNounAgreementRows[] = {

@@ -93,7 +93,7 @@ constexpr SentenceRow kFixtureRows[] = {
     {"Hay un perro.", "Det finns en hund."},
     {"Hay perros.", "Det finns hundar."},
     {"Había un perro.", "Det fanns en hund."},
-    {"No hay perros.", "Det finns inte hundar."},
+    {"No hay perros.", "Det finns inga hundar."},
     {"Juan tiene veinte años.", "Juan är tjugo år."},
     {"Juan tenía veinte años.", "Juan var tjugo år."},
     {"Es fácil hacer.", "Det är lätt att göra."},

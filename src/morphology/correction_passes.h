@@ -23,7 +23,9 @@ void ResolveFlaggedWords(TranslationState& s);
 // "nadie", "nada" as the subject before the verb, with no "no": "ingen", "inget".
 void ResolveNegativeSubjects(TranslationState& s);
 // "no" + a simple verb + "nadie", "nada", "nunca", "ningún": "ingen", "inget",
-// "aldrig", and the "no" is left unsaid ("No hay nadie": det finns ingen).
+// "aldrig", and the "no" is left unsaid ("No hay nadie": det finns ingen);
+// a negated existential before a bare noun reads the "no" as "ninguno" after
+// the verb ("No hay leche": det finns ingen mjölk).
 void FoldNegation(TranslationState& s);
 // "alto", "bajo" of a person: "lång", "kort" instead of "hög", "låg".
 void ResolvePersonAdjectives(TranslationState& s);

@@ -6,6 +6,8 @@
 #include "morphology/class_tests.h"
 #include "morphology/correction_passes.h"
 #include "core/form_codes.h"
+#include "lexicon/lookups.h"
+#include "morphology/staging.h"
 
 namespace quelvo {
 namespace {
@@ -88,14 +90,42 @@ bool InSubordinateClause(const WordNode& no) {
     return false;
 }
 
+// "hay" and the finite forms of "haber" that stand without a participle.
+bool IsExistentialWord(const WordNode& verb) { return OneOf(verb.SpWord.view(), {"hay", "haber"}); }
+
+// "No hay leche": the existential in any tense before a noun without a
+// determiner; the noun then takes the negation as "ningún" would (det finns
+// ingen mjölk, det kommer att finnas inga problem).
+bool NegatesBareNoun(const WordNode& no) {
+    const WordNode* verb = no.Next;
+    if (!IsFiniteVerb(verb) || !IsExistentialWord(*verb)) return false;
+    return SpClassOf(verb->Next) == wc::kNoun;
+}
+
+// The "no" goes after the verb and is read as "ninguno" before the noun.
+void MoveNegationToNoun(TranslationState& s, WordNode& no, int position) {
+    s.LookupWord = "ninguno";
+    bool found = false;
+    LookupSpanishWord(s, found);
+    if (!found) return;
+    SwapWithNext(s, no, position);
+    WordNode& none = *no.Next;
+    CopyStagedToNode(s, none);
+    none.SpText = none.SpWord;
+    none.SvWord = NoneFor(none);
+    none.SvForm = none.SvWord;
+}
+
 }  // namespace
 
 // "No hay nadie": after a simple verb of a main clause Swedish puts the
 // negation into the word itself ("det finns ingen"); the "no" is then not said.
 void FoldNegation(TranslationState& s) {
-    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next) {
+    int position = 1;
+    for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++position) {
         if (n->SpWord != "no" || InSubordinateClause(*n)) continue;
         WordNode* word = NegativeAfterVerb(*n);
+        if (word == nullptr && NegatesBareNoun(*n)) MoveNegationToNoun(s, *n, position);
         if (word == nullptr) continue;
         word->SvWord = NegativeFormOf(*word);
         word->SvForm = word->SvWord;

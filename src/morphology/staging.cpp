@@ -1,5 +1,7 @@
 #include "morphology/staging.h"
 
+#include <utility>
+
 #include "core/form_codes.h"
 #include "lexicon/lookups.h"
 #include "morphology/ending_analysis.h"
@@ -23,6 +25,21 @@ void SetTag(TranslationState& s, int position, std::string_view tag) { s.WordTag
 
 void SetClassText(TranslationState& s, int position, std::string_view text) {
     s.WordClassTexts.Set(position, Str30(text));
+}
+
+void SwapWithNext(TranslationState& s, WordNode& word, int position) {
+    if (word.Next == nullptr) return;
+    std::swap(static_cast<WordFields&>(word), static_cast<WordFields&>(*word.Next));
+    std::swap(word.Attached, word.Next->Attached);
+    const auto swapEntries = [position](auto& slots) {
+        const auto first = slots.Get(position);
+        slots.Set(position, slots.Get(position + 1));
+        slots.Set(position + 1, first);
+    };
+    swapEntries(s.WordClassNos);
+    swapEntries(s.WordPersonNos);
+    swapEntries(s.WordClassTexts);
+    swapEntries(s.WordTags);
 }
 
 void CopySvCodes(const WordFields& from, WordFields& to) {

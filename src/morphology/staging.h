@@ -14,6 +14,10 @@ Str6 TagAt(const TranslationState& s, int position);
 void SetTag(TranslationState& s, int position, std::string_view tag);
 void SetClassText(TranslationState& s, int position, std::string_view text);
 
+// The word at `position` and the one after it change places, with their
+// entries in the per-word arrays.
+void SwapWithNext(TranslationState& s, WordNode& word, int position);
+
 // The four Swedish codes.
 void CopySvCodes(const WordFields& from, WordFields& to);
 
