@@ -25,6 +25,7 @@ class PredicateAgreement : public ShippedSentences {};
 class FeaturesWithTener : public ShippedSentences {};
 class DeAfterNoun : public ShippedSentences {};
 class ThatTime : public ShippedSentences {};
+class NounAfterArticle : public ShippedSentences {};
 
 TEST_P(PossessiveAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OwnPossessive, GivesTheSwedishLine) { ExpectLine(); }
@@ -46,6 +47,7 @@ TEST_P(PredicateAgreement, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(FeaturesWithTener, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(DeAfterNoun, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(ThatTime, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(NounAfterArticle, GivesTheSwedishLine) { ExpectLine(); }
 
 // The possessive agrees with the Swedish noun, and a plural one keeps a noun
 // that Spanish lists in the plural ("gafas", "padres") plural.
@@ -306,6 +308,22 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Ese mes fue bueno.", "Den månaden var bra."},
                     Row{"Aquel hombre es mi padre.", "Den där mannen är min far."},
                     Row{"Esa casa es bonita.", "Det där huset är vackert."}));
+
+// A word that is noun and adjective is the noun after an article when no
+// noun follows; before or after a noun, after "ser", "estar" or "lo" it is
+// the adjective. An adjective alone after the article names people.
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, NounAfterArticle,
+    testing::Values(Row{"Odio el frío.", "Jag hatar kylan."},
+                    Row{"El frío llega en noviembre.", "Kylan kommer i november."},
+                    Row{"Hablamos del frío.", "Vi talar om kylan."},
+                    Row{"El frío del invierno es duro.", "Vinterns kyla är hård."},
+                    Row{"Las noches son frías.", "Nätterna är kalla."},
+                    Row{"Un día frío.", "En kall dag."},
+                    Row{"Lo bueno es que no llueve.", "Det goda är att det inte regnar."},
+                    Row{"El pobre hombre duerme.", "Den fattiga mannen sover."},
+                    Row{"Los ricos viajan mucho.", "De rika reser mycket."},
+                    Row{"Un joven entró en la tienda.", "En ungdom gick in i affären."}));
 
 }  // namespace
 }  // namespace quelvo
