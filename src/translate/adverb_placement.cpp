@@ -1,0 +1,138 @@
+#include "translate/adverb_placement.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/capitalise.h"
+#include "translate/output_words.h"
+
+namespace quelvo {
+namespace {
+
+bool IsClauseAdverb(const OutWordNode* w) { return HasTag(w, {kClauseAdverbTag}); }
+
+bool HasCapital(const OutWordNode& w) {
+    const std::string_view text = w.SvText.view();
+    return !text.empty() && LowerOf(text.front()) != text.front();
+}
+
+void MoveCapital(OutWordNode& from, OutWordNode& to) {
+    if (!HasCapital(from)) return;
+    from.SvText.front() = LowerOf(from.SvText.front());
+    to.SvText = Capitalised(to.SvText);
+}
+
+struct Span {
+    std::size_t begin;
+    std::size_t end;
+};
+
+// The noun subject that Spanish puts after the finite verb at `verb` and its
+// adverbs, at the end of the clause; an empty span when there is none.
+Span LateSubject(const std::vector<OutWordNode*>& clause, std::size_t verb) {
+    std::size_t begin = verb + 1;
+    while (begin < clause.size() && (IsAdverb(clause[begin]) || HasTag(clause[begin], {"advx"}))) ++begin;
+    const std::size_t end = NounPhraseEnd(clause, begin);
+    const bool closesClause = end == clause.size() || HasTag(clause[end], {"st"});
+    return {begin, closesClause ? end : begin};
+}
+
+// Of a word that holds more than one ("kommer att", the subject "du att"
+// that verb second left), only the first stays before the adverbs.
+void MoveTailAfter(OutWordNode& word, OutWordNode& lastAdverb) {
+    if (IsFiniteVerb(&word) || HasTag(&word, {"ppsu"})) MoveTailOnto(word, lastAdverb);
+}
+
+// A pronoun object said alone ("henne", "det", "sig"), not one said with a
+// preposition ("till mig").
+bool IsUnstressedPronoun(const OutWordNode* w) {
+    return HasTag(w, {"ppob", "Ppob", "refl"}) && w->SvText.view().find(' ') == std::string_view::npos;
+}
+
+}  // namespace
+
+OpeningAdverbs TakeOpeningAdverbs(std::vector<OutWordNode*>& clause, bool question, bool passive) {
+    OpeningAdverbs taken;
+    // A question word stays first: "varför kommer du alltid".
+    const std::size_t first = question && !clause.empty() && HasTag(clause[0], {"intr", "advx"}) ? 1 : 0;
+    std::size_t run = first;
+    while (run < clause.size() && IsClauseAdverb(clause[run])) ++run;
+    if (run == first || run == clause.size()) return taken;
+    const bool verbFirst = IsFiniteVerb(clause[run]);
+    if (!verbFirst) {
+        const std::size_t subjectEnd = HasTag(clause[run], {"ppsu"}) ? run + 1 : NounPhraseEnd(clause, run);
+        if (subjectEnd == run || subjectEnd >= clause.size() || !IsFiniteVerb(clause[subjectEnd])) return taken;
+    } else {
+        const Span subject = LateSubject(clause, run);
+        // An s-passive finds its subject after the verb itself ("spanska talas").
+        if (subject.begin == subject.end && !question && !passive) return taken;
+        const std::size_t to = question ? run + 1 : run;
+        std::rotate(At(clause, to), At(clause, subject.begin), At(clause, subject.end));
+        taken.subjectAfterVerb = question && subject.begin != subject.end;
+    }
+    taken.words.assign(At(clause, first), At(clause, run));
+    clause.erase(At(clause, first), At(clause, run));
+    taken.capital = HasCapital(*taken.words.front());
+    MoveCapital(*taken.words.front(), *clause[first]);
+    return taken;
+}
+
+void PutBackOpeningAdverbs(std::vector<OutWordNode*>& clause, OpeningAdverbs& adverbs) {
+    if (adverbs.words.empty()) return;
+    std::size_t place = 0;
+    while (place < clause.size() && !IsFiniteVerb(clause[place])) ++place;
+    if (place == clause.size()) {
+        // No verb to stand after: the adverbs open the clause again.
+        if (adverbs.capital) MoveCapital(*clause.front(), *adverbs.words.front());
+        clause.insert(clause.begin(), adverbs.words.begin(), adverbs.words.end());
+        return;
+    }
+    ++place;
+    if (adverbs.subjectAfterVerb)
+        place = NounPhraseEnd(clause, place);
+    else if (place < clause.size() && HasTag(clause[place], {"ppsu"}))
+        ++place;
+    MoveTailAfter(*clause[place - 1], *adverbs.words.back());
+    clause.insert(At(clause, place), adverbs.words.begin(), adverbs.words.end());
+}
+
+void PlaceSubordinateAdverbs(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        if (!IsSubordinator(order[i])) continue;
+        const std::size_t first = i + 1;
+        std::size_t subject = first;
+        while (subject < order.size() && IsClauseAdverb(order[subject])) ++subject;
+        if (subject == first || subject == order.size()) continue;
+        const std::size_t end = HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
+        if (end == subject || end >= order.size() || !(IsFiniteVerb(order[end]) || HasTag(order[end], {"neg"}))) continue;
+        std::rotate(At(order, first), At(order, subject), At(order, end));
+    }
+}
+
+void PlaceMannerAdverbs(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        if (!HasTag(order[i], {kMannerAdverbTag})) continue;
+        std::size_t first = i;
+        while (first > 0 && HasTag(order[first - 1], {kPlainAdverbTag})) --first;
+        const std::size_t end = NounPhraseEnd(order, i + 1);
+        if (end == i + 1) continue;
+        std::rotate(At(order, first), At(order, i + 1), At(order, end));
+        i = end - 1;
+    }
+}
+
+void PlacePronounsBeforeClauseAdverbs(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 0; i + 2 < order.size(); ++i) {
+        if (!IsFiniteVerb(order[i]) && !HasTag(order[i], {"ppsu"})) continue;
+        std::size_t end = i + 1;
+        bool adverb = false;
+        for (; end < order.size() && (IsClauseAdverb(order[end]) || HasTag(order[end], {"neg"})); ++end)
+            adverb = adverb || IsClauseAdverb(order[end]);
+        if (!adverb || end == order.size() || !IsUnstressedPronoun(order[end])) continue;
+        std::rotate(At(order, i + 1), At(order, end), At(order, end + 1));
+    }
+}
+
+}  // namespace quelvo
