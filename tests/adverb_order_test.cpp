@@ -18,6 +18,7 @@ constexpr Row kClauseAdverbRows[] = {
     {"Siempre te ayudaré.", "Jag kommer alltid att hjälpa dig."},
     {"Todavía no he comido.", "Jag har ännu inte ätit."},
     {"Ya no fumo.", "Jag röker inte längre."},
+    {"No siempre es fácil.", "Det är inte alltid lätt."},
     {"Ya lo sé.", "Jag vet det redan."},
     {"Realmente me gusta este libro.", "Jag tycker verkligen om den här boken."},
     {"¿Todavía vives en Madrid?", "Bor du fortfarande i Madrid?"},

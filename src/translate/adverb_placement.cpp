@@ -45,6 +45,16 @@ void MoveTailAfter(OutWordNode& word, OutWordNode& lastAdverb) {
     if (IsFiniteVerb(&word) || HasTag(&word, {"ppsu"})) MoveTailOnto(word, lastAdverb);
 }
 
+// Where the clause adverbs and negations that start at `begin` end; `begin`
+// itself when no clause adverb is among them.
+std::size_t AdverbRunEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
+    std::size_t end = begin;
+    bool adverb = false;
+    for (; end < order.size() && (IsClauseAdverb(order[end]) || HasTag(order[end], {"neg"})); ++end)
+        adverb = adverb || IsClauseAdverb(order[end]);
+    return adverb ? end : begin;
+}
+
 // A pronoun object said alone ("henne", "det", "sig"), not one said with a
 // preposition ("till mig").
 bool IsUnstressedPronoun(const OutWordNode* w) {
@@ -57,8 +67,8 @@ OpeningAdverbs TakeOpeningAdverbs(std::vector<OutWordNode*>& clause, bool questi
     OpeningAdverbs taken;
     // A question word stays first: "varför kommer du alltid".
     const std::size_t first = question && !clause.empty() && HasTag(clause[0], {"intr", "advx"}) ? 1 : 0;
-    std::size_t run = first;
-    while (run < clause.size() && IsClauseAdverb(clause[run])) ++run;
+    // A negation before them goes with them: "no siempre" (inte alltid).
+    const std::size_t run = AdverbRunEnd(clause, first);
     if (run == first || run == clause.size()) return taken;
     const bool verbFirst = IsFiniteVerb(clause[run]);
     if (!verbFirst) {
@@ -116,8 +126,11 @@ void PlaceMannerAdverbs(std::vector<OutWordNode*>& order) {
         if (!HasTag(order[i], {kMannerAdverbTag})) continue;
         std::size_t first = i;
         while (first > 0 && HasTag(order[first - 1], {kPlainAdverbTag})) --first;
-        const std::size_t end = NounPhraseEnd(order, i + 1);
+        std::size_t end = NounPhraseEnd(order, i + 1);
         if (end == i + 1) continue;
+        // Coordinated objects stay together: "talar franska och tyska perfekt".
+        while (end + 1 < order.size() && HasTag(order[end], {"Ykon"}) && NounPhraseEnd(order, end + 1) > end + 1)
+            end = NounPhraseEnd(order, end + 1);
         std::rotate(At(order, first), At(order, i + 1), At(order, end));
         i = end - 1;
     }
@@ -126,11 +139,8 @@ void PlaceMannerAdverbs(std::vector<OutWordNode*>& order) {
 void PlacePronounsBeforeClauseAdverbs(std::vector<OutWordNode*>& order) {
     for (std::size_t i = 0; i + 2 < order.size(); ++i) {
         if (!IsFiniteVerb(order[i]) && !HasTag(order[i], {"ppsu"})) continue;
-        std::size_t end = i + 1;
-        bool adverb = false;
-        for (; end < order.size() && (IsClauseAdverb(order[end]) || HasTag(order[end], {"neg"})); ++end)
-            adverb = adverb || IsClauseAdverb(order[end]);
-        if (!adverb || end == order.size() || !IsUnstressedPronoun(order[end])) continue;
+        const std::size_t end = AdverbRunEnd(order, i + 1);
+        if (end == i + 1 || end == order.size() || !IsUnstressedPronoun(order[end])) continue;
         std::rotate(At(order, i + 1), At(order, end), At(order, end + 1));
     }
 }
