@@ -11,11 +11,14 @@ TEST_P(AdverbOrder, GivesTheSwedishLine) { ExpectLine(); }
 
 // A clause adverb that opens the Spanish sentence goes after the finite verb
 // (and a subject after it), before "inte"; in a subordinate clause after the
-// subject; an unstressed object pronoun comes before it.
+// subject; an unstressed object pronoun comes before it, the "att" of
+// "kommer att" after it.
 constexpr Row kClauseAdverbRows[] = {
     {"Siempre compro el pan en esta tienda.", "Jag köper alltid brödet i den här affären."},
     {"Siempre he vivido aquí.", "Jag har alltid bott här."},
     {"Siempre te ayudaré.", "Jag kommer alltid att hjälpa dig."},
+    {"¿No vendrás?", "Kommer du inte att komma?"},
+    {"Los trenes casi siempre llegan tarde.", "Tågen kommer nästan alltid sent."},
     {"Todavía no he comido.", "Jag har ännu inte ätit."},
     {"Ya no fumo.", "Jag röker inte längre."},
     {"No siempre es fácil.", "Det är inte alltid lätt."},

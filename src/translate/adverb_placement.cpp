@@ -39,26 +39,38 @@ Span LateSubject(const std::vector<OutWordNode*>& clause, std::size_t verb) {
     return {begin, closesClause ? end : begin};
 }
 
-// Of a word that holds more than one ("kommer att", the subject "du att"
-// that verb second left), only the first stays before the adverbs.
-void MoveTailAfter(OutWordNode& word, OutWordNode& lastAdverb) {
-    if (IsFiniteVerb(&word) || HasTag(&word, {"ppsu"})) MoveTailOnto(word, lastAdverb);
-}
-
-// Where the clause adverbs and negations that start at `begin` end; `begin`
-// itself when no clause adverb is among them.
-std::size_t AdverbRunEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
+// Where the clause adverbs and negations that start at `begin` end; with
+// `clauseAdverb`, `begin` itself when no clause adverb is among them.
+std::size_t AdverbRunEnd(const std::vector<OutWordNode*>& order, std::size_t begin, bool clauseAdverb = true) {
     std::size_t end = begin;
     bool adverb = false;
     for (; end < order.size() && (IsClauseAdverb(order[end]) || HasTag(order[end], {"neg"})); ++end)
         adverb = adverb || IsClauseAdverb(order[end]);
-    return adverb ? end : begin;
+    return adverb || !clauseAdverb ? end : begin;
 }
 
 // A pronoun object said alone ("henne", "det", "sig"), not one said with a
 // preposition ("till mig").
 bool IsUnstressedPronoun(const OutWordNode* w) {
     return HasTag(w, {"ppob", "Ppob", "refl"}) && w->SvText.view().find(' ') == std::string_view::npos;
+}
+
+// Whether a clause follows the adverbs that end at `run`: a subject and its
+// finite verb, or the finite verb. A noun subject after the verb and its
+// adverbs at the end of the clause goes before the verb, in a question after
+// it; a statement without one keeps its adverbs first, but an s-passive
+// finds its subject after the verb itself ("spanska talas alltid").
+bool SubjectFollows(std::vector<OutWordNode*>& clause, std::size_t run, bool question, bool passive,
+                    OpeningAdverbs& taken) {
+    if (!IsFiniteVerb(clause[run])) {
+        const std::size_t subjectEnd = HasTag(clause[run], {"ppsu"}) ? run + 1 : NounPhraseEnd(clause, run);
+        return subjectEnd != run && subjectEnd < clause.size() && IsFiniteVerb(clause[subjectEnd]);
+    }
+    const Span subject = LateSubject(clause, run);
+    if (subject.begin == subject.end) return question || passive;
+    std::rotate(At(clause, question ? run + 1 : run), At(clause, subject.begin), At(clause, subject.end));
+    taken.subjectAfterVerb = question;
+    return true;
 }
 
 }  // namespace
@@ -69,22 +81,9 @@ OpeningAdverbs TakeOpeningAdverbs(std::vector<OutWordNode*>& clause, bool questi
     const std::size_t first = question && !clause.empty() && HasTag(clause[0], {"intr", "advx"}) ? 1 : 0;
     // A negation before them goes with them: "no siempre" (inte alltid).
     const std::size_t run = AdverbRunEnd(clause, first);
-    if (run == first || run == clause.size()) return taken;
-    const bool verbFirst = IsFiniteVerb(clause[run]);
-    if (!verbFirst) {
-        const std::size_t subjectEnd = HasTag(clause[run], {"ppsu"}) ? run + 1 : NounPhraseEnd(clause, run);
-        if (subjectEnd == run || subjectEnd >= clause.size() || !IsFiniteVerb(clause[subjectEnd])) return taken;
-    } else {
-        const Span subject = LateSubject(clause, run);
-        // An s-passive finds its subject after the verb itself ("spanska talas").
-        if (subject.begin == subject.end && !question && !passive) return taken;
-        const std::size_t to = question ? run + 1 : run;
-        std::rotate(At(clause, to), At(clause, subject.begin), At(clause, subject.end));
-        taken.subjectAfterVerb = question && subject.begin != subject.end;
-    }
+    if (run == first || run == clause.size() || !SubjectFollows(clause, run, question, passive, taken)) return taken;
     taken.words.assign(At(clause, first), At(clause, run));
     clause.erase(At(clause, first), At(clause, run));
-    taken.capital = HasCapital(*taken.words.front());
     MoveCapital(*taken.words.front(), *clause[first]);
     return taken;
 }
@@ -95,7 +94,7 @@ void PutBackOpeningAdverbs(std::vector<OutWordNode*>& clause, OpeningAdverbs& ad
     while (place < clause.size() && !IsFiniteVerb(clause[place])) ++place;
     if (place == clause.size()) {
         // No verb to stand after: the adverbs open the clause again.
-        if (adverbs.capital) MoveCapital(*clause.front(), *adverbs.words.front());
+        MoveCapital(*clause.front(), *adverbs.words.front());
         clause.insert(clause.begin(), adverbs.words.begin(), adverbs.words.end());
         return;
     }
@@ -104,7 +103,6 @@ void PutBackOpeningAdverbs(std::vector<OutWordNode*>& clause, OpeningAdverbs& ad
         place = NounPhraseEnd(clause, place);
     else if (place < clause.size() && HasTag(clause[place], {"ppsu"}))
         ++place;
-    MoveTailAfter(*clause[place - 1], *adverbs.words.back());
     clause.insert(At(clause, place), adverbs.words.begin(), adverbs.words.end());
 }
 
@@ -142,6 +140,14 @@ void PlacePronounsBeforeClauseAdverbs(std::vector<OutWordNode*>& order) {
         const std::size_t end = AdverbRunEnd(order, i + 1);
         if (end == i + 1 || end == order.size() || !IsUnstressedPronoun(order[end])) continue;
         std::rotate(At(order, i + 1), At(order, end), At(order, end + 1));
+    }
+}
+
+void SplitVerbGroups(std::vector<OutWordNode*>& order) {
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        if (!IsFiniteVerb(order[i]) && !HasTag(order[i], {"ppsu"})) continue;
+        const std::size_t end = AdverbRunEnd(order, i + 1, false);
+        if (end > i + 1) MoveTailOnto(*order[i], *order[end - 1]);
     }
 }
 

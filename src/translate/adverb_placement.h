@@ -15,8 +15,7 @@ namespace quelvo {
 // its finite verb once the clause has its Swedish order.
 struct OpeningAdverbs {
     std::vector<OutWordNode*> words;
-    bool capital = false;             // the first of them opened the sentence
-    bool subjectAfterVerb = false;    // a question's noun subject, moved behind its verb
+    bool subjectAfterVerb = false;  // a question's noun subject, moved behind its verb
 };
 
 // Takes the clause adverbs that open `clause`, or follow the word of a
@@ -29,8 +28,7 @@ OpeningAdverbs TakeOpeningAdverbs(std::vector<OutWordNode*>& clause, bool questi
 
 // Puts the taken adverbs back after the finite verb of `clause` and a
 // subject that follows the verb: "jag har alltid velat", "äter du alltid
-// här". Of a verb group written as one word only the verb goes before them
-// ("vi kommer alltid att åka").
+// här".
 void PutBackOpeningAdverbs(std::vector<OutWordNode*>& clause, OpeningAdverbs& adverbs);
 
 // In a subordinate clause the clause adverbs go after the subject, before
@@ -45,5 +43,10 @@ void PlacePronounsBeforeClauseAdverbs(std::vector<OutWordNode*>& order);
 // A manner adverb right after its verb, with the degree words before it,
 // goes after the noun phrase that follows: "talar engelska mycket bra".
 void PlaceMannerAdverbs(std::vector<OutWordNode*>& order);
+
+// Of a verb group written as one word, or a subject that verb second gave
+// the rest of it, only the first word goes before the clause adverbs and
+// negations that follow: "vi kommer alltid att åka", "kommer inte att".
+void SplitVerbGroups(std::vector<OutWordNode*>& order);
 
 }  // namespace quelvo

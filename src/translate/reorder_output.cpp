@@ -231,6 +231,7 @@ void ReorderOutput(TranslationState& s) {
         PlaceVerbSecond(order, FactsOf(s));
         PlaceSubordinateAdverbs(order);
         PlacePronounsBeforeClauseAdverbs(order);
+        SplitVerbGroups(order);
         PlaceMannerAdverbs(order);
         PlacePronounBeforeNegation(order);
         PlaceDegreeBeforeParticle(order);

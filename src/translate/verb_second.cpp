@@ -82,12 +82,14 @@ void MoveCapital(OutWordNode& oldFirst, OutWordNode& newFirst) {
 }
 
 // A clause that opens with its subject has the finite verb right after it,
-// before an adverb: "Marta äter alltid", not "Marta alltid äter".
+// before its adverbs: "Marta äter alltid", "tågen kommer nästan alltid".
 void PlaceVerbBeforeAdverb(std::vector<OutWordNode*>& order) {
     const std::size_t adverb = HasTag(order[0], {"ppsu"}) ? 1 : NounPhraseEnd(order, 0);
-    if (adverb == 0 || adverb + 1 >= order.size()) return;
-    if (!IsAdverb(order[adverb]) || !IsFiniteVerb(order[adverb + 1])) return;
-    std::swap(order[adverb], order[adverb + 1]);
+    if (adverb == 0) return;
+    std::size_t verb = adverb;
+    while (verb < order.size() && IsAdverb(order[verb])) ++verb;
+    if (verb == adverb || verb >= order.size() || !IsFiniteVerb(order[verb])) return;
+    std::rotate(At(order, adverb), At(order, verb), At(order, verb + 1));
 }
 
 bool IsSPassive(const OutWordNode* w) {
