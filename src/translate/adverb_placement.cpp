@@ -36,7 +36,10 @@ Span LateSubject(const std::vector<OutWordNode*>& clause, std::size_t verb) {
     while (begin < clause.size() && (IsAdverb(clause[begin]) || HasTag(clause[begin], {"advx"}))) ++begin;
     const std::size_t end = NounPhraseEnd(clause, begin);
     const bool closesClause = end == clause.size() || HasTag(clause[end], {"st"});
-    return {begin, closesClause ? end : begin};
+    // Two common nouns are no one subject: a word read wrongly stands first.
+    std::size_t nouns = 0;
+    for (std::size_t i = begin; i < end; ++i) nouns += HasTag(clause[i], {"n"}) ? 1 : 0;
+    return {begin, closesClause && nouns <= 1 ? end : begin};
 }
 
 // Where the clause adverbs and negations that start at `begin` end; with
