@@ -47,7 +47,7 @@ Span LateSubject(const std::vector<OutWordNode*>& clause, std::size_t verb) {
 std::size_t AdverbRunEnd(const std::vector<OutWordNode*>& order, std::size_t begin, bool clauseAdverb = true) {
     std::size_t end = begin;
     bool adverb = false;
-    for (; end < order.size() && (IsClauseAdverb(order[end]) || HasTag(order[end], {"neg"})); ++end)
+    for (; end < order.size() && (IsClauseAdverb(order[end]) || IsNegation(order[end])); ++end)
         adverb = adverb || IsClauseAdverb(order[end]);
     return adverb || !clauseAdverb ? end : begin;
 }
@@ -117,7 +117,7 @@ void PlaceSubordinateAdverbs(std::vector<OutWordNode*>& order) {
         while (subject < order.size() && IsClauseAdverb(order[subject])) ++subject;
         if (subject == first || subject == order.size()) continue;
         const std::size_t end = HasTag(order[subject], {"ppsu"}) ? subject + 1 : NounPhraseEnd(order, subject);
-        if (end == subject || end >= order.size() || !(IsFiniteVerb(order[end]) || HasTag(order[end], {"neg"}))) continue;
+        if (end == subject || end >= order.size() || !(IsFiniteVerb(order[end]) || IsNegation(order[end]))) continue;
         std::rotate(At(order, first), At(order, subject), At(order, end));
     }
 }

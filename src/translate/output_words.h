@@ -37,6 +37,22 @@ inline std::size_t NounPhraseEnd(const std::vector<OutWordNode*>& order, std::si
     return end;
 }
 
+struct NegativeIndefinite {
+    std::string_view any;
+    std::string_view none;
+};
+
+inline constexpr NegativeIndefinite kNegativeIndefinites[] = {
+    {"n\xE5gon", "ingen"}, {"n\xE5got", "inget"}, {"n\xE5gra", "inga"}, {"n\xE5gonting", "ingenting"}};
+
+// A negation of the clause ("inte", "aldrig"); a negative indefinite ("inga
+// problem") belongs to its noun phrase.
+inline bool IsNegation(const OutWordNode* w) {
+    if (!HasTag(w, {"neg"})) return false;
+    return std::none_of(std::begin(kNegativeIndefinites), std::end(kNegativeIndefinites),
+                        [w](const NegativeIndefinite& row) { return w->SvText == row.none; });
+}
+
 // Of a word written as several ("kommer att"), the first stays and the rest
 // goes onto the end of `to`.
 inline void MoveTailOnto(OutWordNode& word, OutWordNode& to) {

@@ -169,14 +169,6 @@ void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
     }
 }
 
-struct NegativeIndefinite {
-    std::string_view any;
-    std::string_view none;
-};
-
-constexpr NegativeIndefinite kNegativeIndefinites[] = {
-    {"n\xE5gon", "ingen"}, {"n\xE5got", "inget"}, {"n\xE5gra", "inga"}, {"n\xE5gonting", "ingenting"}};
-
 // "inte någon" right after the finite verb of a main clause is "ingen":
 // "det finns ingen på gatan", "jag har inget". After a supine or in a
 // subordinate clause the negation stays ("jag har inte sett någon").
