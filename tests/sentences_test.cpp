@@ -391,7 +391,7 @@ constexpr SentenceRow kShippedRows[] = {
     {"Dice que nadie viene.", "Han säger att ingen kommer."},
     {"No creo que nadie venga.", "Jag tror inte att någon kommer."},
     {"Él trabaja más que nadie.", "Han arbetar mer än någon."},
-    {"Siempre duerme mucho.", "Alltid sover han mycket."},
+    {"Siempre duerme mucho.", "Han sover alltid mycket."},
     {"Él invierte dinero.", "Han investerar pengar."},
 };
 

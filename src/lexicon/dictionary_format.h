@@ -114,6 +114,13 @@ inline constexpr DictionaryFlag kMeasureFlag{CodeField::SvCode3, 1U << 9};
 // priset på brödet) or "till" (la llave de la casa: nyckeln till huset).
 inline constexpr DictionaryFlag kDeOnFlag{CodeField::SvCode3, 1U << 10};
 inline constexpr DictionaryFlag kDeToFlag{CodeField::SvCode3, 1U << 11};
+// The kind of an adverb, which decides where Swedish puts it: a clause
+// adverb (alltid, verkligen) stands after the finite verb, never first in a
+// statement; a manner adverb (perfekt, bra) follows the verb's object; a
+// focus adverb (bara, nästan) before a subject belongs to it (bara Juan).
+inline constexpr DictionaryFlag kClauseAdverbFlag{CodeField::SvCode3, 1U << 12};
+inline constexpr DictionaryFlag kMannerAdverbFlag{CodeField::SvCode3, 1U << 13};
+inline constexpr DictionaryFlag kFocusAdverbFlag{CodeField::SvCode3, 1U << 14};
 
 constexpr bool HasFlag(std::uint16_t code, DictionaryFlag flag) { return (code & flag.bits) == flag.bits; }
 

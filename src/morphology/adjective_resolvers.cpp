@@ -190,8 +190,20 @@ void ResolveAdjAdvSb(TranslationState& s, WordNode& node, int position) {
         node.SvClass = wc::kAdjective;
         return;
     }
-    if (SpClassOf(node.Prev) == wc::kInfinitive) {
-        LookupFormEntry(s, node);
+    // After a verb other than "ser" and "estar" (and its degree words), and
+    // not before its noun ("hace mal tiempo"), the word says how: "escribe
+    // mal" (skriver dåligt), "conduce muy mal", with its adverb entry.
+    const WordNode* prev = node.Prev;
+    while (prev != nullptr && prev->SpClass == wc::kAdverb) prev = prev->Prev;
+    const bool afterVerb = prev != nullptr && (prev->SpClass == wc::kInfinitive || IsVerbClass(prev->SpClass)) &&
+                           !OneOf(prev->SpWord.view(), {"ser", "estar"});
+    const bool beforeNoun = OneOf(SpClassOf(node.Next), {wc::kNoun, wc::kNounAdjective, wc::kNounAdverb, wc::kNounAdjectiveVerb});
+    if (afterVerb && !beforeNoun) {
+        if (LookupFormEntryFound(s, node)) {
+            node.SvWord = s.StagedWord.SvWord;
+            node.SvForm = s.StagedWord.SvWord;
+            CopySvCodes(s.StagedWord, node);
+        }
         SetTag(s, position, "adv");
         node.SvClass = wc::kAdverb;
         return;

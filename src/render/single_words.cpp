@@ -9,6 +9,7 @@
 #include "core/emit.h"
 #include "core/word_classes.h"
 #include "morphology/reflexive_verbs.h"
+#include "render/adverbs.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "swedish/verb_forms.h"
@@ -122,7 +123,7 @@ void TranslateSubxWord(TranslationState& s) {
 }
 
 void TranslateAdvxWord(TranslationState& s) {
-    RenderCountedPhrase(s, [](TranslationState& st) { EmitRecordedAs(st, st.CurWord->SvWord, "advx", "adv"); });
+    RenderCountedPhrase(s, [](TranslationState& st) { EmitAdverbPhrase(st, "advx", "adv"); });
 }
 
 void TranslateIntrWord(TranslationState& s) {

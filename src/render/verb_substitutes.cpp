@@ -8,6 +8,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/adverb_tags.h"
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
@@ -131,7 +132,7 @@ void VerbQuedar(TranslationState& s) {
     // What remains comes after the verb, and "det" stands in its place
     // ("queda un día": det återstår en dag).
     const OutWordNode* last = s.OutList.Tail;
-    const bool noSubjectYet = last == nullptr || last->OutTag == "adv" || last->OutTag == "advx";
+    const bool noSubjectYet = last == nullptr || IsAdverbTag(last->OutTag.view()) || last->OutTag == "advx";
     if (next != nullptr && noSubjectYet) EmitAdded(s, "det", "ppsu");
     EmitConjugatedAs(s, "\xE5terst\xE5", kIrregularVerbGroup);
 }

@@ -8,12 +8,12 @@
 
 #include "core/capitalise.h"
 #include "core/word_classes.h"
+#include "translate/adverb_placement.h"
+#include "translate/output_words.h"
 #include "translate/verb_second.h"
 
 namespace quelvo {
 namespace {
-
-bool IsFiniteVerb(const OutWordNode& w) { return w.OutTag == "v" || w.OutTag == "hjv"; }
 
 // The verb now opens the sentence: it takes the capital from the negation.
 void MoveCapital(OutWordNode& neg, OutWordNode& verb) {
@@ -24,24 +24,12 @@ void MoveCapital(OutWordNode& neg, OutWordNode& verb) {
     verb.SvText = Capitalised(verb.SvText);
 }
 
-// The Swedish words that open a subordinate clause, in which the negation
-// and the sentence adverbs stand before the finite verb.
-constexpr std::string_view kSubordinators[] = {"att", "som", "n\xE4r", "om", "eftersom", "fast", "innan", "medan", "d\xE5", "tills", "ifall"};
-
-bool IsSubordinator(const OutWordNode& w) {
-    const std::string_view text = w.SvText.view();
-    if (text.empty()) return false;
-    std::string lower(text);
-    lower.front() = LowerOf(lower.front());
-    return std::find(std::begin(kSubordinators), std::end(kSubordinators), lower) != std::end(kSubordinators);
-}
-
 // The negation stands in a subordinate clause when a subordinator comes
 // before it with no finite verb, comma or coordinating conjunction between.
 bool InSubordinateClause(const OutWordNode& n) {
     for (const OutWordNode* w = n.Prev; w != nullptr; w = w->Prev) {
-        if (IsSubordinator(*w)) return true;
-        if (IsFiniteVerb(*w) || w->OutTag == "st" || w->OutTag == "Ykon") return false;
+        if (IsSubordinator(w)) return true;
+        if (IsFiniteVerb(w) || w->OutTag == "st" || w->OutTag == "Ykon") return false;
     }
     return false;
 }
@@ -59,12 +47,12 @@ void PlaceNegation(OutWordNode& n) {
         return;
     }
     OutWordNode& m = *n.Next;
-    if (IsFiniteVerb(m)) std::swap(n.OutPos, m.OutPos);
+    if (IsFiniteVerb(&m)) std::swap(n.OutPos, m.OutPos);
     OutWordNode* k = m.Next;
     if (k == nullptr) return;
     // An auxiliary after the pronoun moves as a verb does: "inte du behöver"
     // would otherwise stay as it is.
-    if (m.OutTag == "ppsu" && IsFiniteVerb(*k)) {
+    if (m.OutTag == "ppsu" && IsFiniteVerb(k)) {
         const int negPos = n.OutPos;
         n.OutPos = m.OutPos;
         m.OutPos = k->OutPos;
@@ -141,7 +129,7 @@ void PlacePronounBeforeNegation(std::vector<OutWordNode*>& order) {
     for (std::size_t i = 1; i + 1 < order.size(); ++i) {
         if (order[i]->OutTag != "neg" || (order[i + 1]->OutTag != "ppob" && order[i + 1]->OutTag != "refl")) continue;
         const OutWordNode& before = *order[i - 1];
-        if (IsFiniteVerb(before) || before.OutTag == "ppsu") std::swap(order[i], order[i + 1]);
+        if (IsFiniteVerb(&before) || before.OutTag == "ppsu") std::swap(order[i], order[i + 1]);
     }
 }
 
@@ -150,23 +138,15 @@ constexpr std::string_view kDegreeWords[] = {"mycket", "ganska", "v\xE4ldigt", "
 
 void PlaceDegreeBeforeParticle(std::vector<OutWordNode*>& order) {
     for (std::size_t i = 1; i + 1 < order.size(); ++i) {
-        if (order[i]->OutTag != "part" || !IsFiniteVerb(*order[i - 1])) continue;
+        if (order[i]->OutTag != "part" || !IsFiniteVerb(order[i - 1])) continue;
         const std::string_view next = order[i + 1]->SvText.view();
         // "mycket bra" stays together: the degree word is the next word's.
-        if (i + 2 < order.size() && (order[i + 2]->OutTag == "adj" || order[i + 2]->OutTag == "adv")) continue;
+        if (i + 2 < order.size() && (order[i + 2]->OutTag == "adj" || IsAdverb(order[i + 2]))) continue;
         if (std::find(std::begin(kDegreeWords), std::end(kDegreeWords), next) != std::end(kDegreeWords)) std::swap(order[i], order[i + 1]);
     }
 }
 
 bool IsObjectPronoun(const OutWordNode& w) { return w.OutTag == "ppob" || w.OutTag == "Ppob"; }
-
-bool IsNounPhraseWord(const OutWordNode& w) {
-    for (const std::string_view tag : {"det", "poss", "indf", "adj", "rord", "Rord", "n", "egnm"})
-        if (w.OutTag == tag) return true;
-    return false;
-}
-
-bool IsNoun(const OutWordNode& w) { return w.OutTag == "n" || w.OutTag == "egnm"; }
 
 // A person object said with a preposition goes after the thing object:
 // "berätta historien för mig", "säg det till mig".
@@ -179,8 +159,8 @@ void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
             ++end;
         } else {
             // The thing object ends on its first noun ("en saga", not "en saga varje natt").
-            while (end < order.size() && IsNounPhraseWord(*order[end]) && (end == i + 1 || !IsNoun(*order[end - 1]))) ++end;
-            while (end > i + 1 && !IsNoun(*order[end - 1])) --end;
+            while (end < order.size() && IsNounPhraseWord(order[end]) && (end == i + 1 || !IsNoun(order[end - 1]))) ++end;
+            while (end > i + 1 && !IsNoun(order[end - 1])) --end;
         }
         if (end == i + 1) continue;
         std::rotate(order.begin() + static_cast<std::ptrdiff_t>(i), order.begin() + static_cast<std::ptrdiff_t>(i + 1),
@@ -189,21 +169,13 @@ void PlaceDativeAfterObject(std::vector<OutWordNode*>& order) {
     }
 }
 
-struct NegativeIndefinite {
-    std::string_view any;
-    std::string_view none;
-};
-
-constexpr NegativeIndefinite kNegativeIndefinites[] = {
-    {"n\xE5gon", "ingen"}, {"n\xE5got", "inget"}, {"n\xE5gra", "inga"}, {"n\xE5gonting", "ingenting"}};
-
 // "inte någon" right after the finite verb of a main clause is "ingen":
 // "det finns ingen på gatan", "jag har inget". After a supine or in a
 // subordinate clause the negation stays ("jag har inte sett någon").
 void JoinNegativeIndefinite(std::vector<OutWordNode*>& order) {
     for (std::size_t i = 1; i + 1 < order.size(); ++i) {
         const OutWordNode& before = *order[i - 1];
-        if (order[i]->OutTag != "neg" || !(IsFiniteVerb(before) || before.OutTag == "ppsu")) continue;
+        if (order[i]->OutTag != "neg" || !(IsFiniteVerb(&before) || before.OutTag == "ppsu")) continue;
         for (const NegativeIndefinite& row : kNegativeIndefinites) {
             if (order[i + 1]->SvText != row.any) continue;
             order[i + 1]->SvText = row.none;
@@ -249,6 +221,10 @@ void ReorderOutput(TranslationState& s) {
     std::vector<OutWordNode*> order = OrderOf<OutWordNode>(s.OutList.Head);
     if (static_cast<int>(order.size()) == s.OutList.Count()) {
         PlaceVerbSecond(order, FactsOf(s));
+        PlaceSubordinateAdverbs(order);
+        PlacePronounsBeforeClauseAdverbs(order);
+        SplitVerbGroups(order);
+        PlaceMannerAdverbs(order);
         PlacePronounBeforeNegation(order);
         PlaceDegreeBeforeParticle(order);
         PlaceDativeAfterObject(order);

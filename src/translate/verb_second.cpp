@@ -8,32 +8,11 @@
 #include <utility>
 
 #include "core/capitalise.h"
+#include "translate/adverb_placement.h"
+#include "translate/output_words.h"
 
 namespace quelvo {
 namespace {
-
-std::vector<OutWordNode*>::iterator At(std::vector<OutWordNode*>& order, std::size_t i) {
-    return order.begin() + static_cast<std::ptrdiff_t>(i);
-}
-
-bool IsFiniteVerb(const OutWordNode* w) { return w->OutTag == "v" || w->OutTag == "hjv"; }
-
-bool HasTag(const OutWordNode* w, std::initializer_list<std::string_view> tags) {
-    for (const std::string_view tag : tags)
-        if (w->OutTag == tag) return true;
-    return false;
-}
-
-bool IsNounPhraseWord(const OutWordNode* w) { return HasTag(w, {"det", "poss", "indf", "adj", "rord", "Rord", "n", "egnm"}); }
-bool IsNoun(const OutWordNode* w) { return HasTag(w, {"n", "egnm"}); }
-
-// The places [begin, end) hold a noun phrase that ends on its noun.
-std::size_t NounPhraseEnd(const std::vector<OutWordNode*>& order, std::size_t begin) {
-    std::size_t end = begin;
-    while (end < order.size() && IsNounPhraseWord(order[end])) ++end;
-    while (end > begin && !IsNoun(order[end - 1])) --end;
-    return end;
-}
 
 // Where the prepositional phrase that starts at `begin` ends, taking in the
 // prepositional phrases that qualify its noun: "i huset av min far".
@@ -53,8 +32,13 @@ std::size_t PrepositionalPhraseEnd(const std::vector<OutWordNode*>& order, std::
 // otherwise.
 std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
     std::size_t end = 0;
-    if (HasTag(order[0], {"adv", "advx"})) {
-        while (end < order.size() && HasTag(order[end], {"adv", "advx"})) ++end;
+    if (IsAdverb(order[0]) || HasTag(order[0], {"advx"})) {
+        // A clause adverb after an adverbial of time or place is no part of
+        // it: "i morgon är det alltid".
+        const bool clauseAdverbs = HasTag(order[0], {kClauseAdverbTag});
+        while (end < order.size() && (IsAdverb(order[end]) || HasTag(order[end], {"advx"})) &&
+               (clauseAdverbs || !HasTag(order[end], {kClauseAdverbTag})))
+            ++end;
     } else if (HasTag(order[0], {"prep"}) && NounPhraseEnd(order, 1) > 1) {
         // A postposition closes the phrase ("för två år sedan").
         end = PrepositionalPhraseEnd(order, 0);
@@ -69,16 +53,6 @@ std::size_t FrontedElementEnd(const std::vector<OutWordNode*>& order) {
     }
     if (end < order.size() && HasTag(order[end], {"st"})) ++end;
     return end;
-}
-
-// Only the finite verb of a group written as one word ("kommer att",
-// "har just") goes before the subject; the rest stays after it.
-void SplitVerbGroup(OutWordNode& verb, OutWordNode& subjectEnd) {
-    const std::string text(verb.SvText.view());
-    const std::size_t blank = text.find(' ');
-    if (blank == std::string::npos) return;
-    verb.SvText = text.substr(0, blank);
-    subjectEnd.SvText = std::string(subjectEnd.SvText.view()) + text.substr(blank);
 }
 
 // "vilken bok": a question word with its noun opens the question.
@@ -108,12 +82,14 @@ void MoveCapital(OutWordNode& oldFirst, OutWordNode& newFirst) {
 }
 
 // A clause that opens with its subject has the finite verb right after it,
-// before an adverb: "Marta äter alltid", not "Marta alltid äter".
+// before its adverbs: "Marta äter alltid", "tågen kommer nästan alltid".
 void PlaceVerbBeforeAdverb(std::vector<OutWordNode*>& order) {
     const std::size_t adverb = HasTag(order[0], {"ppsu"}) ? 1 : NounPhraseEnd(order, 0);
-    if (adverb == 0 || adverb + 1 >= order.size()) return;
-    if (!HasTag(order[adverb], {"adv"}) || !IsFiniteVerb(order[adverb + 1])) return;
-    std::swap(order[adverb], order[adverb + 1]);
+    if (adverb == 0) return;
+    std::size_t verb = adverb;
+    while (verb < order.size() && IsAdverb(order[verb])) ++verb;
+    if (verb == adverb || verb >= order.size() || !IsFiniteVerb(order[verb])) return;
+    std::rotate(At(order, adverb), At(order, verb), At(order, verb + 1));
 }
 
 bool IsSPassive(const OutWordNode* w) {
@@ -155,30 +131,26 @@ void PlaceLateSubject(std::vector<OutWordNode*>& order) {
     std::rotate(At(order, finite + 1), At(order, pronoun), At(order, pronoun + 1));
 }
 
-// Adverbs that bind to the quantity after them: "nästan alla", "bara någon".
-constexpr std::string_view kFocusAdverbs[] = {"n\xE4stan", "bara", "endast", "\xE4ven", "inte"};
-
-bool IsFocusAdverb(const OutWordNode& w) {
-    return HasTag(&w, {"adv"}) && std::find(std::begin(kFocusAdverbs), std::end(kFocusAdverbs), w.SvText.view()) != std::end(kFocusAdverbs);
-}
-
 // Moves the finite verb that follows the subject to `start`, where the
 // subject began; adverbs between `start` and the subject ("innan ..., läser
 // jag alltid") go after the subject. False when no finite verb follows.
 bool MoveVerbBeforeSubject(std::vector<OutWordNode*>& order, std::size_t start, bool question) {
     std::size_t subject = start;
     if (!question)
-        while (subject < order.size() && HasTag(order[subject], {"adv"})) ++subject;
-    if (subject >= order.size()) return false;
-    std::size_t verb = HasTag(order[subject], {"ppsu", "Indx"}) ? subject + 1 : NounPhraseEnd(order, subject);
-    // A lone indefinite is a subject too: "lyckligtvis blev ingen skadad";
-    // not after an adverb that belongs to it ("nästan alla").
-    if (!question && verb == subject && HasTag(order[subject], {"indf"}) && !(subject > 0 && IsFocusAdverb(*order[subject - 1])))
-        verb = subject + 1;
-    if (verb == subject || verb >= order.size() || !IsFiniteVerb(order[verb])) return false;
+        while (subject < order.size() && IsAdverb(order[subject])) ++subject;
+    // A focus adverb belongs to the subject after it ("nästan alla").
+    std::size_t head = subject;
+    while (head < order.size() && HasTag(order[head], {kFocusAdverbTag})) ++head;
+    if (head >= order.size()) return false;
+    std::size_t verb = HasTag(order[head], {"ppsu", "Indx"}) ? head + 1 : NounPhraseEnd(order, head);
+    // A lone indefinite is a subject too: "lyckligtvis blev ingen skadad".
+    if (!question && verb == head && HasTag(order[head], {"indf"})) verb = head + 1;
+    if (verb == head || verb >= order.size() || !IsFiniteVerb(order[verb])) return false;
     std::rotate(At(order, start), At(order, verb), At(order, verb + 1));
     std::rotate(At(order, start + 1), At(order, start + 1 + (subject - start)), At(order, verb + 1));
-    SplitVerbGroup(*order[start], *order[start + (verb - subject)]);
+    // Only the finite verb of a group written as one word ("kommer att",
+    // "har just") goes before the subject; the rest stays after it.
+    MoveTailOnto(*order[start], *order[start + (verb - subject)]);
     return true;
 }
 
@@ -195,9 +167,10 @@ void PlaceCoordinatedVerbSecond(std::vector<OutWordNode*>& order) {
     for (std::size_t i = 1; i + 1 < order.size(); ++i) {
         if (!HasTag(order[i], {"Ykon"})) continue;
         std::vector<OutWordNode*> clause(At(order, i + 1), order.end());
+        OpeningAdverbs adverbs = TakeOpeningAdverbs(clause, false, false);
         const std::size_t start = FrontedElementEnd(clause);
-        if (start == 0 || !MoveVerbBeforeSubject(clause, start, false)) continue;
-        DropCommaBefore(clause, start);
+        if (start != 0 && MoveVerbBeforeSubject(clause, start, false)) DropCommaBefore(clause, start);
+        PutBackOpeningAdverbs(clause, adverbs);
         order.erase(At(order, i + 1), order.end());
         order.insert(order.end(), clause.begin(), clause.end());
     }
@@ -215,11 +188,9 @@ void PlaceExclamationSubject(std::vector<OutWordNode*>& order) {
     std::rotate(At(order, verb), At(order, verb + 1), At(order, subjectEnd));
 }
 
-}  // namespace
-
-void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
+// The verb of the main clause, and of a coordinated one, in second place.
+void PlaceClauseVerbs(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
     if (order.size() < 2) return;
-    if (facts.exclamation) return PlaceExclamationSubject(order);
     if (facts.question) PlaceLateSubject(order);
     PlaceCoordinatedVerbSecond(order);
     const std::size_t start = SubjectStart(order, facts.question);
@@ -233,4 +204,15 @@ void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts
     DropCommaBefore(order, start);
 }
 
+}  // namespace
+
+void PlaceVerbSecond(std::vector<OutWordNode*>& order, const SegmentFacts& facts) {
+    if (order.size() < 2) return;
+    if (facts.exclamation) return PlaceExclamationSubject(order);
+    OpeningAdverbs adverbs = TakeOpeningAdverbs(order, facts.question, facts.passive);
+    PlaceClauseVerbs(order, facts);
+    PutBackOpeningAdverbs(order, adverbs);
+}
+
 }  // namespace quelvo
+

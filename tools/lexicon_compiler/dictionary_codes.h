@@ -28,6 +28,8 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"de-on", kDeOnFlag},                     {"de-to", kDeToFlag},
     {"reflexive", kReflexiveFlag},            {"own-reflexive", kOwnReflexiveFlag},
     {"dative-for", kDativeForFlag},           {"dative-till", kDativeTillFlag},
+    {"clause-adverb", kClauseAdverbFlag},     {"manner", kMannerAdverbFlag},
+    {"focus", kFocusAdverbFlag},
 };
 
 struct NamedValue {
