@@ -204,11 +204,10 @@ void DropReviewed(CheckResult& result, const std::string& reviewText) {
     std::set<std::string> reviewed;
     for (const limp::TableRow& row : limp::ReadTable(reviewText))
         if (row.contains("word") && row.contains("codes")) reviewed.insert(row.at("word") + '\t' + row.at("codes"));
-    const auto kept = std::ranges::remove_if(result.disagreements, [&](const Disagreement& d) {
+    const auto dropped = std::erase_if(result.disagreements, [&](const Disagreement& d) {
         return reviewed.contains(d.word + '\t' + d.ourCodes);
     });
-    result.reviewed += static_cast<int>(kept.size());
-    result.disagreements.erase(kept.begin(), kept.end());
+    result.reviewed += static_cast<int>(dropped);
 }
 
 }  // namespace quelvo::lchk
