@@ -307,6 +307,21 @@ constexpr Row kQuedarRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Quedar, ClauseRules, testing::ValuesIn(kQuedarRows));
 
+// How a person is ("estar bien", "¿cómo estás?") is "må"; of a thing, "vara".
+constexpr Row kWellBeingRows[] = {
+    {"Estoy bien.", "Jag mår bra."},
+    {"¿Cómo estás?", "Hur mår du?"},
+    {"¿Cómo está tu madre?", "Hur mår din mor?"},
+    {"Mi padre está mal.", "Min far mår dåligt."},
+    {"Estamos muy bien, gracias.", "Vi mår mycket bra, tack."},
+    {"Mi abuela estaba mejor.", "Min farmor mådde bättre."},
+    {"No estoy bien.", "Jag mår inte bra."},
+    {"El médico dice que estoy bien.", "Läkaren säger att jag mår bra."},
+    {"Todo está bien.", "Allt är bra."},
+    {"La sopa está bien.", "Soppan är bra."},
+};
+INSTANTIATE_TEST_SUITE_P(WellBeing, ClauseRules, testing::ValuesIn(kWellBeingRows));
+
 // A nationality word with no article after a verb or "en" names the language.
 constexpr Row kLanguageRows[] = {
     {"Hablo español.", "Jag talar spanska."},

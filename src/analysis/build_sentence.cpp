@@ -14,6 +14,7 @@
 #include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/swedish_reflexives.h"
+#include "morphology/well_being.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
 
@@ -85,6 +86,7 @@ void RunSentencePasses(TranslationState& s) {
     ResolveLanguageNames(s);
     CarryHeadNounGender(s);
     AgreeSwedishReflexives(s);
+    ResolveWellBeing(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);
     MarkIntransitiveVerbs(s);

@@ -42,4 +42,11 @@ inline constexpr int kNoWord = -1;
 inline int SpClassOf(const WordNode* node) { return node != nullptr ? node->SpClass : kNoWord; }
 inline int FormCodeOf(const WordNode* node) { return node != nullptr ? node->FormCode : kNoWord; }
 
+// A name, a subject pronoun or a noun of a person (masculine or feminine).
+inline bool IsPersonWord(const WordNode* w) {
+    if (w == nullptr) return false;
+    if (w->SpClass == wc::kProperName || w->SpClass == wc::kSubjectPronoun) return true;
+    return w->SpClass == wc::kNoun && (w->Gender == 'm' || w->Gender == 'f');
+}
+
 }  // namespace quelvo
