@@ -115,6 +115,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Es más interesante que el libro.", "Det är mer intressant än boken."},
                     Row{"La casa es muy bonita.", "Huset är mycket vackert."}));
 
+// "demasiado" is "för" before an adjective or adverb, "för många" before a
+// plural noun, and "för mycket" elsewhere.
+INSTANTIATE_TEST_SUITE_P(
+    TooMuch, PredicateAgreement,
+    testing::Values(Row{"Es demasiado caro.", "Det är för dyrt."},
+                    Row{"La casa es demasiado grande.", "Huset är för stort."},
+                    Row{"Los zapatos son demasiado pequeños.", "Skorna är för små."},
+                    Row{"Llegas demasiado tarde.", "Du kommer för sent."},
+                    Row{"Tengo demasiados libros.", "Jag har för många böcker."},
+                    Row{"Hablas demasiado.", "Du talar för mycket."},
+                    Row{"Trabajas demasiado.", "Du arbetar för mycket."},
+                    Row{"Hay demasiada gente.", "Det finns för mycket folk."}));
+
 // Adjectives joined by "y" after the noun, with a degree adverb, all go
 // before the Swedish noun.
 INSTANTIATE_TEST_SUITE_P(

@@ -9,6 +9,7 @@
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
 #include "morphology/dative_pronouns.h"
+#include "morphology/degree_words.h"
 #include "morphology/head_gender.h"
 #include "morphology/language_names.h"
 #include "morphology/que_readings.h"
@@ -87,6 +88,7 @@ void RunSentencePasses(TranslationState& s) {
     CarryHeadNounGender(s);
     AgreeSwedishReflexives(s);
     ResolveWellBeing(s);
+    ResolveDegreeWords(s);
     PrepareSerForms(s);
     RunPhraseGrammar(s);
     MarkIntransitiveVerbs(s);
