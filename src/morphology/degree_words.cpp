@@ -25,8 +25,6 @@ bool IsAdjectiveOrAdverb(const WordNode* w) {
                             OneOf(w->SpClass, {wc::kAdjective, wc::kAdverb}));
 }
 
-bool IsPluralNoun(const WordNode* w) { return w != nullptr && w->SpClass == wc::kNoun && w->FormCode == fc::kPlural; }
-
 void SetSwedish(WordNode& w, std::string_view swedish) {
     w.SvWord = swedish;
     w.SvForm = swedish;
