@@ -103,6 +103,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Tengo menos libros que tú.", "Jag har färre böcker än du."},
                     Row{"La casa es menos grande.", "Huset är mindre stort."}));
 
+// "lo más" is a definite superlative, and an adjective in "-er", "-el", "-en"
+// takes it by its ending.
+INSTANTIATE_TEST_SUITE_P(
+    Superlatives, Comparison,
+    testing::Values(Row{"Es lo más importante.", "Det är det viktigaste."},
+                    Row{"Lo más importante es la salud.", "Det viktigaste är hälsan."},
+                    Row{"Lo más difícil fue el principio.", "Det svåraste var början."},
+                    Row{"Hice lo más fácil.", "Jag gjorde det lättaste."},
+                    Row{"Lo más bonito es el mar.", "Det vackraste är havet."},
+                    Row{"Es la ciudad más bonita del mundo.", "Det är den vackraste staden i världen."},
+                    Row{"Es el camino más sencillo.", "Det är den enklaste vägen."},
+                    Row{"Lo menos importante es el precio.", "Det minst viktiga är priset."}));
+
 // After "det är" the adjective is neuter, with degree words between them too.
 INSTANTIATE_TEST_SUITE_P(
     DegreeWords, PredicateAgreement,
