@@ -36,12 +36,6 @@ bool EmitGoingTo(TranslationState& s, int formCode) {
     return false;
 }
 
-std::string_view MustText(const WordNode& w) {
-    if (IsSpanish(w.Prev, "no"))
-        return w.FormCode == fc::kParticiple || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
-    return w.FormCode == fc::kParticiple ? "m\xE5st" : "m\xE5ste";
-}
-
 // The construction takes in the next phrase. The last phrase of the list
 // stays current, so the dispatch never steps from a missing phrase.
 void TakeInNextPhrase(TranslationState& s) {
