@@ -1,0 +1,79 @@
+#include "render/tener_states.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "render/emission.h"
+#include "render/phrase_progress.h"
+#include "render/verb_word.h"
+#include "render/verb_word_tests.h"
+#include "swedish/word_output.h"
+
+namespace quelvo {
+namespace {
+
+// The Swedish verb of a state and the word after it, by the number of the
+// subject; an empty word: the verb alone says the state.
+struct TenerState {
+    std::string_view noun;
+    std::string_view verb;
+    std::string_view singular;
+    std::string_view plural;
+};
+
+constexpr std::array kTenerStates{
+    TenerState{"fr\xEDo", "frysa", "", ""},
+    TenerState{"calor", "vara", "varm", "varma"},
+    TenerState{"hambre", "vara", "hungrig", "hungriga"},
+    TenerState{"sed", "vara", "t\xF6rstig", "t\xF6rstiga"},
+    TenerState{"miedo", "vara", "r\xE4" "dd", "r\xE4" "dda"},
+    TenerState{"sue\xF1o", "vara", "s\xF6mnig", "s\xF6mniga"},
+    TenerState{"cuidado", "vara", "f\xF6rsiktig", "f\xF6rsiktiga"},
+    TenerState{"raz\xF3n", "ha", "r\xE4tt", "r\xE4tt"},
+    TenerState{"prisa", "ha", "br\xE5ttom", "br\xE5ttom"},
+    TenerState{"suerte", "ha", "tur", "tur"},
+};
+
+// "vara", "frysa" and "ha" are all of the irregular verb group.
+constexpr std::uint16_t kIrregularVerbGroup = 9;
+constexpr int kFirstPluralPerson = 4;
+
+const TenerState* FindState(const WordNode* w) {
+    if (w == nullptr) return nullptr;
+    for (const auto& state : kTenerStates)
+        if (w->SpText == state.noun) return &state;
+    return nullptr;
+}
+
+bool IsMuch(const WordNode* w) { return IsSpanish(w, "mucho") || IsSpanish(w, "mucha"); }
+
+// "miedo de"/"miedo a" + what is feared: "rädd för".
+void MarkFearedThing(WordNode* afterNoun) {
+    if (IsSpanish(afterNoun, "de") || IsSpanish(afterNoun, "a")) afterNoun->SvWord = "f\xF6r";
+}
+
+}  // namespace
+
+bool EmitTenerState(TranslationState& s) {
+    WordNode* verb = s.CurWord;
+    if (verb == nullptr || s.PhraseCursor == nullptr) return false;
+    const bool much = IsMuch(verb->Next);
+    WordNode* noun = much ? verb->Next->Next : verb->Next;
+    const TenerState* state = FindState(noun);
+    const int phrases = PhrasesHolding(s.PhraseCursor, much ? 2 : 1);
+    if (state == nullptr || phrases == 0) return false;
+    if (state->noun == "miedo") MarkFearedThing(noun->Next);
+    EmitConjugatedAs(s, state->verb, kIrregularVerbGroup);
+    if (much) EmitAndStep(s, "mycket", "adv", "adv");
+    if (state->singular.empty()) {
+        AdvanceWord(s);
+    } else {
+        const bool plural = verb->PersonNo >= kFirstPluralPerson;
+        EmitAndStep(s, plural ? state->plural : state->singular, "adj", "adj");
+    }
+    for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
+    return true;
+}
+
+}  // namespace quelvo
