@@ -13,26 +13,27 @@
 namespace quelvo {
 namespace {
 
-// The Swedish verb of a state and the word after it, by the number of the
-// subject; an empty word: the verb alone says the state.
+// The Swedish verb of a state and the word after it, by the number and
+// gender of the subject; an empty word: the verb alone says the state.
 struct TenerState {
     std::string_view noun;
     std::string_view verb;
     std::string_view singular;
+    std::string_view neuter;
     std::string_view plural;
 };
 
 constexpr std::array kTenerStates{
-    TenerState{"fr\xEDo", "frysa", "", ""},
-    TenerState{"calor", "vara", "varm", "varma"},
-    TenerState{"hambre", "vara", "hungrig", "hungriga"},
-    TenerState{"sed", "vara", "t\xF6rstig", "t\xF6rstiga"},
-    TenerState{"miedo", "vara", "r\xE4" "dd", "r\xE4" "dda"},
-    TenerState{"sue\xF1o", "vara", "s\xF6mnig", "s\xF6mniga"},
-    TenerState{"cuidado", "vara", "f\xF6rsiktig", "f\xF6rsiktiga"},
-    TenerState{"raz\xF3n", "ha", "r\xE4tt", "r\xE4tt"},
-    TenerState{"prisa", "ha", "br\xE5ttom", "br\xE5ttom"},
-    TenerState{"suerte", "ha", "tur", "tur"},
+    TenerState{"fr\xEDo", "frysa", "", "", ""},
+    TenerState{"calor", "vara", "varm", "varmt", "varma"},
+    TenerState{"hambre", "vara", "hungrig", "hungrigt", "hungriga"},
+    TenerState{"sed", "vara", "t\xF6rstig", "t\xF6rstigt", "t\xF6rstiga"},
+    TenerState{"miedo", "vara", "r\xE4" "dd", "r\xE4" "dd", "r\xE4" "dda"},
+    TenerState{"sue\xF1o", "vara", "s\xF6mnig", "s\xF6mnigt", "s\xF6mniga"},
+    TenerState{"cuidado", "vara", "f\xF6rsiktig", "f\xF6rsiktigt", "f\xF6rsiktiga"},
+    TenerState{"raz\xF3n", "ha", "r\xE4tt", "r\xE4tt", "r\xE4tt"},
+    TenerState{"prisa", "ha", "br\xE5ttom", "br\xE5ttom", "br\xE5ttom"},
+    TenerState{"suerte", "ha", "tur", "tur", "tur"},
 };
 
 // "vara", "frysa" and "ha" are all of the irregular verb group.
@@ -47,6 +48,18 @@ const TenerState* FindState(const WordNode* w) {
 }
 
 bool IsMuch(const WordNode* w) { return IsSpanish(w, "mucho") || IsSpanish(w, "mucha"); }
+
+// A neuter noun right before the verb ("el ni�o [no] tiene") is its subject;
+// a subject said by the verb alone is a person.
+bool HasNeuterSubject(const WordNode* verb) {
+    const WordNode* before = IsSpanish(verb->Prev, "no") ? verb->Prev->Prev : verb->Prev;
+    return HasSpanishClass(before, {wc::kNoun}) && before->Gender == 't';
+}
+
+std::string_view StateWord(const TenerState& state, const WordNode& verb) {
+    if (verb.PersonNo >= kFirstPluralPerson) return state.plural;
+    return HasNeuterSubject(&verb) ? state.neuter : state.singular;
+}
 
 // "miedo de"/"miedo a" + what is feared: "rädd för".
 void MarkFearedThing(WordNode* afterNoun) {
@@ -69,8 +82,7 @@ bool EmitTenerState(TranslationState& s) {
     if (state->singular.empty()) {
         AdvanceWord(s);
     } else {
-        const bool plural = verb->PersonNo >= kFirstPluralPerson;
-        EmitAndStep(s, plural ? state->plural : state->singular, "adj", "adj");
+        EmitAndStep(s, StateWord(*state, *verb), "adj", "adj");
     }
     for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
     return true;
