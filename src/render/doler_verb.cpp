@@ -14,7 +14,7 @@ constexpr std::uint16_t kHaGroup = 9;  // "ha" is of the irregular verb group
 bool IsMuch(const WordNode* w) { return IsSpanish(w, "mucho") || IsSpanish(w, "mucha"); }
 
 // "no me duele nada": the negation went into "nada" and the "no" says
-// nothing; "någonstans" then needs it back.
+// nothing; "nÃ¥gonstans" then needs it back.
 bool NegationFolded(const WordNode& doler) {
     const WordNode* no = PrevOf(doler.Prev);
     return IsSpanish(no, "no") && no->SvWord.empty();

@@ -49,7 +49,7 @@ const TenerState* FindState(const WordNode* w) {
 
 bool IsMuch(const WordNode* w) { return IsSpanish(w, "mucho") || IsSpanish(w, "mucha"); }
 
-// A neuter noun right before the verb ("el niño [no] tiene") is its subject;
+// A neuter noun right before the verb ("el niÃ±o [no] tiene") is its subject;
 // a subject said by the verb alone is a person.
 bool HasNeuterSubject(const WordNode* verb) {
     const WordNode* before = IsSpanish(verb->Prev, "no") ? verb->Prev->Prev : verb->Prev;

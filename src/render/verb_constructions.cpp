@@ -3,6 +3,7 @@
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "morphology/verb_routines.h"
+#include "render/age_question.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "render/tener_states.h"
@@ -64,8 +65,6 @@ void EmitTimeAgo(TranslationState& s) {
     for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
 }
 
-bool IsYears(const WordNode* w) { return IsSpanish(w, "a\xF1o") || IsSpanish(w, "a\xF1os"); }
-
 }  // namespace
 
 void VerbAcabar(TranslationState& s) {
@@ -99,8 +98,8 @@ void VerbTener(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     const WordNode* next = w->Next;
-    // An age is "vara" + the years in every tense: "tenía veinte años", "var tjugo år".
-    if (HasSpanishClass(next, {wc::kNumeral}) && IsYears(next->Next)) return EmitConjugatedAs(s, "vara", kBeGroup);
+    // An age is "vara" + the years in every tense: "tenÃ­a veinte aÃ±os", "var tjugo Ã¥r".
+    if ((HasSpanishClass(next, {wc::kNumeral}) && IsYears(next->Next)) || AsksAge(w)) return EmitConjugatedAs(s, "vara", kBeGroup);
     if (EmitTenerState(s)) return;
     if (IsSpanish(next, "que") && IsInfinitive(next->Next)) {
         EmitAdded(s, MustText(*w), "hjv");

@@ -30,7 +30,7 @@ bool AchesSomewhere(const WordNode* doler) {
 }
 
 // The words of a short noun phrase that names a person: "Juan", "mi madre",
-// "el señor García".
+// "el seÃ±or GarcÃ­a".
 constexpr std::array<std::string_view, 5> kNameTags{"egnm", "n", "det", "poss", "adj"};
 constexpr int kMaxNameWords = 4;
 
