@@ -1,5 +1,6 @@
 #include "render/age_question.h"
 
+#include "core/word_classes.h"
 #include "render/phrase_progress.h"
 #include "render/verb_word_tests.h"
 #include "swedish/word_output.h"
@@ -12,6 +13,15 @@ constexpr int kFirstPluralPerson = 4;
 }  // namespace
 
 bool IsYears(const WordNode* w) { return IsSpanish(w, "a\xF1o") || IsSpanish(w, "a\xF1os"); }
+
+bool StatesAge(const WordNode* tener) {
+    const WordNode* w = NextOf(tener);
+    if (!HasSpanishClass(w, {wc::kNumeral})) return false;
+    // "treinta y dos años"
+    while (HasSpanishClass(w, {wc::kNumeral}) || (IsSpanish(w, "y") && HasSpanishClass(w->Next, {wc::kNumeral})))
+        w = w->Next;
+    return IsYears(w);
+}
 
 bool AsksAge(const WordNode* tener) {
     const WordNode* years = PrevOf(tener);

@@ -9,6 +9,9 @@ namespace quelvo {
 // True for "año" and "años".
 bool IsYears(const WordNode* w);
 
+// True for "tener" + a number + "años": an age told ("tengo veinte años").
+bool StatesAge(const WordNode* tener);
+
 // True for a form of "tener" right after "cuántos años".
 bool AsksAge(const WordNode* tener);
 

@@ -61,9 +61,11 @@ std::string_view StateWord(const TenerState& state, const WordNode& verb) {
     return HasNeuterSubject(&verb) ? state.neuter : state.singular;
 }
 
-// "miedo de"/"miedo a" + what is feared: "rädd för".
+// "miedo de"/"miedo a" + what is feared: "rädd för"; "no tiene miedo de
+// nada" is "inte rädd för någonting".
 void MarkFearedThing(WordNode* afterNoun) {
     if (IsSpanish(afterNoun, "de") || IsSpanish(afterNoun, "a")) afterNoun->SvWord = "f\xF6r";
+    if (IsSpanish(afterNoun, "de nada")) afterNoun->SvWord = "f\xF6r n\xE5gonting";
 }
 
 }  // namespace
@@ -74,8 +76,13 @@ bool EmitTenerState(TranslationState& s) {
     const bool much = IsMuch(verb->Next);
     WordNode* noun = much ? verb->Next->Next : verb->Next;
     const TenerState* state = FindState(noun);
-    const int phrases = PhrasesHolding(s.PhraseCursor, much ? 2 : 1);
-    if (state == nullptr || phrases == 0) return false;
+    if (state == nullptr) return false;
+    // "tienen hambre y sed": a second state said by the same verb joins it.
+    const TenerState* joined = IsSpanish(noun->Next, "y") ? FindState(noun->Next->Next) : nullptr;
+    if (joined != nullptr && (joined->verb != state->verb || state->singular.empty())) joined = nullptr;
+    const int words = (much ? 2 : 1) + (joined != nullptr ? 2 : 0);
+    const int phrases = PhrasesHolding(s.PhraseCursor, words);
+    if (phrases == 0) return false;
     if (state->noun == "miedo") MarkFearedThing(noun->Next);
     EmitConjugatedAs(s, state->verb, kIrregularVerbGroup);
     if (much) EmitAndStep(s, "mycket", "adv", "adv");
@@ -83,6 +90,10 @@ bool EmitTenerState(TranslationState& s) {
         AdvanceWord(s);
     } else {
         EmitAndStep(s, StateWord(*state, *verb), "adj", "adj");
+    }
+    if (joined != nullptr) {
+        EmitAndStep(s, "och", "konj", "konj");
+        EmitAndStep(s, StateWord(*joined, *verb), "adj", "adj");
     }
     for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
     return true;

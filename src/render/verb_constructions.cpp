@@ -99,7 +99,7 @@ void VerbTener(TranslationState& s) {
     if (w == nullptr) return;
     const WordNode* next = w->Next;
     // An age is "vara" + the years in every tense: "tenía veinte años", "var tjugo år".
-    if ((HasSpanishClass(next, {wc::kNumeral}) && IsYears(next->Next)) || AsksAge(w)) return EmitConjugatedAs(s, "vara", kBeGroup);
+    if (StatesAge(w) || AsksAge(w)) return EmitConjugatedAs(s, "vara", kBeGroup);
     if (EmitTenerState(s)) return;
     if (IsSpanish(next, "que") && IsInfinitive(next->Next)) {
         EmitAdded(s, MustText(*w), "hjv");
