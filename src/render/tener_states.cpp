@@ -8,6 +8,7 @@
 #include "render/phrase_progress.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
+#include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 
 namespace quelvo {
@@ -68,6 +69,17 @@ void MarkFearedThing(WordNode* afterNoun) {
     if (IsSpanish(afterNoun, "de nada")) afterNoun->SvWord = "f\xF6r n\xE5gonting";
 }
 
+// "och" + the second state, with its own verb when the first one's is
+// another: "är hungriga och törstiga", "fryser och är hungrig".
+void EmitJoinedState(TranslationState& s, const TenerState& first, const TenerState& joined, const WordNode& verb) {
+    EmitAndStep(s, "och", "konj", "konj");
+    Str30 form(joined.verb);
+    MakeSwedishVerbForm(s, form, kIrregularVerbGroup, verb.FormCode);
+    if (joined.singular.empty()) return EmitAndStep(s, form, "v", "v");
+    if (joined.verb != first.verb) EmitAdded(s, form, "v");
+    EmitAndStep(s, StateWord(joined, verb), "adj", "adj");
+}
+
 }  // namespace
 
 bool EmitTenerState(TranslationState& s) {
@@ -79,7 +91,6 @@ bool EmitTenerState(TranslationState& s) {
     if (state == nullptr) return false;
     // "tienen hambre y sed": a second state said by the same verb joins it.
     const TenerState* joined = IsSpanish(noun->Next, "y") ? FindState(noun->Next->Next) : nullptr;
-    if (joined != nullptr && (joined->verb != state->verb || state->singular.empty())) joined = nullptr;
     const int words = (much ? 2 : 1) + (joined != nullptr ? 2 : 0);
     const int phrases = PhrasesHolding(s.PhraseCursor, words);
     if (phrases == 0) return false;
@@ -91,10 +102,7 @@ bool EmitTenerState(TranslationState& s) {
     } else {
         EmitAndStep(s, StateWord(*state, *verb), "adj", "adj");
     }
-    if (joined != nullptr) {
-        EmitAndStep(s, "och", "konj", "konj");
-        EmitAndStep(s, StateWord(*joined, *verb), "adj", "adj");
-    }
+    if (joined != nullptr) EmitJoinedState(s, *state, *joined, *verb);
     for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
     return true;
 }
