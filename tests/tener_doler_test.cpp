@@ -40,10 +40,11 @@ constexpr Row kStateRows[] = {
     {"Siempre tengo miedo a la oscuridad.", "Jag är alltid rädd för mörkret."},
     {"Mañana tendrás hambre.", "I morgon kommer du att vara hungrig."},
     {"Los perros tenían mucho miedo de la tormenta.", "Hundarna var mycket rädda för stormen."},
+    {"Ayer tenía frío y sueño.", "I går frös jag och var sömnig."},
 };
 INSTANTIATE_TEST_SUITE_P(States, TenerDoler, testing::ValuesIn(kStateRows));
 
-// "doler": the object pronoun, or the name after "a", is the subject and the
+// "doler": the object pronoun, or the name or pronoun after "a", is the subject and the
 // body part follows "ont i"; with no one aching it stays "göra ont".
 constexpr Row kAcheRows[] = {
     {"Le duelen los pies.", "Han har ont i fötterna."},
@@ -54,6 +55,8 @@ constexpr Row kAcheRows[] = {
     {"Ayer nos dolían las piernas.", "I går hade vi ont i benen."},
     {"A mi madre no le duele la rodilla.", "Min mor har inte ont i knät."},
     {"La herida duele mucho.", "Såret gör mycket ont."},
+    {"A ella le duele la cabeza.", "Hon har ont i huvudet."},
+    {"A nosotros nos gusta el fútbol.", "Vi tycker om fotbollen."},
 };
 INSTANTIATE_TEST_SUITE_P(Aches, TenerDoler, testing::ValuesIn(kAcheRows));
 

@@ -17,6 +17,10 @@ std::string_view ExperiencerSubject(const WordNode* pronoun);
 // the pronoun. True for such an "a" (NamesExperiencer) and for the pronoun
 // after it (ExperiencerNamedBefore).
 bool NamesExperiencer(const WordNode* a);
+
+// The Swedish subject for a stressed pronoun ("mí": "jag", "ella": "hon");
+// empty for other words.
+std::string_view StressedSubject(const WordNode* w);
 bool ExperiencerNamedBefore(const WordNode* pronoun);
 
 }  // namespace quelvo

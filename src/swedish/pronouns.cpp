@@ -151,13 +151,15 @@ bool HasRelativeSubject(const WordNode& verb) {
 // "¿qué tenía tu abuela?", "¿cuántos años tenía tu abuela?": the object
 // asked for stands before a shared first-and-third form, so a noun phrase
 // after it is its subject.
-constexpr std::array<std::string_view, 5> kFrontedObjectWords{"qu\xE9", "cu\xE1nto", "cu\xE1nta", "cu\xE1ntos", "cu\xE1ntas"};
+constexpr std::array<std::string_view, 5> kFrontedObjectWords{"qu\xE9", "cu\xE1nto", "cu\xE1nta", "cu\xE1ntos",
+                                                              "cu\xE1ntas"};
 // A time phrase ("la semana pasada") may follow the verb as well: only a
 // possessive or a name opens a subject for certain.
 constexpr std::array<std::string_view, 2> kSubjectOpeners{"poss", "egnm"};
 
 bool HasSubjectAfterFrontedObject(const WordNode& verb) {
-    if (!Contains(FirstAndThirdPersonForms, verb.FormCode) || verb.Prev == nullptr || verb.Next == nullptr) return false;
+    if (!Contains(FirstAndThirdPersonForms, verb.FormCode) || verb.Prev == nullptr || verb.Next == nullptr)
+        return false;
     const WordNode* asked = verb.Prev->SpClass == wc::kNoun ? verb.Prev->Prev : verb.Prev;
     return asked != nullptr && Contains(kFrontedObjectWords, asked->SpWord.view()) &&
            Contains(kSubjectOpeners, verb.Next->ClassTag.view());
