@@ -41,6 +41,8 @@ constexpr Row kStateRows[] = {
     {"Mañana tendrás hambre.", "I morgon kommer du att vara hungrig."},
     {"Los perros tenían mucho miedo de la tormenta.", "Hundarna var mycket rädda för stormen."},
     {"Ayer tenía frío y sueño.", "I går frös jag och var sömnig."},
+    {"Los niños han tenido hambre.", "Barnen har varit hungriga."},
+    {"Vamos a tener hambre.", "Vi kommer att vara hungriga."},
 };
 INSTANTIATE_TEST_SUITE_P(States, TenerDoler, testing::ValuesIn(kStateRows));
 

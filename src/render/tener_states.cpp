@@ -57,9 +57,21 @@ bool HasNeuterSubject(const WordNode* verb) {
     return HasSpanishClass(before, {wc::kNoun}) && before->Gender == 't';
 }
 
+// The finite verb that carries the subject's person: the auxiliary before a
+// participle or an infinitive ("han tenido", "van a tener").
+constexpr int kMaxWordsBack = 2;
+
+const WordNode& FiniteVerb(const WordNode& verb) {
+    const WordNode* finite = &verb;
+    for (int back = 0; back < kMaxWordsBack && finite->PersonNo == 0 && finite->Prev != nullptr; ++back)
+        finite = finite->Prev;
+    return *finite;
+}
+
 std::string_view StateWord(const TenerState& state, const WordNode& verb) {
-    if (verb.PersonNo >= kFirstPluralPerson) return state.plural;
-    return HasNeuterSubject(&verb) ? state.neuter : state.singular;
+    const WordNode& finite = FiniteVerb(verb);
+    if (finite.PersonNo >= kFirstPluralPerson) return state.plural;
+    return HasNeuterSubject(&finite) ? state.neuter : state.singular;
 }
 
 // "miedo de"/"miedo a" + what is feared: "rädd för"; "no tiene miedo de
@@ -95,7 +107,11 @@ bool EmitTenerState(TranslationState& s) {
     const int phrases = PhrasesHolding(s.PhraseCursor, words);
     if (phrases == 0) return false;
     if (state->noun == "miedo") MarkFearedThing(noun->Next);
-    EmitConjugatedAs(s, state->verb, kIrregularVerbGroup);
+    // The Swedish verb replaces "ha" for every form ("vamos a tener" takes
+    // the word itself as its infinitive).
+    verb->SvWord = state->verb;
+    verb->SvCode3 = kIrregularVerbGroup;
+    EmitConjugatedVerb(s);
     if (much) EmitAndStep(s, "mycket", "adv", "adv");
     if (state->singular.empty()) {
         AdvanceWord(s);

@@ -117,6 +117,8 @@ void VerbIr(TranslationState& s) {
     if (IsSpanish(next, "a") && IsInfinitive(next->Next) && EmitGoingTo(s, w->FormCode)) {
         AdvanceWord(s);
         AdvanceWord(s);
+        // "vamos a tener hambre": "kommer att vara hungriga".
+        if (IsSpanish(s.CurWord, "tener") && EmitTenerState(s)) return;
         EmitConjugatedVerb(s);
         return;
     }
