@@ -5,6 +5,7 @@
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
+#include "render/doler_verb.h"
 #include "render/emission.h"
 #include "render/existential_verb.h"
 #include "render/verb_constructions.h"
@@ -30,6 +31,7 @@ constexpr std::array kSpecialVerbs{
     SpecialVerb{"dejar", VerbDejar},         SpecialVerb{"seguir", VerbSeguir},
     SpecialVerb{"mandar", VerbMandar},       SpecialVerb{"servir", VerbServir},
     SpecialVerb{"caber", VerbCaber},         SpecialVerb{"quedar", VerbQuedar},
+    SpecialVerb{"doler", VerbDoler},
 };
 
 const SpecialVerb* FindSpecialVerb(std::string_view spWord) {
