@@ -91,6 +91,24 @@ constexpr Row kPassiveSubjectRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(PassiveSubjects, ClauseRules, testing::ValuesIn(kPassiveSubjectRows));
 
+// "se" whose verb disagrees with the noun after it, or has a subject before
+// it, is no passive: the verb is active with its own subject and Swedish
+// leaves "se" out; a noun agreeing with the verb is still a passive subject.
+constexpr Row kDativeSeRows[] = {
+    {"Se comieron toda la tarta.", "De åt upp hela tårtan."},
+    {"Juan se comió la manzana.", "Juan åt upp äpplet."},
+    {"¿Se bebieron todo el vino?", "Drack de upp hela vinet?"},
+    {"No se comieron la sopa.", "De åt inte upp soppan."},
+    {"Creo que se comieron la tarta.", "Jag tror att de åt upp tårtan."},
+    {"Se compraron una casa en la playa.", "De köpte ett hus på stranden."},
+    {"Mis padres se compraron un coche nuevo.", "Mina föräldrar köpte en ny bil."},
+    {"Se construyeron dos puentes.", "Två broar byggdes."},
+    {"La casa se vendió el año pasado.", "Huset såldes förra året."},
+    {"Se lavó las manos.", "Han tvättade händerna."},
+    {"Se casaron en mayo.", "De gifte sig i maj."},
+};
+INSTANTIATE_TEST_SUITE_P(DativeSe, ClauseRules, testing::ValuesIn(kDativeSeRows));
+
 // A verb whose Swedish takes a preposition keeps it before an object and
 // drops it without one; "esperar que" is hoping, not waiting.
 constexpr Row kVerbPrepositionRows[] = {
