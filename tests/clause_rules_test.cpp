@@ -109,6 +109,23 @@ constexpr Row kDativeSeRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(DativeSe, ClauseRules, testing::ValuesIn(kDativeSeRows));
 
+// "estar" that places a building or place is "ligga", also in a question,
+// a relative clause or the past; a person or a thing stays "vara", and so
+// does "estar" before an adjective.
+constexpr Row kLyingPlaceRows[] = {
+    {"¿Dónde estaba el museo?", "Var låg museet?"},
+    {"El hotel no está en la playa.", "Hotellet ligger inte på stranden."},
+    {"Creo que la iglesia está cerca del río.", "Jag tror att kyrkan ligger nära floden."},
+    {"El museo que está en la plaza es nuevo.", "Museet som ligger på torget är nytt."},
+    {"El pueblo estaba en un valle.", "Byn låg i en dal."},
+    {"¿Está el restaurante en esta calle?", "Ligger restaurangen på den här gatan?"},
+    {"París está en Francia.", "Paris ligger i Frankrike."},
+    {"Juan está en Madrid.", "Juan är i Madrid."},
+    {"Los niños están en la escuela.", "Barnen är i skolan."},
+    {"El museo está abierto.", "Museet är öppet."},
+};
+INSTANTIATE_TEST_SUITE_P(LyingPlaces, ClauseRules, testing::ValuesIn(kLyingPlaceRows));
+
 // A verb whose Swedish takes a preposition keeps it before an object and
 // drops it without one; "esperar que" is hoping, not waiting.
 constexpr Row kVerbPrepositionRows[] = {

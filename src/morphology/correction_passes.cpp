@@ -34,6 +34,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolvePersonAdjectives(s);
     ResolveCountComparatives(s);
     ResolveRecentPeriods(s);
+    ResolveLyingPlaces(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }

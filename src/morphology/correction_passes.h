@@ -35,6 +35,8 @@ void ResolveCountComparatives(TranslationState& s);
 // preposition: "senaste" (de senaste dagarna, under det senaste året);
 // "próximos" before a plural period: "kommande".
 void ResolveRecentPeriods(TranslationState& s);
+// "estar" placing a building or place flagged "site": "ligga".
+void ResolveLyingPlaces(TranslationState& s);
 
 // Runs after the class resolvers: an adjective after a noun ("xadj") takes
 // its form as the first member of a Swedish compound.
