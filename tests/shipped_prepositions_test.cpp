@@ -84,5 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Leí el libro durante los últimos días del viaje.", "Jag läste boken under resans sista dagar."},
                     Row{"El último año de la guerra fue terrible.", "Krigets sista år var hemskt."}));
 
+// A day gone by is "i söndags" by the tense of its clause, also after an
+// event noun ("del domingo"); one to come and every such day take "på".
+INSTANTIATE_TEST_SUITE_P(
+    DaysByTense, TimeExpressions,
+    testing::Values(Row{"El terremoto del domingo destruyó la ciudad.", "Jordbävningen i söndags förstörde staden."},
+                    Row{"El terremoto del domingo ha causado graves daños.", "Jordbävningen i söndags har orsakat allvarliga skador."},
+                    Row{"El domingo llovía mucho.", "I söndags regnade det mycket."},
+                    Row{"¿Qué hiciste el sábado?", "Vad gjorde du i lördags?"},
+                    Row{"No trabajé el viernes.", "Jag arbetade inte i fredags."},
+                    Row{"Dijo que vendrá el martes.", "Han sade att han kommer att komma på tisdag."},
+                    Row{"Los sábados leímos un libro.", "På lördagar läste vi en bok."},
+                    Row{"Hasta el lunes.", "Till måndag."}));
+
 }  // namespace
 }  // namespace quelvo
