@@ -93,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(PassiveSubjects, ClauseRules, testing::ValuesIn(kPassiv
 
 // "se" whose verb disagrees with the noun after it, or has a subject before
 // it, is no passive: the verb is active with its own subject and Swedish
-// leaves "se" out; a noun agreeing with the verb is still a passive subject.
+// leaves "se" out; a noun agreeing with the verb is still a passive subject,
+// and a verb of saying keeps the impersonal "man".
 constexpr Row kDativeSeRows[] = {
     {"Se comieron toda la tarta.", "De åt upp hela tårtan."},
     {"Juan se comió la manzana.", "Juan åt upp äpplet."},
@@ -106,6 +107,8 @@ constexpr Row kDativeSeRows[] = {
     {"La casa se vendió el año pasado.", "Huset såldes förra året."},
     {"Se lavó las manos.", "Han tvättade händerna."},
     {"Se casaron en mayo.", "De gifte sig i maj."},
+    {"Se dice muchas cosas.", "Man säger många saker."},
+    {"Se espera el tren.", "Man väntar på tåget."},
 };
 INSTANTIATE_TEST_SUITE_P(DativeSe, ClauseRules, testing::ValuesIn(kDativeSeRows));
 

@@ -1,5 +1,9 @@
 #include "morphology/dative_se.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "morphology/class_tests.h"
@@ -13,6 +17,12 @@ constexpr int kThirdSingular = 3;
 constexpr int kThirdPlural = 6;
 // Words a noun phrase may open with before its noun (toda la, sus dos grandes).
 constexpr int kMaxWordsBeforeNoun = 3;
+
+// Verbs of saying and believing take the impersonal "man": "se cree que"
+// is "man tror att".
+constexpr std::array<std::string_view, 18> kVerbsOfSaying{
+    "decir",    "creer",    "pensar",   "saber",   "opinar",    "suponer",  "considerar", "contar",  "comentar",
+    "esperar",  "calcular", "estimar",  "afirmar", "asegurar",  "sospechar", "prever",    "anunciar", "explicar"};
 
 bool IsNoun(const WordNode* w) { return w != nullptr && w->ClassTag == "n"; }
 
@@ -60,6 +70,11 @@ int PersonOfSubjectBefore(const WordNode& se) {
 
 }  // namespace
 
+bool IsVerbOfSaying(const WordNode* verb) {
+    return verb != nullptr && std::find(kVerbsOfSaying.begin(), kVerbsOfSaying.end(), verb->SpWord.view()) !=
+                                  kVerbsOfSaying.end();
+}
+
 bool IsActiveSe(const WordNode& se) {
     const WordNode* verb = se.Next;
     if (verb == nullptr || !(IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb))) return IsDativeSe(se);
@@ -72,7 +87,7 @@ bool IsDativeSe(const WordNode& se) {
     const WordNode* verb = se.Next;
     if (se.SpWord != "se" || verb == nullptr || !IsVerbClass(verb->SpClass)) return false;
     if (!OneOf(verb->PersonNo, {kThirdSingular, kThirdPlural})) return false;
-    if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb)) return false;
+    if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb) || IsVerbOfSaying(verb)) return false;
     const WordNode* object = ObjectNoun(*verb);
     if (object == nullptr) return false;
     return PersonOfNoun(*object) != verb->PersonNo || PersonOfSubjectBefore(se) == verb->PersonNo;

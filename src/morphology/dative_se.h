@@ -7,6 +7,10 @@
 
 namespace quelvo {
 
+// A verb of saying or believing, whose "se" is the impersonal "man" ("se
+// cree que": man tror att).
+bool IsVerbOfSaying(const WordNode* verb);
+
 // `se` stands before a finite verb in the third person whose object noun
 // phrase follows it, and either that noun differs from the verb in number
 // (a passive subject would agree) or a subject agreeing with the verb

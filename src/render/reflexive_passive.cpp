@@ -144,17 +144,6 @@ void ReflexiveActive(TranslationState& s) {
     if (saysPronoun) EmitAdded(s, pronoun->SvWord, "refl");
 }
 
-// Verbs of saying and believing take the impersonal "man": "se cree que"
-// is "man tror att".
-constexpr std::array<std::string_view, 18> kVerbsOfSaying{
-    "decir",    "creer",    "pensar",   "saber",   "opinar",    "suponer",  "considerar", "contar",  "comentar",
-    "esperar",  "calcular", "estimar",  "afirmar", "asegurar",  "sospechar", "prever",    "anunciar", "explicar"};
-
-bool IsVerbOfSaying(const WordNode* verb) {
-    return verb != nullptr && std::find(kVerbsOfSaying.begin(), kVerbsOfSaying.end(), verb->SpWord.view()) !=
-                                  kVerbsOfSaying.end();
-}
-
 constexpr std::array<int, 15> kNounPhraseClasses{1, 2, 10, 12, 13, 15, 16, 20, 21, 22, 24, 45, 47, 48, 60};
 constexpr std::array<int, 4> kPrepositionClasses{7, 55, 56, 57};
 constexpr std::array<int, 2> kNegationAndAdverbClasses{5, 17};
@@ -199,7 +188,8 @@ void DativeActive(TranslationState& s) {
 
 void ManActive(TranslationState& s) {  // se cree: man tror
     EmitMan(s);
-    EmitFormedVerb(s, "v");
+    if (s.CurWord != nullptr && IsParticleVerb(*s.CurWord)) EmitParticleVerb(s);
+    else EmitFormedVerb(s, "v");
 }
 
 void ReflexivePassive(TranslationState& s) {  // se vende: säljs
