@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(DativeSe, ClauseRules, testing::ValuesIn(kDativeSeRows)
 
 // "estar" that places a building or place is "ligga", also in a question,
 // a relative clause or the past; a person or a thing stays "vara", and so
-// does "estar" before an adjective.
+// does "estar" before an adjective or a state ("en crisis").
 constexpr Row kLyingPlaceRows[] = {
     {"¿Dónde estaba el museo?", "Var låg museet?"},
     {"El hotel no está en la playa.", "Hotellet ligger inte på stranden."},
@@ -126,6 +126,8 @@ constexpr Row kLyingPlaceRows[] = {
     {"Juan está en Madrid.", "Juan är i Madrid."},
     {"Los niños están en la escuela.", "Barnen är i skolan."},
     {"El museo está abierto.", "Museet är öppet."},
+    {"La ciudad está en crisis.", "Staden är i kris."},
+    {"El hospital está muy cerca.", "Sjukhuset ligger mycket nära."},
 };
 INSTANTIATE_TEST_SUITE_P(LyingPlaces, ClauseRules, testing::ValuesIn(kLyingPlaceRows));
 

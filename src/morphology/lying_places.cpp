@@ -13,14 +13,27 @@
 namespace quelvo {
 namespace {
 
-// The words that open a place after "estar" (en la plaza, cerca, aquí); a
-// preposition of several words ("al lado de", "cerca de") opens one too.
-constexpr std::string_view kPlaceWords[] = {"en",    "a",     "entre", "sobre",    "aqu\xED", "all\xED",
-                                            "all\xE1", "ah\xED", "cerca", "lejos", "enfrente"};
+// The words that open a place after "estar" (cerca del río, aquí).
+constexpr std::string_view kPlaceWords[] = {
+    "aqu\xED",       "all\xED",     "all\xE1",      "ah\xED",      "cerca",       "lejos",        "enfrente",
+    "cerca de",      "lejos de",    "junto a",      "frente a",    "delante de",  "detr\xE1s de", "a el lado de",
+    "en medio de",   "encima de",   "debajo de",    "dentro de",   "fuera de",    "a lo largo de"};
 
+// "a" before a distance or a quarter of the compass: "a diez kilómetros", "al sur".
+bool IsDistance(const WordNode* next) {
+    if (next == nullptr) return false;
+    return next->SpClass == wc::kNumeral ||
+           (next->SpWord == "el" && OneOf(SpWordOf(next->Next), {"norte", "sur", "este", "oeste"}));
+}
+
+// "en", "entre" and "sobre" before a place, not before a bare noun of a state
+// ("en crisis", "en venta"); a degree word may come first ("muy cerca").
 bool IsPlaceWord(const WordNode* w) {
+    if (w != nullptr && OneOf(w->SpWord.view(), {"muy", "bastante", "tan", "m\xE1s"})) w = w->Next;
     if (w == nullptr) return false;
-    if (w->SpClass == wc::kPrpx) return true;
+    const WordNode* next = w->Next;
+    if (OneOf(w->SpWord.view(), {"en", "entre", "sobre"})) return next != nullptr && next->ClassTag != "n";
+    if (w->SpWord == "a") return IsDistance(next);
     for (const std::string_view word : kPlaceWords)
         if (w->SpWord == word) return true;
     return false;
