@@ -222,8 +222,9 @@ bool NamesPeriod(const WordNode& de) {
     return FollowsNoun(de) && IsIn(DefiniteArticles, de.Next) && IsPlacedPeriod(de.Next->Next);
 }
 
-// A time that the time words made one adverbial ("del mes pasado": förra
-// månaden) follows its noun without a preposition.
+// An adverbial of several words ("del mes pasado": förra månaden, "de todos
+// los días": varje dag, "de al lado": bredvid) follows its noun without a
+// preposition.
 bool NamesTimeWords(const WordNode& de) { return FollowsNoun(de) && HasClass(de.Next, wc::kAdvx); }
 
 void RenderDe(WordNode& word, Rendering& r) {
