@@ -1,7 +1,7 @@
 // "estar" that places a building or a place is "ligga": "¿Dónde está la
-// estación?" is "Var ligger stationen?", "Madrid está en el centro de
-// España" "Madrid ligger i centrum av Spanien". A person or a movable thing
-// stays "vara", and so does "estar" before an adjective or participle.
+// estación?" is "Var ligger stationen?", "Madrid está en España" "Madrid
+// ligger i Spanien". A person or a movable thing stays "vara", and so does
+// "estar" before an adjective, a participle or a state ("en crisis").
 #include <string_view>
 
 #include "core/word_classes.h"
