@@ -10,6 +10,7 @@
 #include "morphology/class_tests.h"
 #include "morphology/context_tests.h"
 #include "morphology/imperatives.h"
+#include "morphology/late_subjects.h"
 #include "morphology/staging.h"
 #include "morphology/verb_homographs.h"
 #include "morphology/tense_cues.h"
@@ -35,6 +36,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolveCountComparatives(s);
     ResolveRecentPeriods(s);
     ResolveLyingPlaces(s);
+    FrontLateSubjects(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }
