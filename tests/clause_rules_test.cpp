@@ -378,7 +378,7 @@ constexpr Row kLateSubjectRows[] = {
     {"Vive aquí mi abuela.", "Min farmor bor här."},
     {"¿Cuándo llega el tren?", "När kommer tåget?"},
     {"¿Viene tu hermana?", "Kommer din syster?"},
-    {"El hombre que llegó el lunes.", "Mannen som kom på måndag."},
+    {"El hombre que llegó el lunes.", "Mannen som kom i måndags."},
 };
 INSTANTIATE_TEST_SUITE_P(LateSubjects, ClauseRules, testing::ValuesIn(kLateSubjectRows));
 
