@@ -101,6 +101,9 @@ inline constexpr DictionaryFlag kInfinitiveAttFlag{CodeField::SpCode3, 1U << 7};
 inline constexpr DictionaryFlag kDativeForFlag{CodeField::SpCode3, 1U << 8};      // a person pronoun object is "för mig"
 inline constexpr DictionaryFlag kDativeTillFlag{CodeField::SpCode3, 1U << 9};     // a person pronoun object is "till mig"
 inline constexpr DictionaryFlag kSVerbFlag{CodeField::SvCode3, 1U << 7};
+// A building or place, which "estar" places with "ligga" (la estación está
+// en el centro: stationen ligger i centrum).
+inline constexpr DictionaryFlag kSiteFlag{CodeField::SpCode3, 1U << 12};
 // What "de" after a verb becomes: "från" (venir de), "om" (hablar de), or
 // nothing, the Swedish verb taking an object (salir de: lämna).
 inline constexpr DictionaryFlag kDeFromFlag{CodeField::SpCode3, 1U << 2};
