@@ -398,6 +398,20 @@ constexpr Row kDutyRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Duty, ClauseRules, testing::ValuesIn(kDutyRows));
 
+// In an indirect question the negation goes before the verb, as in any
+// subordinate clause; a direct question keeps it after.
+constexpr Row kIndirectQuestionRows[] = {
+    {"No sé por qué no viene.", "Jag vet inte varför han inte kommer."},
+    {"No entiendo por qué no me has llamado.", "Jag förstår inte varför du inte har kallat mig."},
+    {"¿Por qué no vienes?", "Varför kommer du inte?"},
+    {"Este verano vamos a pasar dos semanas en Italia.", "I sommar kommer vi att passera två veckor i Italien."},
+    {"Este invierno hace frío.", "I vinter är det kallt."},
+    {"Esta primavera llueve mucho.", "I vår regnar det mycket."},
+    {"Este otoño estudiamos mucho.", "I höst studerar vi mycket."},
+    {"Creo que no viene.", "Jag tror att han inte kommer."},
+};
+INSTANTIATE_TEST_SUITE_P(IndirectQuestions, ClauseRules, testing::ValuesIn(kIndirectQuestionRows));
+
 // A nationality word with no article after a verb or "en" names the language.
 constexpr Row kLanguageRows[] = {
     {"Hablo español.", "Jag talar spanska."},

@@ -67,6 +67,17 @@ inline void MoveTailOnto(OutWordNode& word, OutWordNode& to) {
 // and the clause adverbs stand before the finite verb.
 inline constexpr std::string_view kSubordinators[] = {"att", "som", "n\xE4r", "om", "eftersom", "fast", "innan", "medan", "d\xE5", "tills", "ifall"};
 
+// The question words that open an indirect question after the verb of
+// another clause ("jag förstår inte varför du inte ringer").
+inline constexpr std::string_view kIndirectQuestionWords[] = {"varf\xF6r", "var", "vart", "hur", "vad", "vem",
+                                                              "vilken", "vilket", "vilka"};
+
+inline bool IsIndirectQuestionWord(const OutWordNode* w) {
+    if (w->Prev == nullptr || w->Prev->OutTag == "st") return false;
+    return std::find(std::begin(kIndirectQuestionWords), std::end(kIndirectQuestionWords), w->SvText.view()) !=
+           std::end(kIndirectQuestionWords);
+}
+
 inline bool IsSubordinator(const OutWordNode* w) {
     const std::string_view text = w->SvText.view();
     if (text.empty()) return false;

@@ -24,11 +24,12 @@ void MoveCapital(OutWordNode& neg, OutWordNode& verb) {
     verb.SvText = Capitalised(verb.SvText);
 }
 
-// The negation stands in a subordinate clause when a subordinator comes
-// before it with no finite verb, comma or coordinating conjunction between.
+// The negation stands in a subordinate clause when a subordinator or the
+// word of an indirect question comes before it with no finite verb, comma
+// or coordinating conjunction between.
 bool InSubordinateClause(const OutWordNode& n) {
     for (const OutWordNode* w = n.Prev; w != nullptr; w = w->Prev) {
-        if (IsSubordinator(w)) return true;
+        if (IsSubordinator(w) || IsIndirectQuestionWord(w)) return true;
         if (IsFiniteVerb(w) || w->OutTag == "st" || w->OutTag == "Ykon") return false;
     }
     return false;
