@@ -8,10 +8,10 @@
 #include "analysis/word_lookup.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
+#include "morphology/complement_verbs.h"
 #include "morphology/dative_pronouns.h"
 #include "morphology/head_gender.h"
 #include "morphology/language_names.h"
-#include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/swedish_reflexives.h"
 #include "morphology/correction_passes.h"
@@ -79,13 +79,13 @@ void RunSentencePasses(TranslationState& s) {
     RunCorrectionPasses(s);
     ResolveWordClasses(s);
     ResolveOwnReflexiveVerbs(s);
-    ResolveVerbsBeforeQue(s);
     ResolveDativePronouns(s);
     ResolvePostnominalAdjectives(s);
     ResolveLanguageNames(s);
     CarryHeadNounGender(s);
     AgreeSwedishReflexives(s);
     PrepareSerForms(s);
+    ResolveComplementVerbs(s);
     RunPhraseGrammar(s);
     MarkIntransitiveVerbs(s);
     VivirDePass(s);

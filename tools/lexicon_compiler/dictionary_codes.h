@@ -29,7 +29,7 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"reflexive", kReflexiveFlag},            {"own-reflexive", kOwnReflexiveFlag},
     {"dative-for", kDativeForFlag},           {"dative-till", kDativeTillFlag},
     {"clause-adverb", kClauseAdverbFlag},     {"manner", kMannerAdverbFlag},
-    {"focus", kFocusAdverbFlag},
+    {"focus", kFocusAdverbFlag},              {"destination", kDestinationFlag},
 };
 
 struct NamedValue {
