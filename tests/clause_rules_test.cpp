@@ -292,6 +292,21 @@ constexpr Row kSaberRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Saber, ClauseRules, testing::ValuesIn(kSaberRows));
 
+// "quedarse" is staying ("stanna"); "quedar" alone is what remains, and with an
+// adjective or participle it is becoming.
+constexpr Row kQuedarRows[] = {
+    {"Me quedo en casa.", "Jag stannar hemma."},
+    {"Nos quedamos aquí.", "Vi stannar här."},
+    {"Te quedas conmigo.", "Du stannar med mig."},
+    {"Os quedáis en el hotel.", "Ni stannar på hotellet."},
+    {"No me quedo.", "Jag stannar inte."},
+    {"Quiero quedarme aquí.", "Jag vill stanna här."},
+    {"Ella se queda.", "Hon stannar."},
+    {"Quedan dos días.", "Det återstår två dagar."},
+    {"Me quedé sorprendido.", "Jag blev förvånad."},
+};
+INSTANTIATE_TEST_SUITE_P(Quedar, ClauseRules, testing::ValuesIn(kQuedarRows));
+
 // A nationality word with no article after a verb or "en" names the language.
 constexpr Row kLanguageRows[] = {
     {"Hablo español.", "Jag talar spanska."},

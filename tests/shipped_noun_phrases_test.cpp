@@ -90,6 +90,31 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Es el libro más interesante.", "Det är den mest intressanta boken."},
                     Row{"Es el hombre más triste.", "Det är den mest ledsna mannen."}));
 
+// "menos" before an adjective is "mindre", after an article "minst", with the
+// adjective's plain form; never its comparative.
+INSTANTIATE_TEST_SUITE_P(
+    Less, Comparison,
+    testing::Values(Row{"Es menos caro.", "Det är mindre dyrt."},
+                    Row{"Ella es menos inteligente que yo.", "Hon är mindre intelligent än jag."},
+                    Row{"Es el coche menos caro.", "Det är den minst dyra bilen."},
+                    Row{"Es menos importante.", "Det är mindre viktigt."},
+                    Row{"Es menos interesante que el libro.", "Det är mindre intressant än boken."},
+                    Row{"Trabajo menos.", "Jag arbetar mindre."},
+                    Row{"Tengo menos libros que tú.", "Jag har färre böcker än du."},
+                    Row{"La casa es menos grande.", "Huset är mindre stort."}));
+
+// After "det är" the adjective is neuter, with degree words between them too.
+INSTANTIATE_TEST_SUITE_P(
+    DegreeWords, PredicateAgreement,
+    testing::Values(Row{"Es muy importante.", "Det är mycket viktigt."},
+                    Row{"Era muy difícil.", "Det var mycket svårt."},
+                    Row{"Será muy fácil.", "Det kommer att vara mycket lätt."},
+                    Row{"Es bastante caro.", "Det är ganska dyrt."},
+                    Row{"Es tan bonito.", "Det är så vackert."},
+                    Row{"Leer es muy importante.", "Att läsa är mycket viktigt."},
+                    Row{"Es más interesante que el libro.", "Det är mer intressant än boken."},
+                    Row{"La casa es muy bonita.", "Huset är mycket vackert."}));
+
 // Adjectives joined by "y" after the noun, with a degree adverb, all go
 // before the Swedish noun.
 INSTANTIATE_TEST_SUITE_P(
@@ -193,7 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Ella es alta.", "Hon är lång."},
                     Row{"El árbol es alto.", "Trädet är högt."},
                     Row{"Los precios son altos.", "Priserna är höga."},
-                    Row{"La mesa es baja.", "Bordet är lågt."}));
+                    Row{"La mesa es baja.", "Bordet är lågt."},
+                    Row{"Juan es más alto que yo.", "Juan är längre än jag."},
+                    Row{"Ella es menos alta que yo.", "Hon är mindre lång än jag."}));
 
 // "unos", "unas" before a numeral give a rough amount; before a noun "några".
 INSTANTIATE_TEST_SUITE_P(

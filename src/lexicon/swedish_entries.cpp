@@ -1,5 +1,6 @@
 #include "lexicon/swedish_entries.h"
 
+#include <algorithm>
 #include <array>
 
 #include "lexicon/dictionary_format.h"
@@ -40,6 +41,13 @@ std::variant<SwedishEntryFile, FileFault> SwedishEntryFile::Read(std::string_vie
 const SwedishEntry* SwedishEntryFile::Find(std::int32_t entryNumber) const { return EntryAt(byNumber_.Find(entryNumber)); }
 
 const SwedishEntry* SwedishEntryFile::FindByWord(std::string_view svWord) const { return EntryAt(byWord_.Find(svWord)); }
+
+const SwedishEntry* SwedishEntryFile::FindByWordAndClass(std::string_view svWord, int svClass) const {
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const SwedishEntry& e) {
+        return e.SvWord == svWord && ClassOfCode(e.SvCode1) == svClass;
+    });
+    return found == entries_.end() ? nullptr : &*found;
+}
 
 void LookupSwedishEntry(TranslationState& s, bool& found) {
     const SwedishEntry* entry = s.Dict.SwedishEntries().Find(ReadNumber(s.StagedWord.SvKey));

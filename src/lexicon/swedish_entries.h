@@ -31,7 +31,10 @@ public:
     static std::variant<SwedishEntryFile, FileFault> Read(std::string_view bytes);
     const SwedishEntry* Find(std::int32_t entryNumber) const;
     // The first entry whose Swedish word is `svWord`.
-    const SwedishEntry* FindByWord(std::string_view svWord) const ;
+    const SwedishEntry* FindByWord(std::string_view svWord) const;
+    // The first entry of `svWord` in the word class `svClass` ("kort" the
+    // adjective, not the noun); a scan, for the few rules that need it.
+    const SwedishEntry* FindByWordAndClass(std::string_view svWord, int svClass) const;
 
 private:
     const SwedishEntry* EntryAt(const std::uint32_t* position) const {

@@ -29,10 +29,10 @@ bool IsPersonWord(const WordNode* w) {
 }
 
 // The subject before "ser"/"estar" that the adjective describes ("Juan es
-// muy alto"): the nearest noun, name or pronoun before the verb.
+// muy alto", "es más alto"): the nearest noun, name or pronoun before the verb.
 const WordNode* SubjectBefore(const WordNode& adjective) {
     const WordNode* w = adjective.Prev;
-    while (w != nullptr && w->SpClass == wc::kAdverb) w = w->Prev;
+    while (w != nullptr && (w->SpClass == wc::kAdverb || w->SpClass == wc::kMer)) w = w->Prev;
     if (w == nullptr || !OneOf(w->SpWord.view(), {"ser", "estar"})) return nullptr;
     for (w = w->Prev; w != nullptr && w->SpClass != wc::kPunctuation; w = w->Prev)
         if (w->SpClass == wc::kNoun || w->SpClass == wc::kProperName || w->SpClass == wc::kSubjectPronoun) return w;
@@ -50,7 +50,7 @@ void ResolvePersonAdjectives(TranslationState& s) {
         if (n->SvClass != wc::kAdjective || !DescribesPerson(*n)) continue;
         for (const PersonReading& row : PersonReadings) {
             if (n->SvWord != row.thing) continue;
-            const SwedishEntry* entry = s.Dict.SwedishEntries().FindByWord(row.person);
+            const SwedishEntry* entry = s.Dict.SwedishEntries().FindByWordAndClass(row.person, wc::kAdjective);
             if (entry == nullptr) break;
             WordFields staged;
             StageSwedishEntry(staged, *entry);

@@ -29,23 +29,29 @@ bool Listed(const std::string_view (&list)[N], const Str30& word) {
     return std::find(std::begin(list), std::end(list), word.view()) != std::end(list);
 }
 
-// "det är viktigt", "det kommer att vara viktigt", and after an infinitive
-// subject "att läsa är viktigt".
-bool FollowsDetAr(const TranslationState& s) {
+// The degree words that may stand between the copula and its adjective:
+// "det är mycket viktigt", "det är mindre dyrt".
+constexpr std::string_view kDegreeWords[] = {"mycket", "mer", "mindre", "s\xE5", "ganska", "v\xE4ldigt", "lite",
+                                             "helt", "alltf\xF6r", "f\xF6r", "riktigt", "extremt"};
+
+}  // namespace
+
+bool IsNeuterPredicative(const TranslationState& s) {
     int verb = s.OutCount - 1;
+    while (verb > 1 && Listed(kDegreeWords, OutWordAt(s, verb))) --verb;
     if (Listed(kCopulaInfinitives, OutWordAt(s, verb)) && Listed(kFutureAuxiliaries, OutWordAt(s, verb - 1))) --verb;
     else if (!Listed(kCopulas, OutWordAt(s, verb))) return false;
     return OutWordAt(s, verb - 1) == "det" || OpensWithInfinitiveSubject(s.WordList.Head);
 }
 
-// The neuter predicative (det är viktigt) is the adjective's neuter singular
-// by its adjective class, which leaves "bra" and "gratis" as they are.
 Str30 PredicativeNeuter(TranslationState& s, const WordNode& word) {
     Str30 form = word.SvWord;
     if (form == "god") return "gott";
     InflectAdjective(s, form, 't', 1, word.SvCode2, 'o');
     return form;
 }
+
+namespace {
 
 bool IsNounWord(const WordNode* w) { return w != nullptr && w->SpClass == wc::kNoun; }
 
@@ -93,7 +99,7 @@ void RenderAdjective(TranslationState& s) {
     WordNode& word = *s.CurWord;
     Str30 form = word.SvWord;
     if (s.OutCount >= kFirstPredicativeSlot) {
-        if (FollowsDetAr(s)) form = PredicativeNeuter(s, word);
+        if (IsNeuterPredicative(s)) form = PredicativeNeuter(s, word);
         else InflectAdjective(s, form, GenderToAgree(word), word.FormCode, word.SvCode2, 'o');
     }
     EmitAndRecord(s, form, "adj");

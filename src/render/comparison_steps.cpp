@@ -3,6 +3,7 @@
 // comparison group (suffix, "mer"/"mest", or an irregular form).
 #include "render/comparison_steps.h"
 
+#include "render/adjective_word.h"
 #include "render/adverbs.h"
 #include "render/noun_phrase_steps.h"
 #include "swedish/comparison.h"
@@ -27,10 +28,14 @@ std::uint32_t GroupAfterMas(const TranslationState& s, const NounPhrase& np) {
     return ComparisonGroupOf(s.CurWord->Next->SvCode1);
 }
 
-// "más" becomes a word of its own and the adjective follows, agreeing.
+// "más" becomes a word of its own and the adjective follows, agreeing; after
+// "det är" in the neuter ("det är mer intressant", "mindre dyrt").
 void EmitWithMarker(TranslationState& s, const NounPhrase& np, std::string_view marker) {
     EmitAndRecord(s, marker, "mer");
-    if (s.CurWord != nullptr) EmitAgreedAdjective(s, np, MemberTagAt(s, np));
+    if (s.CurWord == nullptr) return;
+    const Str8 tag = MemberTagAt(s, np);
+    if (tag == "adj" && IsNeuterPredicative(s)) EmitAndRecord(s, PredicativeNeuter(s, *s.CurWord), "adj");
+    else EmitAgreedAdjective(s, np, tag);
 }
 
 void EmitSuperlative(TranslationState& s, const NounPhrase& np) {
@@ -59,10 +64,17 @@ void EmitComparative(TranslationState& s, const NounPhrase& np) {
     else FyllIAdjSup_4(s, adjective);
 }
 
+// "menos" has words of its own before the adjective's plain form: "mindre
+// dyr", "den minst dyra"; it never takes the adjective's comparative.
+bool IsLess(const TranslationState& s) { return s.CurWord->SpWord == "menos"; }
+
+std::string_view MoreWord(const TranslationState& s) { return IsLess(s) ? "mindre" : "mer"; }
+std::string_view MostWord(const TranslationState& s) { return IsLess(s) ? "minst" : "mest"; }
+
 // "más" with nothing after it.
 bool MasStandsAlone(TranslationState& s) {
     if (s.CurWord->Next != nullptr) return false;
-    EmitAndRecord(s, "mer", "mer");
+    EmitAndRecord(s, MoreWord(s), "mer");
     return true;
 }
 
@@ -70,29 +82,31 @@ bool MasStandsAlone(TranslationState& s) {
 
 void RunCompare(TranslationState& s, NounPhrase& np) {
     if (MasStandsAlone(s)) return;
-    if (np.indefinite != 0) EmitComparative(s, np);
+    if (IsLess(s)) EmitWithMarker(s, np, np.indefinite != 0 ? MoreWord(s) : MostWord(s));
+    else if (np.indefinite != 0) EmitComparative(s, np);
     else EmitSuperlative(s, np);
 }
 
 void RunMeraCompare(TranslationState& s, NounPhrase& np) {
     if (MasStandsAlone(s)) return;
-    if (np.indefinite != 0) EmitWithMarker(s, np, "mera");
+    if (IsLess(s)) EmitWithMarker(s, np, np.indefinite != 0 ? MoreWord(s) : MostWord(s));
+    else if (np.indefinite != 0) EmitWithMarker(s, np, "mera");
     else EmitSuperlative(s, np);
 }
 
 void RunMerOrMest(TranslationState& s, const NounPhrase& np) {
-    EmitAndRecord(s, np.indefinite != 0 ? "mer" : "mest", "mer");
+    EmitAndRecord(s, np.indefinite != 0 ? MoreWord(s) : MostWord(s), "mer");
 }
 
 // "más lejos" is "längre bort"; "más" before another adverb "mer".
 void RunMoreAdverb(TranslationState& s) {
     const WordNode* next = s.CurWord->Next;
-    if (next != nullptr && next->SpWord == "lejos") {
+    if (next != nullptr && next->SpWord == "lejos" && !IsLess(s)) {
         EmitAndRecord(s, "l\xE4ngre bort", "adv");
         AdvanceWord(s);
         return;
     }
-    EmitAndRecord(s, "mer", "mer");
+    EmitAndRecord(s, MoreWord(s), "mer");
     EmitAdverb(s);
 }
 

@@ -13,6 +13,7 @@
 #include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
 #include "lexicon/swedish_word_lookup.h"
+#include "morphology/reflexive_verbs.h"
 #include "render/emission.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
@@ -127,6 +128,9 @@ void VerbQuedar(TranslationState& s) {
     WordNode* next = w->Next;
     if (HasClassTag(next, {"vadj", "vperf", "adj"}) || IsSpanish(next, "sin"))
         return EmitConjugatedAs(s, "bli", 9);
+    // "me quedo en casa": with its reflexive pronoun the verb is the stay of
+    // its own dictionary entry (stannar), never what remains.
+    if (ReflexivePronounOf(w) != nullptr) return EmitConjugatedVerb(s);
     if (IsSpanish(next, "adelante") || IsSpanish(next, "atr\xE1s")) return EmitConjugatedAs(s, "komma", 9);
     if (IsSpanish(next, "por")) next->SvWord = "att";
     // What remains comes after the verb, and "det" stands in its place
