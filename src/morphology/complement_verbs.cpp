@@ -37,8 +37,8 @@ constexpr std::array kComplementVerbs{
 // The nouns of those who play a sport: "jugar" after them is "spela".
 constexpr std::array<std::string_view, 5> kPlayers{"equipo", "selecci\xF3n", "jugador", "club", "futbolista"};
 
-// "ir al extranjero": the expression that is a destination by itself.
-constexpr std::array<std::string_view, 1> kDestinationExpressions{"a el extranjero"};
+// "ir al extranjero": the expressions that are a destination by themselves.
+constexpr std::array<std::string_view, 2> kDestinationExpressions{"a el extranjero", "a el campo"};
 
 // A noun or a name, not a time word: "te llamo el lunes" names no one.
 bool IsNounWord(const WordNode* w) {
