@@ -55,5 +55,20 @@ constexpr Row kCallRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Calling, VerbChoice, testing::ValuesIn(kCallRows));
 
+// "bien" is "väl" with "conocer" and "recordar", "bra" with other verbs; a
+// person object after it loses its "a" and goes before it.
+constexpr Row kKnowingWellRows[] = {
+    {"No conozco bien la ciudad.", "Jag känner inte staden väl."},
+    {"Conozco bien a tu padre.", "Jag känner din far väl."},
+    {"Mis padres conocen muy bien a María.", "Mina föräldrar känner María mycket väl."},
+    {"Creo que no conoces bien a mi hermana.", "Jag tror att du inte känner min syster väl."},
+    {"¿Conocéis bien el camino?", "Känner ni vägen väl?"},
+    {"Nadie lo conoce bien.", "Ingen känner honom väl."},
+    {"Recuerdo bien aquel día.", "Jag kommer ihåg den dagen väl."},
+    {"Conozco a Juan y habla bien.", "Jag känner Juan och han talar bra."},
+    {"Veo bien a mi hermano.", "Jag ser min bror bra."},
+};
+INSTANTIATE_TEST_SUITE_P(KnowingWell, VerbChoice, testing::ValuesIn(kKnowingWellRows));
+
 }  // namespace
 }  // namespace quelvo

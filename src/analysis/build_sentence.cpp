@@ -14,6 +14,7 @@
 #include "morphology/language_names.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/swedish_reflexives.h"
+#include "morphology/verb_adverbs.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
 
@@ -86,6 +87,7 @@ void RunSentencePasses(TranslationState& s) {
     AgreeSwedishReflexives(s);
     PrepareSerForms(s);
     ResolveComplementVerbs(s);
+    ResolveVerbAdverbs(s);
     RunPhraseGrammar(s);
     MarkIntransitiveVerbs(s);
     VivirDePass(s);
