@@ -9,8 +9,9 @@ class VerbChoice : public ShippedSentences {};
 
 TEST_P(VerbChoice, GivesTheSwedishLine) { ExpectLine(); }
 
-// "ir a" + a named place or a place one travels to is "åka till"; a place
-// close by keeps "gå", and so does "ir a" + infinitive.
+// "ir a" + a named place or a place one travels to, or "ir" in a vehicle, is
+// "åka"; a place close by keeps "gå", and so do a vehicle that goes and "ir
+// a" + infinitive.
 constexpr Row kDestinationRows[] = {
     {"El año que viene iremos a Noruega.", "Nästa år kommer vi att åka till Norge."},
     {"¿Vas a Londres en mayo?", "Åker du till London i maj?"},
@@ -19,6 +20,9 @@ constexpr Row kDestinationRows[] = {
     {"Ella se fue a Alemania.", "Hon åkte till Tyskland."},
     {"No quiero ir al extranjero.", "Jag vill inte åka utomlands."},
     {"Nunca vamos al campo.", "Vi åker aldrig ut på landet."},
+    {"Mi padre va a la oficina en coche.", "Min far åker till kontoret med bil."},
+    {"¿Vas en autobús?", "Åker du med buss?"},
+    {"El tren va a Sevilla.", "Tåget går till Sevilla."},
     {"Los niños van al colegio.", "Barnen går till skolan."},
     {"Vamos a la tienda.", "Vi går till affären."},
     {"Voy a comprar pan.", "Jag kommer att köpa bröd."},

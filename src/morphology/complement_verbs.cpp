@@ -37,6 +37,10 @@ constexpr std::array kComplementVerbs{
 // The nouns of those who play a sport: "jugar" after them is "spela".
 constexpr std::array<std::string_view, 5> kPlayers{"equipo", "selecci\xF3n", "jugador", "club", "futbolista"};
 
+// Vehicles: one "åker" in them, and they "går" themselves.
+constexpr std::array<std::string_view, 9> kVehicles{"coche",   "tren", "autob\xFAs", "avi\xF3n", "barco",
+                                                    "metro",   "taxi", "moto",        "bicicleta"};
+
 // "ir al extranjero": the expressions that are a destination by themselves.
 constexpr std::array<std::string_view, 2> kDestinationExpressions{"a el extranjero", "a el campo"};
 
@@ -73,24 +77,47 @@ const WordNode* NounAfterA(const WordNode& verb) {
     return SpWordOf(a) == "a" ? HeadNoun(a->Next) : nullptr;
 }
 
+bool IsClauseEnd(const WordNode& w) { return OneOf(w.SpClass, {wc::kPunctuation, wc::kComma}); }
+
+// The nearest noun before the verb in its clause, or null.
+const WordNode* NounBefore(const WordNode& verb) {
+    for (const WordNode* w = verb.Prev; w != nullptr && !IsClauseEnd(*w); w = w->Prev)
+        if (IsNounWord(w)) return w;
+    return nullptr;
+}
+
 bool IsDestinationExpression(const WordNode* w) {
     for (const std::string_view expression : kDestinationExpressions)
         if (SpWordOf(w) == expression) return true;
     return false;
 }
 
+bool IsVehicleWord(std::string_view spWord) {
+    return std::find(kVehicles.begin(), kVehicles.end(), spWord) != kVehicles.end();
+}
+
+bool IsVehicle(const WordNode* noun) { return noun != nullptr && IsVehicleWord(noun->SpWord.view()); }
+
+// "en" + a vehicle in the verb's clause, as an expression ("en coche") or
+// with its own noun phrase ("en el coche de mi padre").
+bool GoesByVehicle(const WordNode& verb) {
+    constexpr std::string_view kEn = "en ";
+    for (const WordNode* w = verb.Next; w != nullptr && !IsClauseEnd(*w); w = w->Next) {
+        const std::string_view word = w->SpWord.view();
+        if (word.starts_with(kEn) && IsVehicleWord(word.substr(kEn.size()))) return true;
+        if (word == "en" && IsVehicle(HeadNoun(w->Next))) return true;
+    }
+    return false;
+}
+
+// A vehicle that goes somewhere "går" there ("el tren va a Sevilla").
 bool IsDestination(const WordNode& verb) {
+    if (IsVehicle(NounBefore(verb))) return false;
+    if (GoesByVehicle(verb)) return true;
     for (const WordNode* w = verb.Next; IsAdverbWord(w); w = w->Next)
         if (IsDestinationExpression(w)) return true;
     const WordNode* noun = NounAfterA(verb);
     return noun != nullptr && (IsName(noun) || HasFlag(noun->SpCode3, kDestinationFlag));
-}
-
-// The nearest noun before the verb in its clause, or null.
-const WordNode* NounBefore(const WordNode& verb) {
-    for (const WordNode* w = verb.Prev; w != nullptr && w->SpClass != wc::kPunctuation && w->SpClass != wc::kComma; w = w->Prev)
-        if (IsNounWord(w)) return w;
-    return nullptr;
 }
 
 bool IsPlayer(const WordNode* noun) {
