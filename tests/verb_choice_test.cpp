@@ -38,6 +38,7 @@ constexpr Row kPlayRows[] = {
     {"Mientras los niños jugaban, leímos el periódico.", "Medan barnen lekte läste vi tidningen."},
     {"Jugué al tenis con mi padre.", "Jag spelade tennis med min far."},
     {"¿Juegas al ajedrez?", "Spelar du schack?"},
+    {"Juega muy bien al tenis.", "Han spelar tennis mycket bra."},
     {"El equipo jugó contra Suecia.", "Laget spelade mot Sverige."},
     {"Los jugadores juegan bien.", "Spelarna spelar bra."},
 };
@@ -52,6 +53,7 @@ constexpr Row kCallRows[] = {
     {"Tenemos que llamar a la policía.", "Vi måste ringa polisen."},
     {"¿Por qué no me llamaste?", "Varför ringde du mig inte?"},
     {"Si me llamas, iré.", "Om du ringer mig kommer jag att gå."},
+    {"El hombre que llamó ayer es mi tío.", "Mannen som ringde i går är min farbror."},
     {"Mis amigos me llaman Paco.", "Mina vänner kallar mig Paco."},
     {"Lo llamamos tonto.", "Vi kallar honom dum."},
     {"Mi hermano se llama Pedro.", "Min bror heter Pedro."},

@@ -146,13 +146,19 @@ bool IsNamePredicate(const WordNode* w) {
     return w != nullptr && (HeadNoun(w) != nullptr || w->SpClass == wc::kAdjective);
 }
 
+// An object pronoun or relative before the verb ("lo llaman Pepe", "lo que
+// llaman amor").
+bool IsObjectBefore(const WordNode& verb) {
+    return IsObjectPronoun(verb.Prev) || SpWordOf(verb.Prev) == "que" || OneOf(SpClassOf(verb.Prev), {wc::kRelative, wc::kRelx});
+}
+
 // The words after the verb's object: past "a" and its noun phrase, past a
 // pronoun written onto the verb, or past the first noun phrase when no
-// pronoun before the verb is the object.
+// pronoun or relative before the verb is the object.
 const WordNode* AfterObject(const WordNode& verb) {
     const WordNode* w = verb.Next;
     if (IsObjectPronoun(w) && w->Attached) return w->Next;
-    if (SpWordOf(w) == "a" || !IsObjectPronoun(verb.Prev)) {
+    if (SpWordOf(w) == "a" || !IsObjectBefore(verb)) {
         if (SpWordOf(w) == "a") w = w->Next;
         const WordNode* noun = HeadNoun(w);
         if (noun == nullptr) return w;
