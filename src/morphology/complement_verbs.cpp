@@ -149,7 +149,8 @@ bool IsNamePredicate(const WordNode* w) {
 // An object pronoun or relative before the verb ("lo llaman Pepe", "lo que
 // llaman amor").
 bool IsObjectBefore(const WordNode& verb) {
-    return IsObjectPronoun(verb.Prev) || SpWordOf(verb.Prev) == "que" || OneOf(SpClassOf(verb.Prev), {wc::kRelative, wc::kRelx});
+    return IsObjectPronoun(verb.Prev) || SpWordOf(verb.Prev) == "que" ||
+           OneOf(SpClassOf(verb.Prev), {wc::kRelative, wc::kRelx});
 }
 
 // The words after the verb's object: past "a" and its noun phrase, past a
@@ -200,8 +201,8 @@ bool TakeKeyedEntry(TranslationState& s, WordNode& verb, std::string_view tail) 
 
 void ResolveComplementVerb(TranslationState& s, WordNode& verb) {
     if (SpWordOf(verb.Next) == "que" && TakeKeyedEntry(s, verb, " que")) return;
-    if (const WordNode* noun = NounAfterA(verb); noun != nullptr && TakeKeyedEntry(s, verb, " a " + std::string(noun->SpWord.view())))
-        return;
+    const WordNode* noun = NounAfterA(verb);
+    if (noun != nullptr && TakeKeyedEntry(s, verb, " a " + std::string(noun->SpWord.view()))) return;
     for (const ComplementVerb& row : kComplementVerbs)
         if (verb.SpWord == row.spWord && Fits(row.complement, verb)) TakeFormEntryUnder(s, verb, row.entryKey);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Verbs that Swedish says with another verb by what follows them: "espero
 // que" is "hoppas att" while "espero el tren" is "väntar på"; "ir a Madrid"
-// is "åka till Madrid" while "ir al cine" is "gå på bio"; "jugar" without a
+// is "åka till Madrid" while "ir a la tienda" is "gå till affären"; "jugar" without a
 // game is "leka"; "llamar" a person is "ringa" unless a name follows ("lo
 // llaman Pepe": kallar). The Swedish verb is a form entry of the dictionary.
 #include "core/translation_state.h"

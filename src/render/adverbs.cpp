@@ -52,7 +52,8 @@ bool BeforeNamedSubject(const TranslationState& s, const WordNode& word) {
 // A person object after "a" that Swedish says without it ("conozco bien a
 // tu padre": känner din far väl): the verb has its object after all.
 bool BeforePersonObject(const WordNode& word, const WordNode& verb) {
-    return HasFlag(verb.SpCode3, kDropAFlag) && SpWordOf(word.Next) == "a" && FormCodeOf(word.Next->Next) != fc::kInfinitive;
+    return HasFlag(verb.SpCode3, kDropAFlag) && SpWordOf(word.Next) == "a" &&
+           FormCodeOf(word.Next->Next) != fc::kInfinitive;
 }
 
 // Spanish puts a manner adverb between the verb and its object, with the
