@@ -307,6 +307,41 @@ constexpr Row kQuedarRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Quedar, ClauseRules, testing::ValuesIn(kQuedarRows));
 
+// How a person is ("estar bien", "¿cómo estás?") is "må"; of a thing, "vara".
+constexpr Row kWellBeingRows[] = {
+    {"Estoy bien.", "Jag mår bra."},
+    {"¿Cómo estás?", "Hur mår du?"},
+    {"¿Cómo está tu madre?", "Hur mår din mor?"},
+    {"Mi padre está mal.", "Min far mår dåligt."},
+    {"Estamos muy bien, gracias.", "Vi mår mycket bra, tack."},
+    {"Mi abuela estaba mejor.", "Min farmor mådde bättre."},
+    {"No estoy bien.", "Jag mår inte bra."},
+    {"El médico dice que estoy bien.", "Läkaren säger att jag mår bra."},
+    {"Todo está bien.", "Allt är bra."},
+    {"La sopa está bien.", "Soppan är bra."},
+};
+INSTANTIATE_TEST_SUITE_P(WellBeing, ClauseRules, testing::ValuesIn(kWellBeingRows));
+
+// The subject Spanish puts after an intransitive verb goes first in Swedish;
+// questions keep their order.
+constexpr Row kLateSubjectRows[] = {
+    {"Llega el tren.", "Tåget kommer."},
+    {"Ha llegado el tren.", "Tåget har kommit."},
+    {"Trabaja mi hermano allí.", "Min bror arbetar där."},
+    {"Van a venir mis primos.", "Mina kusiner kommer att komma."},
+    {"Dice que llega el tren mañana.", "Han säger att tåget kommer i morgon."},
+    {"Cuando llegó mi padre, comimos.", "När min far kom åt vi."},
+    {"Si viene Juan, me voy.", "Om Juan kommer går jag."},
+    {"Sube el precio del pan.", "Priset på brödet stiger."},
+    {"No llega el tren.", "Tåget kommer inte."},
+    {"Mañana llega el tren.", "I morgon kommer tåget."},
+    {"Vive aquí mi abuela.", "Min farmor bor här."},
+    {"¿Cuándo llega el tren?", "När kommer tåget?"},
+    {"¿Viene tu hermana?", "Kommer din syster?"},
+    {"El hombre que llegó el lunes.", "Mannen som kom på måndag."},
+};
+INSTANTIATE_TEST_SUITE_P(LateSubjects, ClauseRules, testing::ValuesIn(kLateSubjectRows));
+
 // A nationality word with no article after a verb or "en" names the language.
 constexpr Row kLanguageRows[] = {
     {"Hablo español.", "Jag talar spanska."},

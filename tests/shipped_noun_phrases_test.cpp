@@ -103,6 +103,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Tengo menos libros que tú.", "Jag har färre böcker än du."},
                     Row{"La casa es menos grande.", "Huset är mindre stort."}));
 
+// "lo más" is a definite superlative, and an adjective in "-er", "-el", "-en"
+// takes it by its ending.
+INSTANTIATE_TEST_SUITE_P(
+    Superlatives, Comparison,
+    testing::Values(Row{"Es lo más importante.", "Det är det viktigaste."},
+                    Row{"Lo más importante es la salud.", "Det viktigaste är hälsan."},
+                    Row{"Lo más difícil fue el principio.", "Det svåraste var början."},
+                    Row{"Hice lo más fácil.", "Jag gjorde det lättaste."},
+                    Row{"Lo más bonito es el mar.", "Det vackraste är havet."},
+                    Row{"Es la ciudad más bonita del mundo.", "Det är den vackraste staden i världen."},
+                    Row{"Es el camino más sencillo.", "Det är den enklaste vägen."},
+                    Row{"Lo menos importante es el precio.", "Det minst viktiga är priset."}));
+
 // After "det är" the adjective is neuter, with degree words between them too.
 INSTANTIATE_TEST_SUITE_P(
     DegreeWords, PredicateAgreement,
@@ -114,6 +127,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Leer es muy importante.", "Att läsa är mycket viktigt."},
                     Row{"Es más interesante que el libro.", "Det är mer intressant än boken."},
                     Row{"La casa es muy bonita.", "Huset är mycket vackert."}));
+
+// "demasiado" is "för" before an adjective or adverb, "för många" before a
+// plural noun, and "för mycket" elsewhere.
+INSTANTIATE_TEST_SUITE_P(
+    TooMuch, PredicateAgreement,
+    testing::Values(Row{"Es demasiado caro.", "Det är för dyrt."},
+                    Row{"La casa es demasiado grande.", "Huset är för stort."},
+                    Row{"Los zapatos son demasiado pequeños.", "Skorna är för små."},
+                    Row{"Llegas demasiado tarde.", "Du kommer för sent."},
+                    Row{"Tengo demasiados libros.", "Jag har för många böcker."},
+                    Row{"Hablas demasiado.", "Du talar för mycket."},
+                    Row{"Trabajas demasiado.", "Du arbetar för mycket."},
+                    Row{"Hay demasiada gente.", "Det finns för mycket folk."}));
 
 // Adjectives joined by "y" after the noun, with a degree adverb, all go
 // before the Swedish noun.

@@ -10,11 +10,13 @@
 #include "morphology/class_resolvers.h"
 #include "morphology/complement_verbs.h"
 #include "morphology/dative_pronouns.h"
+#include "morphology/degree_words.h"
 #include "morphology/head_gender.h"
 #include "morphology/language_names.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/swedish_reflexives.h"
 #include "morphology/verb_adverbs.h"
+#include "morphology/well_being.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
 
@@ -85,6 +87,8 @@ void RunSentencePasses(TranslationState& s) {
     ResolveLanguageNames(s);
     CarryHeadNounGender(s);
     AgreeSwedishReflexives(s);
+    ResolveWellBeing(s);
+    ResolveDegreeWords(s);
     PrepareSerForms(s);
     ResolveComplementVerbs(s);
     ResolveVerbAdverbs(s);

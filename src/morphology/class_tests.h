@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/form_codes.h"
 #include "core/records.h"
 #include "core/word_classes.h"
 
@@ -41,5 +42,14 @@ inline std::string_view SpWordOf(const WordNode* node) {
 inline constexpr int kNoWord = -1;
 inline int SpClassOf(const WordNode* node) { return node != nullptr ? node->SpClass : kNoWord; }
 inline int FormCodeOf(const WordNode* node) { return node != nullptr ? node->FormCode : kNoWord; }
+
+inline bool IsPluralNoun(const WordNode* w) { return w != nullptr && w->SpClass == wc::kNoun && w->FormCode == fc::kPlural; }
+
+// A name, a subject pronoun or a noun of a person (masculine or feminine).
+inline bool IsPersonWord(const WordNode* w) {
+    if (w == nullptr) return false;
+    if (w->SpClass == wc::kProperName || w->SpClass == wc::kSubjectPronoun) return true;
+    return w->SpClass == wc::kNoun && (w->Gender == 'm' || w->Gender == 'f');
+}
 
 }  // namespace quelvo

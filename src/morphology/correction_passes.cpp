@@ -10,6 +10,7 @@
 #include "morphology/class_tests.h"
 #include "morphology/context_tests.h"
 #include "morphology/imperatives.h"
+#include "morphology/late_subjects.h"
 #include "morphology/staging.h"
 #include "morphology/verb_homographs.h"
 #include "morphology/tense_cues.h"
@@ -34,6 +35,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolvePersonAdjectives(s);
     ResolveCountComparatives(s);
     ResolveRecentPeriods(s);
+    FrontLateSubjects(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);
 }

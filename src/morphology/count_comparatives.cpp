@@ -5,6 +5,7 @@
 
 #include "core/form_codes.h"
 #include "core/word_classes.h"
+#include "morphology/class_tests.h"
 #include "morphology/correction_passes.h"
 
 namespace quelvo {
@@ -18,8 +19,6 @@ constexpr std::array<CountForm, 2> CountForms{{
     {"m\xE1s", "fler"},
     {"menos", "f\xE4rre"},
 }};
-
-bool IsPluralNoun(const WordNode* w) { return w != nullptr && w->SpClass == wc::kNoun && w->FormCode == fc::kPlural; }
 
 }  // namespace
 

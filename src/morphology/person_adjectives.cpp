@@ -22,12 +22,6 @@ constexpr std::array<PersonReading, 2> PersonReadings{{
     {"l\xE5g", "kort"},
 }};
 
-bool IsPersonWord(const WordNode* w) {
-    if (w == nullptr) return false;
-    if (w->SpClass == wc::kProperName || w->SpClass == wc::kSubjectPronoun) return true;
-    return w->SpClass == wc::kNoun && (w->Gender == 'm' || w->Gender == 'f');
-}
-
 // The subject before "ser"/"estar" that the adjective describes ("Juan es
 // muy alto", "es más alto"): the nearest noun, name or pronoun before the verb.
 const WordNode* SubjectBefore(const WordNode& adjective) {

@@ -382,7 +382,8 @@ void RunStep(TranslationState& s, NounPhrase& np, const RecipeStep& step) {
 void IsIndefiniteArticle(const TranslationState& s, std::uint8_t& flag) {
     const std::string_view word = SpWordOf(s.CurWord);
     if (word == "un" || word == "una") flag = 1;
-    else if (word == "el" || word == "la" || word == "los" || word == "las") flag = 0;
+    // "lo" is definite too: "lo más importante" is "det viktigaste".
+    else if (word == "el" || word == "la" || word == "los" || word == "las" || word == "lo") flag = 0;
 }
 
 Str8 MemberTagAt(const TranslationState& s, const NounPhrase& np, int ahead) {

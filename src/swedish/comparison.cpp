@@ -43,15 +43,16 @@ constexpr std::array<WordPair, 11> IrregularComparatives{{
     {"l\xE5g", "l\xE4gre"},
 }};
 
-// The endings "en", "er", "el" and what replaces them in the comparative.
+// The endings "en", "er", "el" and what replaces them in the comparative
+// and the definite superlative (vackrare, vackraste).
 struct UnstressedEnding {
-    std::string_view ending, comparative;
+    std::string_view ending, comparative, superlative;
 };
 
 constexpr std::array<UnstressedEnding, 3> UnstressedEndings{{
-    {"en", "nare"},
-    {"er", "rare"},
-    {"el", "lare"},
+    {"en", "nare", "naste"},
+    {"er", "rare", "raste"},
+    {"el", "lare", "laste"},
 }};
 
 template <std::size_t N>
@@ -80,14 +81,17 @@ std::uint32_t ComparisonGroupOf(std::uint16_t code) {
     return group == 0 ? 3 : group;
 }
 
-bool HasDefiniteSuperlative(const Str30& adjective) { return Find(DefiniteSuperlatives, adjective) != nullptr; }
+bool HasDefiniteSuperlative(const Str30& adjective) {
+    return Find(DefiniteSuperlatives, adjective) != nullptr || UnstressedEndingOf(adjective) != nullptr;
+}
 
 bool HasIrregularComparative(const Str30& adjective) { return Find(IrregularComparatives, adjective) != nullptr; }
 
 void EmitDefiniteSuperlative(TranslationState& s, const Str30& adjective) {
     const WordPair* row = Find(DefiniteSuperlatives, adjective);
     if (row == nullptr) {
-        EmitAdjective(s, adjective);
+        const UnstressedEnding* ending = UnstressedEndingOf(adjective);
+        EmitAdjective(s, ending != nullptr ? WithoutLast(adjective, ending->ending.size()) + ending->superlative : adjective);
         return;
     }
     Str30 form(row->to);

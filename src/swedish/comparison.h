@@ -12,11 +12,13 @@ namespace quelvo {
 // group 3.
 std::uint32_t ComparisonGroupOf(std::uint16_t code);
 
-// Whether the irregular tables hold the adjective.
+// Whether the irregular table holds the adjective's definite superlative,
+// or its unstressed ending gives it (vacker: vackraste).
 bool HasDefiniteSuperlative(const Str30& adjective);
+// Whether the irregular table holds the adjective's comparative.
 bool HasIrregularComparative(const Str30& adjective);
 
-// The definite superlative (högsta, minsta ...); other adjectives as they are.
+// The definite superlative (högsta, minsta, vackraste ...); other adjectives as they are.
 void EmitDefiniteSuperlative(TranslationState& s, const Str30& adjective);
 
 // The comparative of an adjective in "en", "er", "el" (mognare, vackrare,
