@@ -342,6 +342,22 @@ constexpr Row kLateSubjectRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(LateSubjects, ClauseRules, testing::ValuesIn(kLateSubjectRows));
 
+// "hay que" + infinitive is "man måste", after "no" "man behöver inte"; the
+// particle of an infinitive with no object goes, as a finite verb's does.
+constexpr Row kDutyRows[] = {
+    {"Hay que trabajar más.", "Man måste arbeta mer."},
+    {"Mañana hay que trabajar.", "I morgon måste man arbeta."},
+    {"No hay que correr.", "Man behöver inte springa."},
+    {"¿Hay que pagar?", "Måste man betala?"},
+    {"Dice que hay que esperar.", "Han säger att man måste vänta."},
+    {"Hay que buscar la llave.", "Man måste leta efter nyckeln."},
+    {"Tenemos que esperar.", "Vi måste vänta."},
+    {"Tenemos que esperar a Juan.", "Vi måste vänta på Juan."},
+    {"Voy a esperar aquí.", "Jag kommer att vänta här."},
+    {"Hay agua.", "Det finns vatten."},
+};
+INSTANTIATE_TEST_SUITE_P(Duty, ClauseRules, testing::ValuesIn(kDutyRows));
+
 // A nationality word with no article after a verb or "en" names the language.
 constexpr Row kLanguageRows[] = {
     {"Hablo español.", "Jag talar spanska."},

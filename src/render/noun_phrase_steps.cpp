@@ -17,6 +17,7 @@
 #include "swedish/adjectives.h"
 #include "swedish/compound_form.h"
 #include "swedish/determiners.h"
+#include "swedish/experiencer.h"
 #include "swedish/noun_phrase_assembly.h"
 #include "swedish/nouns.h"
 #include "swedish/pronouns.h"
@@ -296,7 +297,8 @@ bool IsPreposition(const WordNode* w) {
 void RunSubjectPronoun(TranslationState& s) {
     const WordNode& word = *s.CurWord;
     Str30 text = word.SvWord;
-    if (IsPreposition(word.Prev))
+    // "a ella le gusta": the pronoun after the left-out "a" is the subject.
+    if (IsPreposition(word.Prev) && !NamesExperiencer(word.Prev))
         for (const WordPair& row : ObjectForms)
             if (text == row.from) text = row.to;
     EmitAndRecord(s, text, "ppsu");

@@ -32,4 +32,15 @@ bool NextPhraseIsOneWord(const TranslationState& s) {
            WordsOfPhrase(phrase->Next) == 1;
 }
 
+int PhrasesHolding(const PhraseNode* current, int words) {
+    int phrases = 0;
+    for (const PhraseNode* p = current->Next; p != nullptr && words > 0; p = p->Next, ++phrases)
+        words -= WordsOfPhrase(p);
+    return words == 0 ? phrases : 0;
+}
+
+void TakeInNextPhrase(TranslationState& s) {
+    if (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) s.PhraseCursor = s.PhraseCursor->Next;
+}
+
 }  // namespace quelvo

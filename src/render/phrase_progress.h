@@ -31,6 +31,14 @@ int WordsOfPhrase(const PhraseNode* phrase);
 // PhraseCursor on without leaving the following phrases out of step.
 bool NextPhraseIsOneWord(const TranslationState& s);
 
+// The number of phrases after `current` that hold exactly the next `words`
+// words; 0 when a phrase reaches beyond them.
+int PhrasesHolding(const PhraseNode* current, int words);
+
+// A construction takes in the next phrase. The last phrase of the list
+// stays current, so the dispatch never steps from a missing phrase.
+void TakeInNextPhrase(TranslationState& s);
+
 // Runs `render` (a callable taking the state) when there is a word left, and
 // counts what it consumed as one phrase.
 template <typename Render>

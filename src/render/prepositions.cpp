@@ -12,6 +12,7 @@
 #include "render/before_clause.h"
 #include "render/phrase_progress.h"
 #include "render/verb_word.h"
+#include "swedish/experiencer.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 
@@ -236,7 +237,10 @@ const WordNode* BeforeA(const WordNode& word) {
 
 void RenderA(WordNode& word, Rendering& r) {
     if (TakesObjectWithoutA(BeforeA(word)) || Is(word.Next, "cerca de") || Is(word.Next, "unos") ||
-        Is(word.Next, "unas")) {
+        Is(word.Next, "unas") || NamesExperiencer(&word)) {
+        // "a mí me duele": the stressed pronoun is said as the subject.
+        if (const std::string_view subject = StressedSubject(word.Next); !subject.empty() && NamesExperiencer(&word))
+            word.Next->SvWord = subject;
         r.text.clear();
         r.drop = true;
     }

@@ -10,6 +10,7 @@
 #include "core/word_classes.h"
 #include "morphology/reflexive_verbs.h"
 #include "render/adverbs.h"
+#include "render/age_question.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
 #include "swedish/verb_forms.h"
@@ -127,7 +128,9 @@ void TranslateAdvxWord(TranslationState& s) {
 }
 
 void TranslateIntrWord(TranslationState& s) {
-    RenderCountedPhrase(s, [](TranslationState& st) { EmitAndRecord(st, InterrogativeOf(*st.CurWord), "intr"); });
+    RenderCountedPhrase(s, [](TranslationState& st) {
+        if (!EmitAgeQuestion(st)) EmitAndRecord(st, InterrogativeOf(*st.CurWord), "intr");
+    });
 }
 
 }  // namespace quelvo

@@ -3,8 +3,10 @@
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "morphology/verb_routines.h"
+#include "render/age_question.h"
 #include "render/emission.h"
 #include "render/phrase_progress.h"
+#include "render/tener_states.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
 #include "swedish/clock_time.h"
@@ -15,6 +17,7 @@ namespace quelvo {
 namespace {
 
 constexpr int kNumeralClass = 6;
+constexpr std::uint16_t kBeGroup = 9;  // "vara" is of the irregular verb group
 
 // "ir a" + infinitive: the Swedish auxiliary words by the tense of "ir";
 // false for a tense the construction has no words for.
@@ -36,27 +39,6 @@ bool EmitGoingTo(TranslationState& s, int formCode) {
     return false;
 }
 
-std::string_view MustText(const WordNode& w) {
-    if (IsSpanish(w.Prev, "no"))
-        return w.FormCode == fc::kParticiple || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
-    return w.FormCode == fc::kParticiple ? "m\xE5st" : "m\xE5ste";
-}
-
-// The construction takes in the next phrase. The last phrase of the list
-// stays current, so the dispatch never steps from a missing phrase.
-void TakeInNextPhrase(TranslationState& s) {
-    if (s.PhraseCursor != nullptr && s.PhraseCursor->Next != nullptr) s.PhraseCursor = s.PhraseCursor->Next;
-}
-
-// The number of phrases after the current one that hold exactly the next
-// `words` words; 0 when a phrase reaches beyond them.
-int PhrasesHolding(const PhraseNode* current, int words) {
-    int phrases = 0;
-    for (const PhraseNode* p = current->Next; p != nullptr && words > 0; p = p->Next, ++phrases)
-        words -= WordsOfPhrase(p);
-    return words == 0 ? phrases : 0;
-}
-
 // "hace dos años": "för två år sedan", the amount and its noun taken in
 // when they make whole phrases of their own.
 void EmitTimeAgo(TranslationState& s) {
@@ -76,8 +58,6 @@ void EmitTimeAgo(TranslationState& s) {
     EmitCounted(s, noun.SpWord, "sedan", "post");
     for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
 }
-
-bool IsYears(const WordNode* w) { return IsSpanish(w, "a\xF1o") || IsSpanish(w, "a\xF1os"); }
 
 }  // namespace
 
@@ -112,10 +92,9 @@ void VerbTener(TranslationState& s) {
     WordNode* w = s.CurWord;
     if (w == nullptr) return;
     const WordNode* next = w->Next;
-    if (HasSpanishClass(next, {wc::kNumeral}) && IsYears(next->Next)) {
-        if (IsPresentCode(w->FormCode)) return EmitAndRecord(s, "\xE4r", "v");
-        if (IsPastCode(w->FormCode)) return EmitAndRecord(s, "var", "v");
-    }
+    // An age is "vara" + the years in every tense: "tenía veinte años", "var tjugo år".
+    if (StatesAge(w) || AsksAge(w)) return EmitConjugatedAs(s, "vara", kBeGroup);
+    if (EmitTenerState(s)) return;
     if (IsSpanish(next, "que") && IsInfinitive(next->Next)) {
         EmitAdded(s, MustText(*w), "hjv");
         AdvanceWord(s);
@@ -132,6 +111,8 @@ void VerbIr(TranslationState& s) {
     if (IsSpanish(next, "a") && IsInfinitive(next->Next) && EmitGoingTo(s, w->FormCode)) {
         AdvanceWord(s);
         AdvanceWord(s);
+        // "vamos a tener hambre": "kommer att vara hungriga".
+        if (IsSpanish(s.CurWord, "tener") && EmitTenerState(s)) return;
         EmitConjugatedVerb(s);
         return;
     }

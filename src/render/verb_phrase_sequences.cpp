@@ -7,6 +7,7 @@
 #include "render/auxiliary_verbs.h"
 #include "render/emission.h"
 #include "render/prepositions.h"
+#include "render/tener_states.h"
 #include "render/verb_word.h"
 #include "render/verb_word_tests.h"
 #include "swedish/adjectives.h"
@@ -80,6 +81,8 @@ void AuxiliaryParticiple(TranslationState& s, const PhraseWalk& walk, int) {
     EmitFormedOrParticle(s, "hjv");
     if (!walk.At(2)) return;
     if (IsSpanish(s.CurWord, "dejar")) return TranslateVerbWord(s);
+    // "he tenido miedo": "har varit rädd".
+    if (IsSpanish(s.CurWord, "tener") && EmitTenerState(s)) return;
     EmitFormedOrParticle(s, "v");
 }
 

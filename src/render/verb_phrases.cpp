@@ -95,7 +95,8 @@ void RunRecipe(TranslationState& s, const VerbRule& rule, const PhraseWalk& walk
     // "me gusta": the pronoun is said as the subject, before the verb.
     const std::string_view subject = ExperiencerSubject(pronoun);
     AdvanceWord(s);
-    if (!subject.empty()) EmitAdded(s, subject, "ppsu");
+    // "a Juan le gusta": the name before is the subject already.
+    if (!subject.empty() && !ExperiencerNamedBefore(pronoun)) EmitAdded(s, subject, "ppsu");
     if (s.CurWord != nullptr) rule.render(s, walk.Rest(), rule.rule);
     // "me llamo": a verb with its own reflexive verb says no pronoun ("heter").
     const bool ownReflexive = TakesOwnReflexiveVerb(pronoun->Next) && IsReflexivePronounOf(pronoun, pronoun->Next);

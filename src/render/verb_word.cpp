@@ -5,6 +5,7 @@
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "lexicon/dictionary_format.h"
+#include "render/doler_verb.h"
 #include "render/emission.h"
 #include "render/existential_verb.h"
 #include "render/verb_constructions.h"
@@ -30,6 +31,7 @@ constexpr std::array kSpecialVerbs{
     SpecialVerb{"dejar", VerbDejar},         SpecialVerb{"seguir", VerbSeguir},
     SpecialVerb{"mandar", VerbMandar},       SpecialVerb{"servir", VerbServir},
     SpecialVerb{"caber", VerbCaber},         SpecialVerb{"quedar", VerbQuedar},
+    SpecialVerb{"doler", VerbDoler},
 };
 
 const SpecialVerb* FindSpecialVerb(std::string_view spWord) {
@@ -63,6 +65,9 @@ void TranslateVerbWord(TranslationState& s) {
 
 void EmitConjugatedVerb(TranslationState& s) {
     if (s.CurWord == nullptr) return;
+    // The infinitive of a construction too leaves a particle without its
+    // object out: "vi måste vänta", "vi måste vänta på dig".
+    if (IsParticleVerb(*s.CurWord)) return EmitParticleVerb(s);
     EmitConjugatedAs(s, s.CurWord->SvWord, s.CurWord->SvCode3);
 }
 
@@ -97,6 +102,12 @@ void SetSwedishVerb(WordNode& w, const SwedishVerbEntry& verb) {
 // one is an ordinary verb whatever its class says.
 bool IsParticleVerb(const WordNode& w) {
     return w.SvClass == wc::kParticleVerb && w.SvWord.view().find(' ') != std::string_view::npos;
+}
+
+std::string_view MustText(const WordNode& w) {
+    if (IsSpanish(w.Prev, "no"))
+        return w.FormCode == fc::kParticiple || IsPresentCode(w.FormCode) ? "beh\xF6ver" : "beh\xF6vde";
+    return w.FormCode == fc::kParticiple ? "m\xE5st" : "m\xE5ste";
 }
 
 }  // namespace quelvo

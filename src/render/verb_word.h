@@ -51,6 +51,10 @@ inline constexpr SwedishVerbEntry kVerbRymmas{"rymmas", wc::kVerb, 777, 9};
 // Gives a word another Swedish verb with its dictionary codes.
 void SetSwedishVerb(WordNode& w, const SwedishVerbEntry& verb);
 
+// The Swedish "must" of a duty ("tener que", "hay que"): "måste", and
+// after "no" "behöver" (no tengo que: jag behöver inte).
+std::string_view MustText(const WordNode& w);
+
 // A particle verb whose Swedish form holds the verb and the particle.
 bool IsParticleVerb(const WordNode& w);
 

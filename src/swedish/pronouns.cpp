@@ -134,6 +134,37 @@ bool IsFiniteVerbWord(const WordNode* w) {
     return verbClass && w->PersonNo >= 1 && w->PersonNo <= 6;
 }
 
+// "el escritor, que tenía ochenta años": "que" right after a noun is the
+// subject of a shared first-and-third form that has words of its own after
+// it; "el coche que tenía era" (no word of its own) keeps its reading as an object.
+bool HasRelativeSubject(const WordNode& verb) {
+    if (!Contains(FirstAndThirdPersonForms, verb.FormCode) || verb.Prev == nullptr || verb.Prev->SpWord != "que")
+        return false;
+    const WordNode* before = verb.Prev->Prev;
+    if (before != nullptr && before->SpClass == wc::kComma) before = before->Prev;
+    const WordNode* next = verb.Next;
+    const bool afterNoun = before != nullptr && (before->SpClass == wc::kNoun || before->SpClass == wc::kProperName);
+    return afterNoun && next != nullptr && next->SpClass != wc::kComma && next->SpClass != wc::kPunctuation &&
+           !IsFiniteVerbWord(next);
+}
+
+// "¿qué tenía tu abuela?", "¿cuántos años tenía tu abuela?": the object
+// asked for stands before a shared first-and-third form, so a noun phrase
+// after it is its subject.
+constexpr std::array<std::string_view, 5> kFrontedObjectWords{"qu\xE9", "cu\xE1nto", "cu\xE1nta", "cu\xE1ntos",
+                                                              "cu\xE1ntas"};
+// A time phrase ("la semana pasada") may follow the verb as well: only a
+// possessive or a name opens a subject for certain.
+constexpr std::array<std::string_view, 2> kSubjectOpeners{"poss", "egnm"};
+
+bool HasSubjectAfterFrontedObject(const WordNode& verb) {
+    if (!Contains(FirstAndThirdPersonForms, verb.FormCode) || verb.Prev == nullptr || verb.Next == nullptr)
+        return false;
+    const WordNode* asked = verb.Prev->SpClass == wc::kNoun ? verb.Prev->Prev : verb.Prev;
+    return asked != nullptr && Contains(kFrontedObjectWords, asked->SpWord.view()) &&
+           Contains(kSubjectOpeners, verb.Next->ClassTag.view());
+}
+
 // A verb joined by "y" to an earlier verb of the same person shares its
 // subject: "como y bebo" is "jag äter och dricker".
 bool SharesEarlierSubject(const PhraseNode& phrase, const WordNode& verb) {
@@ -241,7 +272,7 @@ void InsertSubjectPronoun(TranslationState& s) {
     if (phrase->Prev == nullptr && verb->FormCode == fc::kGerund) return;
     if (SharesEarlierSubject(*phrase, *verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasSubjectBefore(*phrase)) return;
-    if (HasInfinitiveSubject(*verb)) return;
+    if (HasInfinitiveSubject(*verb) || HasRelativeSubject(*verb)) return;
     Str30 pronoun;
     Str30 spanish;
     // "hacía frío": the first and third person share the form, and the
@@ -254,6 +285,7 @@ void InsertSubjectPronoun(TranslationState& s) {
 
 void AddQuestionSubject(TranslationState& s, const WordNode* verb) {
     if (verb == nullptr || !IsFiniteVerbWord(verb) || verb->PersonNo == 3 || verb->PersonNo == 6) return;
+    if (HasSubjectAfterFrontedObject(*verb)) return;
     if (!FollowsQuestionWord(*verb)) return;
     Str30 pronoun;
     Str30 spanish;
