@@ -91,6 +91,46 @@ constexpr Row kPassiveSubjectRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(PassiveSubjects, ClauseRules, testing::ValuesIn(kPassiveSubjectRows));
 
+// "se" whose verb disagrees with the noun after it, or has a subject before
+// it, is no passive: the verb is active with its own subject and Swedish
+// leaves "se" out; a noun agreeing with the verb is still a passive subject,
+// and a verb of saying keeps the impersonal "man".
+constexpr Row kDativeSeRows[] = {
+    {"Se comieron toda la tarta.", "De åt upp hela tårtan."},
+    {"Juan se comió la manzana.", "Juan åt upp äpplet."},
+    {"¿Se bebieron todo el vino?", "Drack de upp hela vinet?"},
+    {"No se comieron la sopa.", "De åt inte upp soppan."},
+    {"Creo que se comieron la tarta.", "Jag tror att de åt upp tårtan."},
+    {"Se compraron una casa en la playa.", "De köpte ett hus på stranden."},
+    {"Mis padres se compraron un coche nuevo.", "Mina föräldrar köpte en ny bil."},
+    {"Se construyeron dos puentes.", "Två broar byggdes."},
+    {"La casa se vendió el año pasado.", "Huset såldes förra året."},
+    {"Se lavó las manos.", "Han tvättade händerna."},
+    {"Se casaron en mayo.", "De gifte sig i maj."},
+    {"Se dice muchas cosas.", "Man säger många saker."},
+    {"Se espera el tren.", "Man väntar på tåget."},
+};
+INSTANTIATE_TEST_SUITE_P(DativeSe, ClauseRules, testing::ValuesIn(kDativeSeRows));
+
+// "estar" that places a building or place is "ligga", also in a question,
+// a relative clause or the past; a person or a thing stays "vara", and so
+// does "estar" before an adjective or a state ("en crisis").
+constexpr Row kLyingPlaceRows[] = {
+    {"¿Dónde estaba el museo?", "Var låg museet?"},
+    {"El hotel no está en la playa.", "Hotellet ligger inte på stranden."},
+    {"Creo que la iglesia está cerca del río.", "Jag tror att kyrkan ligger nära floden."},
+    {"El museo que está en la plaza es nuevo.", "Museet som ligger på torget är nytt."},
+    {"El pueblo estaba en un valle.", "Byn låg i en dal."},
+    {"¿Está el restaurante en esta calle?", "Ligger restaurangen på den här gatan?"},
+    {"París está en Francia.", "Paris ligger i Frankrike."},
+    {"Juan está en Madrid.", "Juan är i Madrid."},
+    {"Los niños están en la escuela.", "Barnen är i skolan."},
+    {"El museo está abierto.", "Museet är öppet."},
+    {"La ciudad está en crisis.", "Staden är i kris."},
+    {"El hospital está muy cerca.", "Sjukhuset ligger mycket nära."},
+};
+INSTANTIATE_TEST_SUITE_P(LyingPlaces, ClauseRules, testing::ValuesIn(kLyingPlaceRows));
+
 // A verb whose Swedish takes a preposition keeps it before an object and
 // drops it without one; "esperar que" is hoping, not waiting.
 constexpr Row kVerbPrepositionRows[] = {
@@ -338,7 +378,7 @@ constexpr Row kLateSubjectRows[] = {
     {"Vive aquí mi abuela.", "Min farmor bor här."},
     {"¿Cuándo llega el tren?", "När kommer tåget?"},
     {"¿Viene tu hermana?", "Kommer din syster?"},
-    {"El hombre que llegó el lunes.", "Mannen som kom på måndag."},
+    {"El hombre que llegó el lunes.", "Mannen som kom i måndags."},
 };
 INSTANTIATE_TEST_SUITE_P(LateSubjects, ClauseRules, testing::ValuesIn(kLateSubjectRows));
 

@@ -9,10 +9,12 @@ namespace {
 class DeBetweenNouns : public ShippedSentences {};
 class OtherPrepositions : public ShippedSentences {};
 class TimeExpressions : public ShippedSentences {};
+class PeriodsOfNouns : public ShippedSentences {};
 
 TEST_P(DeBetweenNouns, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(OtherPrepositions, GivesTheSwedishLine) { ExpectLine(); }
 TEST_P(TimeExpressions, GivesTheSwedishLine) { ExpectLine(); }
+TEST_P(PeriodsOfNouns, GivesTheSwedishLine) { ExpectLine(); }
 
 // A possessor goes before its noun in the genitive; a verb or a measure
 // decides the rest.
@@ -66,6 +68,34 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"La clase empieza a las tres.", "Lektionen börjar klockan tre."},
                     Row{"De niña vivía en Sevilla.", "Som flicka bodde han i Sevilla."},
                     Row{"En verano nieva poco.", "På sommaren snöar det lite."}));
+
+// "de" before the period a thing happened in is "under", the period placed
+// by "último", "pasado", "próximo"; a time the time words read as one
+// adverbial follows its noun directly; "the last of" something stays "sista".
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PeriodsOfNouns,
+    testing::Values(Row{"Los precios de los últimos meses han subido.", "Priserna under de senaste månaderna har stigit."},
+                    Row{"Los problemas del último año son graves.", "Problemen under det senaste året är allvarliga."},
+                    Row{"El calor de los próximos días será intenso.", "Värmen under de kommande dagarna kommer att vara intensiv."},
+                    Row{"Es la mejor novela de los últimos diez años.", "Det är den bästa romanen under de senaste tio åren."},
+                    Row{"Los accidentes de la semana pasada fueron graves.", "Olyckorna förra veckan var allvarliga."},
+                    Row{"¿Recuerdas la fiesta del año pasado?", "Kommer du ihåg festen förra året?"},
+                    Row{"Durante el último año trabajé mucho.", "Under det senaste året arbetade jag mycket."},
+                    Row{"Leí el libro durante los últimos días del viaje.", "Jag läste boken under resans sista dagar."},
+                    Row{"El último año de la guerra fue terrible.", "Krigets sista år var hemskt."}));
+
+// A day gone by is "i söndags" by the tense of its clause, also after an
+// event noun ("del domingo"); one to come and every such day take "på".
+INSTANTIATE_TEST_SUITE_P(
+    DaysByTense, TimeExpressions,
+    testing::Values(Row{"El terremoto del domingo destruyó la ciudad.", "Jordbävningen i söndags förstörde staden."},
+                    Row{"El terremoto del domingo ha causado graves daños.", "Jordbävningen i söndags har orsakat allvarliga skador."},
+                    Row{"El domingo llovía mucho.", "I söndags regnade det mycket."},
+                    Row{"¿Qué hiciste el sábado?", "Vad gjorde du i lördags?"},
+                    Row{"No trabajé el viernes.", "Jag arbetade inte i fredags."},
+                    Row{"Dijo que vendrá el martes.", "Han sade att han kommer att komma på tisdag."},
+                    Row{"Los sábados leímos un libro.", "På lördagar läste vi en bok."},
+                    Row{"Hasta el lunes.", "Till måndag."}));
 
 }  // namespace
 }  // namespace quelvo

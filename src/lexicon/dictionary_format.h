@@ -103,6 +103,9 @@ inline constexpr DictionaryFlag kDativeTillFlag{CodeField::SpCode3, 1U << 9};   
 // A place one travels to: "ir" + "a" + it is "åka till" (ir a la playa).
 inline constexpr DictionaryFlag kDestinationFlag{CodeField::SpCode3, 1U << 14};
 inline constexpr DictionaryFlag kSVerbFlag{CodeField::SvCode3, 1U << 7};
+// A building or place, which "estar" places with "ligga" (la estación está
+// en el centro: stationen ligger i centrum).
+inline constexpr DictionaryFlag kSiteFlag{CodeField::SpCode3, 1U << 12};
 // What "de" after a verb becomes: "från" (venir de), "om" (hablar de), or
 // nothing, the Swedish verb taking an object (salir de: lämna).
 inline constexpr DictionaryFlag kDeFromFlag{CodeField::SpCode3, 1U << 2};

@@ -35,6 +35,7 @@ void RunCorrectionPasses(TranslationState& s) {
     ResolvePersonAdjectives(s);
     ResolveCountComparatives(s);
     ResolveRecentPeriods(s);
+    ResolveLyingPlaces(s);
     FrontLateSubjects(s);
     ResolveImperatives(s);
     ResolvePresentOrPast(s);

@@ -31,8 +31,12 @@ void FoldNegation(TranslationState& s);
 void ResolvePersonAdjectives(TranslationState& s);
 // "más", "menos" before a plural noun: "fler", "färre".
 void ResolveCountComparatives(TranslationState& s);
-// "últimos" before a plural period of time: "senaste" (de senaste dagarna).
+// "últimos" before a plural period of time, "último" before one after a
+// preposition: "senaste" (de senaste dagarna, under det senaste året);
+// "próximos" before a plural period: "kommande".
 void ResolveRecentPeriods(TranslationState& s);
+// "estar" placing a building or place flagged "site": "ligga".
+void ResolveLyingPlaces(TranslationState& s);
 
 // Runs after the class resolvers: an adjective after a noun ("xadj") takes
 // its form as the first member of a Swedish compound.

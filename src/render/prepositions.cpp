@@ -13,6 +13,7 @@
 #include "render/phrase_progress.h"
 #include "render/verb_word.h"
 #include "swedish/experiencer.h"
+#include "swedish/period_nouns.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
 
@@ -26,6 +27,9 @@ constexpr std::array<std::string_view, 2> DeCountNouns{"mill\xF3n", "decena"};
 constexpr std::array<std::string_view, 12> MonthNames{
     "enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre",
     "noviembre", "diciembre"};
+// Words that place a period before or after now (los últimos días, el año pasado).
+constexpr std::array<std::string_view, 3> RecentPeriodWords{"\xFAltimo", "pasado", "pr\xF3ximo"};
+constexpr std::array<std::string_view, 4> DefiniteArticles{"el", "la", "los", "las"};
 constexpr std::array<std::string_view, 3> ComparingWords{"m\xE1s", "menos", "mejor"};
 constexpr std::array<std::string_view, 5> SuperlativeWords{"m\xE1s", "menos", "mejor", "peor", "mayor"};
 
@@ -198,6 +202,32 @@ void RenderOrdinaryDe(const WordNode& word, Rendering& r) {
     if (HasFormCode(next, fc::kInfinitiveClassNumber)) r.text = "i";
 }
 
+bool IsPeriod(const WordNode* w) { return w != nullptr && w->SpClass == wc::kNoun && IsPeriodNoun(w->SvWord.view()); }
+
+// After the article: "los últimos cincuenta años", "el año pasado".
+bool IsPlacedPeriod(const WordNode* w) {
+    constexpr int kMaxWordsBeforePeriod = 2;
+    bool placed = false;
+    for (int i = 0; w != nullptr && i < kMaxWordsBeforePeriod && !IsPeriod(w); ++i, w = w->Next) {
+        if (w->SpClass != wc::kNumeral && !IsIn(RecentPeriodWords, w)) return false;
+        placed = placed || IsIn(RecentPeriodWords, w);
+    }
+    return IsPeriod(w) && (placed || IsIn(RecentPeriodWords, w->Next));
+}
+
+bool FollowsNoun(const WordNode& de) { return de.Prev != nullptr && (de.Prev->ClassTag == "n" || de.Prev->ClassTag == "adj"); }
+
+// "de" between a thing and the period it happened in: "las lluvias de los
+// últimos días" is "regnet under de senaste dagarna".
+bool NamesPeriod(const WordNode& de) {
+    return FollowsNoun(de) && IsIn(DefiniteArticles, de.Next) && IsPlacedPeriod(de.Next->Next);
+}
+
+// An adverbial of several words ("del mes pasado": förra månaden, "de todos
+// los días": varje dag, "de al lado": bredvid) follows its noun without a
+// preposition.
+bool NamesTimeWords(const WordNode& de) { return FollowsNoun(de) && HasClass(de.Next, wc::kAdvx); }
+
 void RenderDe(WordNode& word, Rendering& r) {
     const WordNode* prev = word.Prev;
     const WordNode* next = word.Next;
@@ -213,6 +243,10 @@ void RenderDe(WordNode& word, Rendering& r) {
         KeepNameWithDe(word, r);
     } else if (OpensWithRole(word)) {
         r.text = "som";
+    } else if (NamesPeriod(word)) {
+        r.text = "under";
+    } else if (NamesTimeWords(word)) {
+        r.drop = true;
     } else if (prev != nullptr && prev->SvClass == wc::kNoun && HasFlag(prev->SvCode3, kDeOnFlag)) {
         r.text = "p\xE5";
     } else if (prev != nullptr && prev->SvClass == wc::kNoun && HasFlag(prev->SvCode3, kDeToFlag)) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/form_codes.h"
+#include "morphology/dative_se.h"
 #include "morphology/reflexive_verbs.h"
 #include "render/auxiliary_verbs.h"
 #include "render/emission.h"
@@ -143,17 +144,6 @@ void ReflexiveActive(TranslationState& s) {
     if (saysPronoun) EmitAdded(s, pronoun->SvWord, "refl");
 }
 
-// Verbs of saying and believing take the impersonal "man": "se cree que"
-// is "man tror att".
-constexpr std::array<std::string_view, 18> kVerbsOfSaying{
-    "decir",    "creer",    "pensar",   "saber",   "opinar",    "suponer",  "considerar", "contar",  "comentar",
-    "esperar",  "calcular", "estimar",  "afirmar", "asegurar",  "sospechar", "prever",    "anunciar", "explicar"};
-
-bool IsVerbOfSaying(const WordNode* verb) {
-    return verb != nullptr && std::find(kVerbsOfSaying.begin(), kVerbsOfSaying.end(), verb->SpWord.view()) !=
-                                  kVerbsOfSaying.end();
-}
-
 constexpr std::array<int, 15> kNounPhraseClasses{1, 2, 10, 12, 13, 15, 16, 20, 21, 22, 24, 45, 47, 48, 60};
 constexpr std::array<int, 4> kPrepositionClasses{7, 55, 56, 57};
 constexpr std::array<int, 2> kNegationAndAdverbClasses{5, 17};
@@ -182,15 +172,31 @@ bool HasNoPassiveSubject(const WordNode& se) {
     return verb != nullptr && !HasSubjectBefore(se) && IsOfClass(verb->Next, kAdverbClasses);
 }
 
+// Verbs whose "se" of a whole object eaten or drunk Swedish says with "upp":
+// "se comió la tarta" is "åt upp tårtan".
+constexpr std::array<std::string_view, 2> kUpVerbs{"comer", "beber"};
+
+// se comieron la tarta: (de) åt upp tårtan; the subject pronoun is inserted
+// before the phrase like that of any active verb.
+void DativeActive(TranslationState& s) {
+    AdvanceWord(s);
+    const bool up = std::find(kUpVerbs.begin(), kUpVerbs.end(), s.CurWord->SpWord.view()) != kUpVerbs.end();
+    if (IsParticleVerb(*s.CurWord)) EmitParticleVerb(s);
+    else EmitFormedVerb(s, "v");
+    if (up) EmitAdded(s, "upp", "part");
+}
+
 void ManActive(TranslationState& s) {  // se cree: man tror
     EmitMan(s);
-    EmitFormedVerb(s, "v");
+    if (s.CurWord != nullptr && IsParticleVerb(*s.CurWord)) EmitParticleVerb(s);
+    else EmitFormedVerb(s, "v");
 }
 
 void ReflexivePassive(TranslationState& s) {  // se vende: säljs
     if (IsGoingTo(s.CurWord->Next)) return GoingToPassive(s);
     const WordNode* verb = s.CurWord->Next;
     if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb)) return ReflexiveActive(s);
+    if (IsDativeSe(*s.CurWord)) return DativeActive(s);
     if (IsVerbOfSaying(verb) || HasNoPassiveSubject(*s.CurWord)) return ManActive(s);
     AdvanceWord(s);
     if (s.CurWord == nullptr) return;

@@ -7,6 +7,7 @@
 
 #include "core/form_codes.h"
 #include "core/word_classes.h"
+#include "morphology/dative_se.h"
 #include "morphology/verb_routines.h"
 #include "swedish/clock_time.h"
 #include "swedish/experiencer.h"
@@ -19,6 +20,9 @@ namespace {
 // Phrase rules whose phrases never receive a subject pronoun.
 constexpr std::array<int, 18> NoSubjectRules{174, 192, 193, 195, 199, 203, 204, 205, 213,
                                              214, 215, 219, 220, 228, 229, 230, 231, 232};
+
+// "se" and a verb: a passive, or an active verb with a "se" Swedish leaves out.
+constexpr int kReflexiveVerbRule = 204;
 
 // Phrase rules whose verb is the second word (after a clitic or auxiliary).
 constexpr std::array<int, 4> VerbSecondRules{159, 161, 183, 206};
@@ -261,10 +265,11 @@ void ThirdPersonPronoun(const TranslationState& s, Str30& pronoun, Str30& spanis
 void InsertSubjectPronoun(TranslationState& s) {
     const PhraseNode* phrase = s.PhraseCursor;
     if (phrase == nullptr || s.CurWord == nullptr) return;
-    if (Contains(NoSubjectRules, phrase->RuleNo) || s.CurWord->SpWord == "hay") return;
+    const bool activeSe = phrase->RuleNo == kReflexiveVerbRule && IsActiveSe(*s.CurWord);
+    if ((Contains(NoSubjectRules, phrase->RuleNo) && !activeSe) || s.CurWord->SpWord == "hay") return;
     // "me gusta": the object pronoun becomes the subject.
     if (!ExperiencerSubject(s.CurWord).empty()) return;
-    const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) ? s.CurWord->Next : s.CurWord;
+    const WordNode* verb = Contains(VerbSecondRules, phrase->RuleNo) || activeSe ? s.CurWord->Next : s.CurWord;
     if (verb == nullptr || !Contains(SubjectPhraseTags, phrase->Tag.view())) return;
     if (StartsClockTime(verb) || StartsTimeAgo(verb)) return;
     if ((verb->PersonNo == 3 || verb->PersonNo == 6) && HasDeSubjectBefore(*phrase, s.CurWord)) return;

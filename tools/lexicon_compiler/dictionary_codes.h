@@ -29,7 +29,8 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"reflexive", kReflexiveFlag},            {"own-reflexive", kOwnReflexiveFlag},
     {"dative-for", kDativeForFlag},           {"dative-till", kDativeTillFlag},
     {"clause-adverb", kClauseAdverbFlag},     {"manner", kMannerAdverbFlag},
-    {"focus", kFocusAdverbFlag},              {"destination", kDestinationFlag},
+    {"focus", kFocusAdverbFlag},              {"site", kSiteFlag},
+    {"destination", kDestinationFlag},
 };
 
 struct NamedValue {
