@@ -71,7 +71,7 @@ constexpr Row kBeforeClauseRows[] = {
     {"Antes de comer, bebemos agua.", "Innan vi äter dricker vi vatten."},
     {"Leíamos un libro antes de dormir.", "Vi läste en bok innan vi sov."},
     {"Juan leyó el libro antes de dormir.", "Juan läste boken innan han sov."},
-    {"Los niños comen antes de jugar.", "Barnen äter innan de spelar."},
+    {"Los niños comen antes de jugar.", "Barnen äter innan de leker."},
     {"Antes de dormir, los niños leen.", "Innan de sover läser barnen."},
     {"Vamos a comer antes de trabajar.", "Vi kommer att äta innan vi arbetar."},
 };
@@ -255,7 +255,7 @@ constexpr Row kNegativeIndefiniteRows[] = {
     {"¿No tienes nada?", "Har du inget?"},
     {"Creo que no hay nadie.", "Jag tror att det inte finns någon."},
     {"Miles de personas viven aquí.", "Tusentals personer bor här."},
-    {"Muchos de los niños juegan.", "Många av barnen spelar."},
+    {"Muchos de los niños juegan.", "Många av barnen leker."},
     {"¿Cómo se llamaba el perro?", "Vad hette hunden?"},
 };
 INSTANTIATE_TEST_SUITE_P(NegativeIndefinites, ClauseRules, testing::ValuesIn(kNegativeIndefiniteRows));

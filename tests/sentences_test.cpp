@@ -555,12 +555,12 @@ constexpr SentenceRow kDateRows[] = {
 };
 // Fixed expressions of time stand for the time of the clause: fronted, the verb follows.
 constexpr SentenceRow kTimeExpressionRows[] = {
-    {"Este año vamos a Italia.", "I år går vi till Italien."},
+    {"Este año vamos a Italia.", "I år åker vi till Italien."},
     {"Esta semana leo mucho.", "Den här veckan läser jag mycket."},
-    {"Los fines de semana vamos a la playa.", "På helgerna går vi till stranden."},
+    {"Los fines de semana vamos a la playa.", "På helgerna åker vi till stranden."},
     {"Cada día bebo café.", "Varje dag dricker jag kaffe."},
     {"Cada domingo visito a mi madre.", "Varje söndag besöker jag min mor."},
-    {"El lunes que viene vamos a Madrid.", "Nästa måndag går vi till Madrid."},
+    {"El lunes que viene vamos a Madrid.", "Nästa måndag åker vi till Madrid."},
     {"Juan llegó ayer por la tarde.", "Juan kom i går eftermiddag."},
     {"Estudio por las noches.", "Jag studerar på kvällarna."},
     {"Juan llegó hace mucho tiempo.", "Juan kom för länge sedan."},
@@ -655,7 +655,7 @@ constexpr SentenceRow kReflexiveVerbsRows[] = {
     {"El niño se duerme.", "Barnet somnar."},
     {"Quiero levantarme.", "Jag vill stiga upp."},
     {"Tengo que irme.", "Jag måste gå."},
-    {"Voy a llamarte.", "Jag kommer att kalla dig."},
+    {"Voy a llamarte.", "Jag kommer att ringa dig."},
     {"El libro se vende bien.", "Boken säljs bra."},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, ReflexiveVerbs, testing::ValuesIn(kReflexiveVerbsRows));
@@ -676,7 +676,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, SubordinateClauseOrder, testing::ValuesIn(kSubord
 
 // A fronted element, also in the second of two clauses, puts the verb before the subject.
 constexpr SentenceRow kMainClauseVerbSecondRows[] = {
-    {"Mañana voy a Madrid y después vuelvo a casa.", "I morgon går jag till Madrid och efteråt kommer jag tillbaka hem."},
+    {"Mañana voy a Madrid y después vuelvo a casa.", "I morgon åker jag till Madrid och efteråt kommer jag tillbaka hem."},
     {"Leo un libro y ahora ella escribe una carta.", "Jag läser en bok och nu skriver hon ett brev."},
     {"Juan lee un libro y después Ana come.", "Juan läser en bok och efteråt äter Ana."},
     {"Come pan y luego Juan bebe agua.", "Han äter bröd och sedan dricker Juan vatten."},

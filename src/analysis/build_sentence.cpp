@@ -8,13 +8,14 @@
 #include "analysis/word_lookup.h"
 #include "grammar/phrase_grammar_passes.h"
 #include "morphology/class_resolvers.h"
+#include "morphology/complement_verbs.h"
 #include "morphology/dative_pronouns.h"
 #include "morphology/degree_words.h"
 #include "morphology/head_gender.h"
 #include "morphology/language_names.h"
-#include "morphology/que_readings.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/swedish_reflexives.h"
+#include "morphology/verb_adverbs.h"
 #include "morphology/well_being.h"
 #include "morphology/correction_passes.h"
 #include "morphology/word_tables.h"
@@ -81,7 +82,6 @@ void RunSentencePasses(TranslationState& s) {
     RunCorrectionPasses(s);
     ResolveWordClasses(s);
     ResolveOwnReflexiveVerbs(s);
-    ResolveVerbsBeforeQue(s);
     ResolveDativePronouns(s);
     ResolvePostnominalAdjectives(s);
     ResolveLanguageNames(s);
@@ -90,6 +90,8 @@ void RunSentencePasses(TranslationState& s) {
     ResolveWellBeing(s);
     ResolveDegreeWords(s);
     PrepareSerForms(s);
+    ResolveComplementVerbs(s);
+    ResolveVerbAdverbs(s);
     RunPhraseGrammar(s);
     MarkIntransitiveVerbs(s);
     VivirDePass(s);

@@ -1,9 +1,9 @@
 #include "analysis/time_words.h"
 
+#include "core/weekdays.h"
+
 namespace quelvo {
 namespace {
-
-constexpr std::string_view kWeekdays[] = {"lunes", "martes", "mi\xE9rcoles", "jueves", "viernes", "s\xE1" "bado", "domingo"};
 
 // A part of the day after "por la" and how Swedish names it after a day.
 struct DayPart {
@@ -15,11 +15,7 @@ constexpr DayPart kDayParts[] = {{"ma\xF1" "ana", " morgon"}, {"tarde", " efterm
 
 constexpr unsigned kDayPartWords = 5;  // "el", the day, "por", "la", the part
 
-bool IsWeekday(const WordNode* word) {
-    for (const auto day : kWeekdays)
-        if (word != nullptr && word->SpText == day) return true;
-    return false;
-}
+bool IsWeekday(const WordNode* word) { return word != nullptr && IsSpanishWeekday(word->SpText.view()); }
 
 const DayPart* DayPartAfter(const WordNode* por) {
     if (por == nullptr || por->SpText != "por" || por->Next == nullptr || por->Next->SpText != "la") return nullptr;

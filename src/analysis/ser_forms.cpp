@@ -46,7 +46,7 @@ void ReadFueAsIr(TranslationState& s) {
         bool found = false;
         LookupSpanishWord(s, found);
         if (!found) continue;
-        if (IsFueBeforeAInfinitive(*n)) s.WordTags.Set(pos, Str6("hjv"));
+        s.WordTags.Set(pos, Str6(IsFueBeforeAInfinitive(*n) ? "hjv" : "v"));
         TakeIrEntry(s, *n);
     }
 }

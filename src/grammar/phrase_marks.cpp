@@ -1,10 +1,10 @@
 #include "grammar/phrase_marks.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <string_view>
 
+#include "core/weekdays.h"
 #include "grammar/phrase_walk.h"
 
 namespace quelvo {
@@ -38,9 +38,6 @@ void MarkPrepPronouns(TranslationState& s) {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> DayNames{"lunes", "martes", "mi\xE9rcoles", "jueves",
-                                                   "viernes", "s\xE1" "bado", "domingo"};
-
 // The article and the day, after a preposition of their own when the phrase
 // is "NPP" ("hasta el lunes").
 bool IsDayPhrase(const PhraseAt& at) {
@@ -52,7 +49,7 @@ bool IsDayPhrase(const PhraseAt& at) {
     if (article == nullptr || article->Next == nullptr) return false;
     if (article->SpWord != "el" && article->SpWord != "los") return false;
     const WordNode* day = article->Next;
-    const bool isDay = std::find(DayNames.begin(), DayNames.end(), day->SpWord.view()) != DayNames.end();
+    const bool isDay = IsSpanishWeekday(day->SpWord.view());
     // "El lunes es mi día favorito": the day is the subject.
     return isDay && (day->Next == nullptr || day->Next->SpWord != "ser");
 }

@@ -100,6 +100,8 @@ inline constexpr DictionaryFlag kOwnReflexiveFlag{CodeField::SpCode3, 1U << 6}; 
 inline constexpr DictionaryFlag kInfinitiveAttFlag{CodeField::SpCode3, 1U << 7};  // an infinitive object takes "att"
 inline constexpr DictionaryFlag kDativeForFlag{CodeField::SpCode3, 1U << 8};      // a person pronoun object is "för mig"
 inline constexpr DictionaryFlag kDativeTillFlag{CodeField::SpCode3, 1U << 9};     // a person pronoun object is "till mig"
+// A place one travels to: "ir" + "a" + it is "åka till" (ir a la playa).
+inline constexpr DictionaryFlag kDestinationFlag{CodeField::SpCode3, 1U << 14};
 inline constexpr DictionaryFlag kSVerbFlag{CodeField::SvCode3, 1U << 7};
 // A building or place, which "estar" places with "ligga" (la estación está
 // en el centro: stationen ligger i centrum).

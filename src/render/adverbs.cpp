@@ -49,6 +49,13 @@ bool BeforeNamedSubject(const TranslationState& s, const WordNode& word) {
     return OneOf(TagAt(s, PositionOf(s, word.Next)).view(), {"ppsu", "n", "egnm", "det", "poss", "indf", "rord"});
 }
 
+// A person object after "a" that Swedish says without it ("conozco bien a
+// tu padre": känner din far väl): the verb has its object after all.
+bool BeforePersonObject(const WordNode& word, const WordNode& verb) {
+    return HasFlag(verb.SpCode3, kDropAFlag) && SpWordOf(word.Next) == "a" &&
+           FormCodeOf(word.Next->Next) != fc::kInfinitive;
+}
+
 // Spanish puts a manner adverb between the verb and its object, with the
 // degree words before it ("habla muy bien el inglés"). After "ser",
 // "estar" or an intransitive verb no object follows.
@@ -60,7 +67,8 @@ bool FollowsItsVerb(const TranslationState& s, const WordNode& word) {
         --position;
     }
     if (verb == nullptr || OneOf(verb->SpWord.view(), {"ser", "estar"})) return false;
-    return OneOf(TagAt(s, position).view(), {"v", "vt", "vperf", "vpres", "inf"});
+    const Str6 tag = TagAt(s, position);
+    return OneOf(tag.view(), {"v", "vt", "vperf", "vpres", "inf"}) || (tag == "vi" && BeforePersonObject(word, *verb));
 }
 
 std::string_view AdverbTag(const TranslationState& s, const WordNode& word, std::string_view text,

@@ -103,13 +103,15 @@ bool IsWrittenDefiniteArticle(const WordNode& word) {
     return std::find(DefiniteArticles.begin(), DefiniteArticles.end(), word.SpText.view()) != DefiniteArticles.end();
 }
 
-// "juega al tenis": the game that "jugar a" names has no article in Swedish
-// ("spelar tennis").
+// "juega (muy bien) al tenis": the game that "jugar a" names has no article
+// in Swedish ("spelar tennis").
 bool DropsGameArticle(TranslationState& s, NounPhrase& np) {
     const WordNode& article = *s.CurWord;
     const bool definite = IsWrittenDefiniteArticle(article);
-    if (!definite || SpWordOf(article.Prev) != "a" || article.Prev->Prev == nullptr || article.Prev->Prev->SpWord != "jugar")
-        return false;
+    if (!definite || SpWordOf(article.Prev) != "a") return false;
+    const WordNode* verb = article.Prev->Prev;
+    while (verb != nullptr && verb->SpClass == wc::kAdverb) verb = verb->Prev;
+    if (SpWordOf(verb) != "jugar") return false;
     AdvanceWord(s);
     SetMarks(np, 'o');
     return true;

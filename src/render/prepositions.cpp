@@ -260,8 +260,17 @@ void RenderDe(WordNode& word, Rendering& r) {
 // without "a".
 bool TakesObjectWithoutA(const WordNode* word) { return word != nullptr && HasFlag(word->SpCode3, kDropAFlag); }
 
+// The word before "a", past the adverbs that stand before a noun object
+// ("conozco muy bien a tu padre").
+const WordNode* BeforeA(const WordNode& word) {
+    const WordNode* before = word.Prev;
+    if (word.Next == nullptr || word.Next->FormCode == fc::kInfinitive) return before;
+    while (before != nullptr && before->SpClass == wc::kAdverb) before = before->Prev;
+    return before;
+}
+
 void RenderA(WordNode& word, Rendering& r) {
-    if (TakesObjectWithoutA(word.Prev) || Is(word.Next, "cerca de") || Is(word.Next, "unos") ||
+    if (TakesObjectWithoutA(BeforeA(word)) || Is(word.Next, "cerca de") || Is(word.Next, "unos") ||
         Is(word.Next, "unas") || NamesExperiencer(&word)) {
         // "a mí me duele": the stressed pronoun is said as the subject.
         if (const std::string_view subject = StressedSubject(word.Next); !subject.empty() && NamesExperiencer(&word))

@@ -30,6 +30,7 @@ inline constexpr FlagName kDictionaryFlags[] = {
     {"dative-for", kDativeForFlag},           {"dative-till", kDativeTillFlag},
     {"clause-adverb", kClauseAdverbFlag},     {"manner", kMannerAdverbFlag},
     {"focus", kFocusAdverbFlag},              {"site", kSiteFlag},
+    {"destination", kDestinationFlag},
 };
 
 struct NamedValue {
