@@ -402,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(Duty, ClauseRules, testing::ValuesIn(kDutyRows));
 // subordinate clause; a direct question keeps it after.
 constexpr Row kIndirectQuestionRows[] = {
     {"No sé por qué no viene.", "Jag vet inte varför han inte kommer."},
-    {"No entiendo por qué no me has llamado.", "Jag förstår inte varför du inte har kallat mig."},
+    {"No entiendo por qué no me has llamado.", "Jag förstår inte varför du inte har ringt mig."},
     {"¿Por qué no vienes?", "Varför kommer du inte?"},
     {"Este verano vamos a pasar dos semanas en Italia.", "I sommar kommer vi att passera två veckor i Italien."},
     {"Este invierno hace frío.", "I vinter är det kallt."},
