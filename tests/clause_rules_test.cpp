@@ -382,6 +382,20 @@ constexpr Row kLateSubjectRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(LateSubjects, ClauseRules, testing::ValuesIn(kLateSubjectRows));
 
+// The "se" of "caerse", "morirse", "irse" is not said and makes no passive;
+// a late subject goes before "se" too.
+constexpr Row kSilentSeRows[] = {
+    {"Se cayó.", "Han föll."},
+    {"El niño se cayó de la bicicleta.", "Barnet föll från cykeln."},
+    {"Mi abuelo se murió el año pasado.", "Min farfar dog förra året."},
+    {"Se cayeron las hojas.", "Löven föll."},
+    {"No se cayó el niño.", "Barnet föll inte."},
+    {"Juan se fue a casa.", "Juan gick hem."},
+    {"Se abrió la puerta.", "Dörren öppnades."},
+    {"Se venden casas.", "Hus säljs."},
+};
+INSTANTIATE_TEST_SUITE_P(SilentSe, ClauseRules, testing::ValuesIn(kSilentSeRows));
+
 // "hay que" + infinitive is "man måste", after "no" "man behöver inte"; the
 // particle of an infinitive with no object goes, as a finite verb's does.
 constexpr Row kDutyRows[] = {

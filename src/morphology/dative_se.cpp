@@ -24,6 +24,10 @@ constexpr std::array<std::string_view, 18> kVerbsOfSaying{
     "decir",    "creer",    "pensar",   "saber",   "opinar",    "suponer",  "considerar", "contar",  "comentar",
     "esperar",  "calcular", "estimar",  "afirmar", "asegurar",  "sospechar", "prever",    "anunciar", "explicar"};
 
+// Intransitive verbs whose "se" Swedish leaves out: "se cayó" is "föll",
+// "se murió" "dog"; nothing of them can be an s-passive.
+constexpr std::array<std::string_view, 3> kSilentSeVerbs{"caer", "morir", "ir"};
+
 bool IsNoun(const WordNode* w) { return w != nullptr && w->ClassTag == "n"; }
 
 bool OpensNounPhrase(const WordNode& w) {
@@ -88,6 +92,7 @@ bool IsDativeSe(const WordNode& se) {
     if (se.SpWord != "se" || verb == nullptr || !IsVerbClass(verb->SpClass)) return false;
     if (!OneOf(verb->PersonNo, {kThirdSingular, kThirdPlural})) return false;
     if (IsSwedishReflexive(verb) || TakesOwnReflexiveVerb(verb) || IsVerbOfSaying(verb)) return false;
+    if (std::find(kSilentSeVerbs.begin(), kSilentSeVerbs.end(), verb->SpWord.view()) != kSilentSeVerbs.end()) return true;
     const WordNode* object = ObjectNoun(*verb);
     if (object == nullptr) return false;
     return PersonOfNoun(*object) != verb->PersonNo || PersonOfSubjectBefore(se) == verb->PersonNo;

@@ -58,11 +58,14 @@ WordNode* ListedVerbGroupEnd(WordNode& verb) {
     return Listed(main->SpWord.view(), kLateSubjectVerbs) ? main : nullptr;
 }
 
-// Nothing but adverbs and "no" between the verb and the start of its clause
+// "no" and "se" stay with their verb: "el tren no llega", "la puerta se abrió".
+bool IsNegationOrSe(const WordNode& w) { return w.SpWord == "no" || w.SpText == "se"; }
+
+// Nothing but adverbs, "no" and "se" between the verb and the start of its clause
 // (the sentence's start, a comma, "¡" or a word that opens a clause).
 bool OpensItsClause(const WordNode& verb) {
     for (const WordNode* w = verb.Prev; w != nullptr; w = w->Prev) {
-        if (w->SpClass == wc::kAdverb || w->SpWord == "no") continue;
+        if (w->SpClass == wc::kAdverb || IsNegationOrSe(*w)) continue;
         if (w->SpClass == wc::kPunctuation) return w->SpWord != "\xBF";
         return Listed(w->SpWord.view(), kClauseOpeners);
     }
@@ -126,9 +129,9 @@ void FrontLateSubjects(TranslationState& s) {
         while (subject != nullptr && OneOf(subject->SpClass, {wc::kAdverb, wc::kAdvx})) subject = subject->Next;
         WordNode* subjectEnd = SubjectEnd(subject, verb->PersonNo);
         if (subjectEnd == nullptr) continue;
-        // The subject goes before a "no" of the verb too: "el tren no llega".
+        // The subject goes before the verb's "no" and "se" too.
         const WordNode* groupStart = verb;
-        while (groupStart->Prev != nullptr && groupStart->Prev->SpWord == "no") groupStart = groupStart->Prev;
+        while (groupStart->Prev != nullptr && IsNegationOrSe(*groupStart->Prev)) groupStart = groupStart->Prev;
         MoveBefore(s, PositionOf(s, *groupStart), PositionOf(s, *subject), PositionOf(s, *subjectEnd));
         verb = subjectEnd;  // the verb group now ends there
     }

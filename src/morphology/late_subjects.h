@@ -9,7 +9,7 @@ namespace quelvo {
 // Moves a noun phrase that follows the verb group of a listed intransitive
 // verb, agrees with it in number and is the clause's only subject, before
 // that verb group. Questions ("¿llega el tren?", "¿cuándo llega?") keep
-// their order, and so does a verb with an object pronoun or "se" before it.
+// their order, and so does a verb with an object pronoun before it.
 void FrontLateSubjects(TranslationState& s);
 
 }  // namespace quelvo
