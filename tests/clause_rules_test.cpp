@@ -418,7 +418,7 @@ constexpr Row kIndirectQuestionRows[] = {
     {"No sé por qué no viene.", "Jag vet inte varför han inte kommer."},
     {"No entiendo por qué no me has llamado.", "Jag förstår inte varför du inte har ringt mig."},
     {"¿Por qué no vienes?", "Varför kommer du inte?"},
-    {"Este verano vamos a pasar dos semanas en Italia.", "I sommar kommer vi att passera två veckor i Italien."},
+    {"Este verano vamos a pasar dos semanas en Italia.", "I sommar kommer vi att tillbringa två veckor i Italien."},
     {"Este invierno hace frío.", "I vinter är det kallt."},
     {"Esta primavera llueve mucho.", "I vår regnar det mycket."},
     {"Este otoño estudiamos mucho.", "I höst studerar vi mycket."},

@@ -76,5 +76,19 @@ constexpr Row kKnowingWellRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(KnowingWell, VerbChoice, testing::ValuesIn(kKnowingWellRows));
 
+// "pasar" a stretch of time is "tillbringa"; the time as the subject, or
+// anything else, keeps "passera".
+constexpr Row kSpendingRows[] = {
+    {"Este verano vamos a pasar dos semanas en Italia.", "I sommar kommer vi att tillbringa två veckor i Italien."},
+    {"Pasé tres días en Madrid.", "Jag tillbringade tre dagar i Madrid."},
+    {"Pasé la noche en el hotel.", "Jag tillbringade natten på hotellet."},
+    {"Juan pasó un año en Londres.", "Juan tillbringade ett år i London."},
+    {"Pasó un año.", "Han passerade ett år."},
+    {"Pasa el tren.", "Tåget passerar."},
+    {"¿Qué pasa?", "Vad passerar?"},
+    {"Pasamos dos horas en el museo.", "Vi tillbringar två timmar på museet."},
+};
+INSTANTIATE_TEST_SUITE_P(Spending, VerbChoice, testing::ValuesIn(kSpendingRows));
+
 }  // namespace
 }  // namespace quelvo

@@ -15,11 +15,15 @@
 namespace quelvo {
 namespace {
 
+constexpr int kThirdSingular = 3;
+constexpr int kThirdPlural = 6;
+
 // What must follow a verb for the row's Swedish verb.
 enum class Complement {
     Destination,   // "a" + a place one travels to: a name or a `destination` noun
     NoGame,        // no game, match or team after the verb
     PersonCalled,  // an object, or none, and no name or noun after it
+    TimeSpent,     // a stretch of time as the object: "pasar dos semanas"
 };
 
 struct ComplementVerb {
@@ -32,6 +36,7 @@ constexpr std::array kComplementVerbs{
     ComplementVerb{"ir", Complement::Destination, "ir de viaje"},
     ComplementVerb{"jugar", Complement::NoGame, "jugar sin juego"},
     ComplementVerb{"llamar", Complement::PersonCalled, "llamar por tel\xE9" "fono"},
+    ComplementVerb{"pasar", Complement::TimeSpent, "pasar el tiempo"},
 };
 
 // The nouns of those who play a sport: "jugar" after them is "spela".
@@ -181,11 +186,24 @@ bool IsPersonCalled(const WordNode& verb) {
     return !IsNamePredicate(AfterObject(verb));
 }
 
+// "pasamos dos semanas en Italia": the object is a stretch of time. A
+// third person with no subject of its own and nothing after the time
+// leaves the time as the subject: "pasó un año" (ett år gick).
+bool SpendsTime(const WordNode& verb) {
+    const WordNode* w = PastAdverbs(verb.Next);
+    while (w != nullptr && IsNounModifier(*w) && w->ClassTag != "n") w = w->Next;
+    if (w == nullptr || w->ClassTag != "n" || !IsTimeNoun(w->SvWord.view())) return false;
+    const bool timePasses = OneOf(verb.PersonNo, {kThirdSingular, kThirdPlural}) && NounBefore(verb) == nullptr &&
+                            (w->Next == nullptr || IsClauseEnd(*w->Next));
+    return !timePasses;
+}
+
 bool Fits(Complement complement, const WordNode& verb) {
     switch (complement) {
         case Complement::Destination: return IsDestination(verb);
         case Complement::NoGame: return !HasGame(verb);
         case Complement::PersonCalled: return IsPersonCalled(verb);
+        case Complement::TimeSpent: return SpendsTime(verb);
     }
     return false;
 }
