@@ -116,6 +116,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"Es el camino más sencillo.", "Det är den enklaste vägen."},
                     Row{"Lo menos importante es el precio.", "Det minst viktiga är priset."}));
 
+// "su" after the "que" of a comparison with the subject is the subject's own.
+INSTANTIATE_TEST_SUITE_P(
+    ComparedWithOwn, Comparison,
+    testing::Values(Row{"Pedro es más alto que su hermano.", "Pedro är längre än sin bror."},
+                    Row{"El coche es más rápido que su moto.", "Bilen är snabbare än sin motorcykel."},
+                    Row{"Juan es mejor que su padre.", "Juan är bättre än sin far."},
+                    Row{"Ana trabaja más que su marido.", "Ana arbetar mer än sin man."},
+                    Row{"Los niños corren más que sus padres.", "Barnen springer mer än sina föräldrar."},
+                    Row{"Mi hermano es más alto que su amigo.", "Min bror är längre än sin vän."},
+                    Row{"Mi madre es más alta que tu padre.", "Min mor är längre än din far."},
+                    Row{"Marta es más joven que su hermana.", "Marta är yngre än sin syster."}));
+
 // After "det är" the adjective is neuter, with degree words between them too.
 INSTANTIATE_TEST_SUITE_P(
     DegreeWords, PredicateAgreement,

@@ -77,8 +77,22 @@ bool IsFormalSubjectOf(const WordNode& verb) {
     return w != nullptr && (w->SpWord == "usted" || w->SpWord == "ustedes");
 }
 
+// "es más alto que su hermano": the standard of a comparison with the
+// subject is the subject's own (längre än sin bror).
+bool ComparesWithSubject(const WordNode& word) {
+    const WordNode* que = word.Prev;
+    if (que == nullptr || que->SpWord != "que") return false;
+    for (const WordNode* w = que->Prev; w != nullptr && w->SpClass != wc::kPunctuation; w = w->Prev)
+        if (OneOf(w->SpWord.view(), {"m\xE1s", "menos", "mejor", "peor", "mayor", "menor"})) return true;
+    return false;
+}
+
 bool PointsToSubject(const PhraseNode* phrase, const WordNode* word) {
     if (word == nullptr || (word->SpText != "su" && word->SpText != "sus")) return false;
+    if (ComparesWithSubject(*word)) {
+        const WordNode* compared = VerbBefore(*word->Prev);
+        return compared != nullptr && IsThirdPerson(*compared) && !IsFormalSubjectOf(*compared);
+    }
     if (phrase == nullptr || IsIn(SubjectTags, phrase->Tag.view())) return false;
     const WordNode* verb = VerbBefore(*word);
     if (verb != nullptr && IsFormalSubjectOf(*verb)) return false;
