@@ -412,6 +412,20 @@ constexpr Row kDutyRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Duty, ClauseRules, testing::ValuesIn(kDutyRows));
 
+// "para" + infinitive after a noun of a means or a chance is "att"; of a
+// purpose "för att".
+constexpr Row kPlainAttRows[] = {
+    {"No tengo tiempo para leer el periódico.", "Jag har inte tid att läsa tidningen."},
+    {"No tenemos dinero para comprar un coche.", "Vi har inte pengar att köpa en bil."},
+    {"Es una buena oportunidad para aprender.", "Det är en bra chans att lära sig."},
+    {"Necesito tiempo para pensar.", "Jag behöver tid att tänka."},
+    {"Tengo una razón para estar contento.", "Jag har en anledning att vara nöjd."},
+    {"Voy a Madrid para ver a mi madre.", "Jag åker till Madrid för att se min mor."},
+    {"Trabajo para vivir.", "Jag arbetar för att bo."},
+    {"Es un regalo para ti.", "Det är en present till dig."},
+};
+INSTANTIATE_TEST_SUITE_P(PlainAtt, ClauseRules, testing::ValuesIn(kPlainAttRows));
+
 // In an indirect question the negation goes before the verb, as in any
 // subordinate clause; a direct question keeps it after.
 constexpr Row kIndirectQuestionRows[] = {

@@ -20,6 +20,13 @@
 namespace quelvo {
 namespace {
 
+// Nouns of a means or a chance: "para" + infinitive after them is the
+// plain "att" ("tiempo para leer": tid att läsa), not the purpose "för att".
+constexpr std::string_view kPlainAttNouns[] = {
+    "tiempo", "dinero", "ganas", "fuerza", "ocasi\xF3n", "oportunidad", "posibilidad", "motivo",
+    "raz\xF3n", "permiso", "derecho", "paciencia", "valor", "energ\xED" "a", "espacio", "sitio"};
+
+
 // Nouns after which "de" before a proper name is left out (la ciudad de Lima).
 constexpr std::array<std::string_view, 6> DePrevNouns{"pueblo", "ciudad", "zona", "mill\xF3n", "calle", "carril"};
 // Counting nouns after which "de" is left out (un millón de ...).
@@ -72,7 +79,7 @@ bool IsRecipient(const WordNode* w) {
 void RenderPara(WordNode& word, Rendering& r) {
     if (word.Next == nullptr) return;
     const bool afterNoun = HasClass(word.Prev, wc::kNoun);
-    if (word.Next->FormCode == fc::kInfinitive) r.text = "f\xF6r att";
+    if (word.Next->FormCode == fc::kInfinitive) r.text = TakesPlainAtt(word.Prev) ? "att" : "f\xF6r att";
     else r.text = afterNoun && IsRecipient(word.Next) ? "till" : "f\xF6r";
 }
 
@@ -343,6 +350,11 @@ void RenderPrepInfinitive(TranslationState& s) {
 }
 
 }  // namespace
+
+bool TakesPlainAtt(const WordNode* noun) {
+    if (!HasClass(noun, wc::kNoun)) return false;
+    return std::find(std::begin(kPlainAttNouns), std::end(kPlainAttNouns), noun->SpWord.view()) != std::end(kPlainAttNouns);
+}
 
 bool IsOrdinaryDe(WordNode& de) {
     if (de.SpWord != "de" || (HasClass(de.Prev, wc::kProperName) && HasClass(de.Next, wc::kProperName)))

@@ -20,4 +20,8 @@ bool IsOrdinaryDe(WordNode& de);
 void TranslatePreposition(TranslationState& s);
 void TranslatePrepInfinitive(TranslationState& s);
 
+// A noun of a means or a chance, after which "para" + infinitive is the
+// plain "att" ("tiempo para leer": tid att läsa), not "för att".
+bool TakesPlainAtt(const WordNode* noun);
+
 }  // namespace quelvo

@@ -12,6 +12,7 @@
 #include "render/adverbs.h"
 #include "render/age_question.h"
 #include "render/emission.h"
+#include "render/prepositions.h"
 #include "render/phrase_progress.h"
 #include "swedish/verb_forms.h"
 #include "swedish/word_output.h"
@@ -62,7 +63,7 @@ void RenderSentenceMark(TranslationState& s) {
 
 void RenderInfMarker(TranslationState& s) {
     const WordNode& word = *s.CurWord;
-    if (word.SpWord == "para") {
+    if (word.SpWord == "para" && !TakesPlainAtt(word.Prev)) {
         EmitAndRecord(s, "f\xF6r", "infm");
         EmitCounted(s, word.SpWord, "att", "infm");
     } else if (word.SpWord == "a" && word.Prev != nullptr &&
