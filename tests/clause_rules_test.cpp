@@ -426,6 +426,21 @@ constexpr Row kPlainAttRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(PlainAtt, ClauseRules, testing::ValuesIn(kPlainAttRows));
 
+// "desde hace" + an amount of time is "sedan ... tillbaka", and its "hace"
+// is no verb of the clause; a clause's first word that can be a verb is one
+// when the clause has no other ("Vivo en Madrid": jag bor i Madrid).
+constexpr Row kSinceRows[] = {
+    {"Mi vecino trabaja en un hospital desde hace diez años.", "Min granne arbetar på ett sjukhus sedan tio år tillbaka."},
+    {"Vivo aquí desde hace dos años.", "Jag bor här sedan två år tillbaka."},
+    {"Estudio español desde hace un mes.", "Jag studerar spanska sedan en månad tillbaka."},
+    {"Desde hace tres semanas no llueve.", "Sedan tre veckor tillbaka regnar det inte."},
+    {"Llegué hace dos días.", "Jag kom för två dagar sedan."},
+    {"Vivo en Madrid.", "Jag bor i Madrid."},
+    {"Trabajo en casa.", "Jag arbetar hemma."},
+    {"Nuevo año, nueva vida.", "Nytt år, nytt liv."},
+};
+INSTANTIATE_TEST_SUITE_P(Since, ClauseRules, testing::ValuesIn(kSinceRows));
+
 // In an indirect question the negation goes before the verb, as in any
 // subordinate clause; a direct question keeps it after.
 constexpr Row kIndirectQuestionRows[] = {

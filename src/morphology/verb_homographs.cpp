@@ -16,7 +16,9 @@ bool EndsClause(const WordNode* w) {
                                           wc::kRelative, wc::kRelativeConjunction, wc::kRelativeAdverb});
 }
 
+// "desde hace un mes" says how long, and is no verb of the clause.
 bool IsFiniteVerb(const WordNode& w) {
+    if (w.SpWord == "hacer" && SpWordOf(w.Prev) == "desde") return false;
     return (IsVerbClass(w.SpClass) || w.SpClass == wc::kAuxiliary) && Between(w.PersonNo, 1, 6);
 }
 
@@ -48,7 +50,9 @@ int VerbPlaceAt(const WordNode& word) {
 void ResolveVerbHomographs(TranslationState& s) {
     int pos = 1;
     for (WordNode* n = s.WordList.Head; n != nullptr; n = n->Next, ++pos) {
-        if (!OneOf(n->SpClass, {wc::kNoun, wc::kConjunction}) || (n->SpClass == wc::kConjunction && EndsClause(n->Next))) continue;
+        if (!OneOf(n->SpClass, {wc::kNoun, wc::kAdjective, wc::kConjunction}) ||
+            (n->SpClass == wc::kConjunction && EndsClause(n->Next)))
+            continue;
         const int person = VerbPlaceAt(*n);
         if (person < 0 || ClauseHasFiniteVerb(*n)) continue;
         bool found = false;

@@ -1,5 +1,6 @@
 #include "render/verb_constructions.h"
 
+#include "core/capitalise.h"
 #include "core/form_codes.h"
 #include "core/word_classes.h"
 #include "morphology/verb_routines.h"
@@ -39,13 +40,34 @@ bool EmitGoingTo(TranslationState& s, int formCode) {
     return false;
 }
 
+// "desde hace": the "från" already out for "desde" is Swedish "sedan".
+OutWordNode* SinceWord(const TranslationState& s) {
+    OutWordNode* last = s.OutList.Tail;
+    if (!IsSpanish(s.CurWord->Prev, "desde") || last == nullptr || last->SvText.empty()) return nullptr;
+    Str30 text = last->SvText;
+    text.front() = LowerOf(text.front());
+    return text == "fr\xE5n" ? last : nullptr;
+}
+
+void SaySince(OutWordNode& word) {
+    const bool capital = LowerOf(word.SvText.front()) != word.SvText.front();
+    word.SvText = capital ? Str30("Sedan") : Str30("sedan");
+}
+
 // "hace dos años": "för två år sedan", the amount and its noun taken in
-// when they make whole phrases of their own.
+// when they make whole phrases of their own; "desde hace dos años" is
+// "sedan två år tillbaka".
 void EmitTimeAgo(TranslationState& s) {
     constexpr int kAmountWords = 2;
     const int phrases = s.PhraseCursor == nullptr ? 0 : PhrasesHolding(s.PhraseCursor, kAmountWords);
     if (phrases == 0) return EmitAndRecord(s, "f\xF6r sedan", "prep");
-    EmitAndRecord(s, "f\xF6r", "prep");
+    OutWordNode* since = SinceWord(s);
+    if (since != nullptr) {
+        SaySince(*since);
+        AdvanceWord(s);
+    } else {
+        EmitAndRecord(s, "f\xF6r", "prep");
+    }
     const WordNode& noun = *s.CurWord->Next;
     Str30 amount = s.CurWord->SvWord;
     char gender = 'n';
@@ -55,7 +77,7 @@ void EmitTimeAgo(TranslationState& s) {
     Str30 form = noun.SvWord;
     ChkKatForm(s, form, noun.SvCode2, noun.FormCode, 'o');
     EmitAndRecord(s, form, "n");
-    EmitCounted(s, noun.SpWord, "sedan", "post");
+    EmitCounted(s, noun.SpWord, since != nullptr ? "tillbaka" : "sedan", "post");
     for (int i = 0; i < phrases; ++i) TakeInNextPhrase(s);
 }
 
