@@ -90,5 +90,18 @@ constexpr Row kSpendingRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Spending, VerbChoice, testing::ValuesIn(kSpendingRows));
 
+// "tocar" an instrument is "spela"; anything else it touches, "röra".
+constexpr Row kInstrumentRows[] = {
+    {"Me gustaría aprender a tocar la guitarra.", "Jag skulle tycka om att lära mig att spela gitarren."},
+    {"Mi hermana toca el piano.", "Min syster spelar pianot."},
+    {"¿Tocas algún instrumento?", "Spelar du något instrument?"},
+    {"Tocamos el violín en la orquesta.", "Vi spelar fiolen i orkestern."},
+    {"Sabe tocar la flauta.", "Han kan spela flöjten."},
+    {"No me toques.", "Du rör mig inte."},
+    {"Toca la puerta.", "Rör dörren."},
+    {"Toca la pared.", "Rör väggen."},
+};
+INSTANTIATE_TEST_SUITE_P(Instruments, VerbChoice, testing::ValuesIn(kInstrumentRows));
+
 }  // namespace
 }  // namespace quelvo

@@ -24,6 +24,7 @@ enum class Complement {
     NoGame,        // no game, match or team after the verb
     PersonCalled,  // an object, or none, and no name or noun after it
     TimeSpent,     // a stretch of time as the object: "pasar dos semanas"
+    Instrument,    // an instrument as the object: "tocar la guitarra"
 };
 
 struct ComplementVerb {
@@ -37,7 +38,13 @@ constexpr std::array kComplementVerbs{
     ComplementVerb{"jugar", Complement::NoGame, "jugar sin juego"},
     ComplementVerb{"llamar", Complement::PersonCalled, "llamar por tel\xE9" "fono"},
     ComplementVerb{"pasar", Complement::TimeSpent, "pasar el tiempo"},
+    ComplementVerb{"tocar", Complement::Instrument, "tocar instrumento"},
 };
+
+// The instruments one plays ("spelar gitarr").
+constexpr std::array<std::string_view, 13> kInstruments{"instrumento", "guitarra", "piano", "viol\xEDn", "bater\xED" "a",
+                                                        "flauta", "trompeta", "saxof\xF3n", "tambor", "arpa",
+                                                        "acorde\xF3n", "violonchelo", "bajo"};
 
 // The nouns of those who play a sport: "jugar" after them is "spela".
 constexpr std::array<std::string_view, 5> kPlayers{"equipo", "selecci\xF3n", "jugador", "club", "futbolista"};
@@ -198,12 +205,18 @@ bool SpendsTime(const WordNode& verb) {
     return !timePasses;
 }
 
+bool PlaysInstrument(const WordNode& verb) {
+    const WordNode* noun = HeadNoun(PastAdverbs(verb.Next));
+    return noun != nullptr && std::find(kInstruments.begin(), kInstruments.end(), noun->SpWord.view()) != kInstruments.end();
+}
+
 bool Fits(Complement complement, const WordNode& verb) {
     switch (complement) {
         case Complement::Destination: return IsDestination(verb);
         case Complement::NoGame: return !HasGame(verb);
         case Complement::PersonCalled: return IsPersonCalled(verb);
         case Complement::TimeSpent: return SpendsTime(verb);
+        case Complement::Instrument: return PlaysInstrument(verb);
     }
     return false;
 }
