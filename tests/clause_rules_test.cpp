@@ -423,6 +423,8 @@ constexpr Row kPlainAttRows[] = {
     {"Voy a Madrid para ver a mi madre.", "Jag åker till Madrid för att se min mor."},
     {"Trabajo para vivir.", "Jag arbetar för att bo."},
     {"Es un regalo para ti.", "Det är en present till dig."},
+    {"No tengo ganas de trabajar.", "Jag har inte lust att arbeta."},
+    {"¿Tienes ganas de comer?", "Har du lust att äta?"},
 };
 INSTANTIATE_TEST_SUITE_P(PlainAtt, ClauseRules, testing::ValuesIn(kPlainAttRows));
 
