@@ -443,6 +443,20 @@ constexpr Row kSinceRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Since, ClauseRules, testing::ValuesIn(kSinceRows));
 
+// "solo" without its accent before a verb, an object pronoun or a numeral is
+// the adverb "bara"; of a person it stays "ensam".
+constexpr Row kOnlyRows[] = {
+    {"Solo quiero dormir.", "Jag vill bara sova."},
+    {"Sólo quiero dormir.", "Jag vill bara sova."},
+    {"Solo tengo dos euros.", "Jag har bara två euro."},
+    {"Solo dos personas vinieron.", "Bara två personer kom."},
+    {"Tengo solo dos euros.", "Jag har bara två euro."},
+    {"Estoy solo.", "Jag är ensam."},
+    {"Vive solo.", "Han bor ensam."},
+    {"Mi abuelo vive solo.", "Min farfar bor ensam."},
+};
+INSTANTIATE_TEST_SUITE_P(Only, ClauseRules, testing::ValuesIn(kOnlyRows));
+
 // In an indirect question the negation goes before the verb, as in any
 // subordinate clause; a direct question keeps it after.
 constexpr Row kIndirectQuestionRows[] = {

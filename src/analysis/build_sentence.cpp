@@ -13,6 +13,7 @@
 #include "morphology/degree_words.h"
 #include "morphology/head_gender.h"
 #include "morphology/language_names.h"
+#include "morphology/only_adverb.h"
 #include "morphology/reflexive_verbs.h"
 #include "morphology/swedish_reflexives.h"
 #include "morphology/verb_adverbs.h"
@@ -78,6 +79,7 @@ void BuildWordList(TranslationState& s) {
 
 void RunSentencePasses(TranslationState& s) {
     ReplacePhrases(s);
+    ResolveOnlyAdverb(s);
     TagWordClasses(s);
     RunCorrectionPasses(s);
     ResolveWordClasses(s);
