@@ -25,6 +25,11 @@ inline bool OneOf(std::string_view value, std::initializer_list<std::string_view
 // A verb as the dictionary classes it: plain, or with a second reading.
 constexpr bool IsVerbClass(int spClass) { return spClass == wc::kVerb || Between(spClass, wc::kVerbAdjectiveNoun, wc::kUnlisted44); }
 
+// A verb, an auxiliary or "haber" as the dictionary classes them.
+constexpr bool IsAnyVerbClass(int spClass) {
+    return IsVerbClass(spClass) || spClass == wc::kAuxiliary || spClass == wc::kVerbAuxiliary;
+}
+
 // The determiners and demonstratives: 15 and 47..49.
 constexpr bool IsDeterminerClass(int spClass) { return spClass == wc::kDeterminer || Between(spClass, wc::kDemonstrative, wc::kRkif); }
 

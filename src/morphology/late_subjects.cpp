@@ -41,8 +41,7 @@ bool Listed(std::string_view word, const auto& list) {
 }
 
 bool IsFiniteThirdPerson(const WordNode& w) {
-    const bool verb = IsVerbClass(w.SpClass) || OneOf(w.SpClass, {wc::kAuxiliary, wc::kVerbAuxiliary});
-    return verb && OneOf(w.PersonNo, {kThirdSingular, kThirdPlural});
+    return IsAnyVerbClass(w.SpClass) && OneOf(w.PersonNo, {kThirdSingular, kThirdPlural});
 }
 
 // The last word of the verb group that starts at `verb` when its main verb
@@ -111,10 +110,14 @@ WordNode& NodeAt(const TranslationState& s, int position) {
     return *w;
 }
 
-// Moves the words at positions [from, to] to start at position `at` (< from).
+// Moves the words at positions [from, to] to start at position `at` (< from),
+// each by exchanges with the word before it; the nodes stay, their words move.
 void MoveBefore(TranslationState& s, int at, int from, int to) {
-    for (int word = from; word <= to; ++word)
-        for (int p = word - 1; p >= at + (word - from); --p) SwapWithNext(s, NodeAt(s, p), p);
+    WordNode* before = &NodeAt(s, from - 1);
+    for (int word = from; word <= to; ++word, before = before->Next) {
+        WordNode* node = before;
+        for (int p = word - 1; p >= at + (word - from); --p, node = node->Prev) SwapWithNext(s, *node, p);
+    }
 }
 
 }  // namespace

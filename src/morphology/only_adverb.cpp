@@ -10,12 +10,10 @@ namespace {
 
 constexpr std::string_view kOnlyAdverb = "s\xF3lo";
 
-bool IsFiniteVerbWord(const WordNode& w) {
-    return (IsVerbClass(w.SpClass) || OneOf(w.SpClass, {wc::kAuxiliary, wc::kVerbAuxiliary})) && Between(w.PersonNo, 1, 6);
-}
-
 bool LimitsNext(const WordNode* next) {
-    return next != nullptr && (IsFiniteVerbWord(*next) || OneOf(next->SpClass, {wc::kObjectPronoun, wc::kNumeral}));
+    if (next == nullptr) return false;
+    const bool finiteVerb = IsAnyVerbClass(next->SpClass) && Between(next->PersonNo, 1, 6);
+    return finiteVerb || OneOf(next->SpClass, {wc::kObjectPronoun, wc::kNumeral});
 }
 
 }  // namespace
